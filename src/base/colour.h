@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kervale {
+
+// Colours are numbers in blue-green-red order: 0xBBGGRR (&HFFFF is yellow).
+using Colour = std::uint32_t;
+
+constexpr Colour rgbColour(int red, int green, int blue) {
+  return static_cast<Colour>((blue & 0xFF) << 16 | (green & 0xFF) << 8 | (red & 0xFF));
+}
+constexpr int redOf(Colour c) { return c & 0xFF; }
+constexpr int greenOf(Colour c) { return (c >> 8) & 0xFF; }
+constexpr int blueOf(Colour c) { return (c >> 16) & 0xFF; }
+
+// "&H" text -> colour number (hex digits, upper or lower case); a text that is
+// not a colour gives 0.
+Colour colourFromText(std::string_view text);
+// Colour number -> "&H" text, upper-case hex without leading zeros.
+std::string colourToText(Colour colour);
+// Club colour text of the data files: "&H" and each component in hex without
+// leading zeros, a component 0 written "00" (255, 5, 0 -> "&HFF500").
+std::string clubColourText(int first, int second, int third);
+
+}  // namespace kervale

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kervale {
+
+// One value of a comma-separated data file: quoted values are texts, bare
+// values numbers (or unquoted words, kept as text).
+struct CsvValue {
+  std::string text;
+  bool quoted = false;
+  bool isNumber() const;  // bare and a whole decimal number
+  double number() const;  // Val of the text
+};
+
+// Reads values strictly in sequence. Commas and line ends separate values
+// alike; a quoted text may hold commas, line ends and any single byte (codes 0
+// and 1 included); "" inside quotes is not special. Every failure throws
+// FileError naming the file.
+class CsvReader {
+ public:
+  CsvReader(std::string fileName, std::string content);
+  // Reads the whole file; FileError "cannot be opened" when missing.
+  static CsvReader fromFile(const std::filesystem::path& path);
+
+  bool atEnd();  // no value left (only separators and white space)
+  CsvValue next();  // FileError "ends after N values" when nothing is left
+  std::string nextText();
+  // Number values: FileError naming the value when it is not a number.
+  double nextNumber();
+  std::int16_t nextInt16();  // half to even, FileError when out of range
+  std::int32_t nextInt32();
+  float nextSingle();
+
+  std::size_t valuesRead() const { return valuesRead_; }
+  const std::string& fileName() const { return fileName_; }
+  [[noreturn]] void fail(const std::string& problem) const;
+
+ private:
+  std::string fileName_;
+  std::string content_;
+  std::size_t pos_ = 0;
+  std::size_t valuesRead_ = 0;
+};
+
+// Writes records: texts quoted, numbers bare, values separated by commas and
+// records ended by CR LF.
+class CsvWriter {
+ public:
+  CsvWriter& text(std::string_view value);
+  CsvWriter& number(double value);
+  CsvWriter& number(std::int64_t value);
+  CsvWriter& number(int value) { return number(static_cast<std::int64_t>(value)); }
+  void endRecord();
+  const std::string& content() const { return content_; }
+
+ private:
+  void separate();
+  std::string content_;
+  bool recordStarted_ = false;
+};
+
+// Reads a whole file; FileError when it cannot be read.
+std::string readWholeFile(const std::filesystem::path& path);
+// Writes to a temporary file beside the target, flushes it and renames it over
+// the target, so a failed write never destroys the old file. FileError on any
+// failure (the temporary file is removed).
+void writeFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+}  // namespace kervale

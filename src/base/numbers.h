@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kervale {
+
+// Number-to-text and rounding rules the whole game is written in.
+
+// Shortest decimal text of x with up to 15 significant digits, no leading zero
+// before the point (0.5 -> ".5", -0.5 -> "-.5"), no point for whole values.
+// This is what joining a number to a text writes.
+std::string numText(double x);
+// The same for a single-precision value: up to 7 significant digits.
+std::string numText(float x);
+inline std::string numText(int x) { return numText(static_cast<double>(x)); }
+inline std::string numText(long x) { return numText(static_cast<double>(x)); }
+inline std::string numText(long long x) { return numText(static_cast<double>(x)); }
+inline std::string numText(std::int16_t x) { return numText(static_cast<double>(x)); }
+
+// Str(x): numText with one leading blank when x >= 0 (a minus sign otherwise).
+std::string Str(double x);
+std::string Str(float x);
+inline std::string Str(int x) { return Str(static_cast<double>(x)); }
+inline std::string Str(long x) { return Str(static_cast<double>(x)); }
+inline std::string Str(long long x) { return Str(static_cast<double>(x)); }
+inline std::string Str(std::int16_t x) { return Str(static_cast<double>(x)); }
+
+// Int(x): the largest whole number not above x.
+double Int(double x);
+
+// Round half to even, as every store into an integer does.
+double roundHalfEven(double x);
+
+// CInt / stores into 16- and 32-bit integers: round half to even, and a value
+// outside the type's range is clamped to it instead of being undefined.
+std::int16_t CInt(double x);
+std::int32_t CLng(double x);
+inline std::int16_t toInt16(double x) { return CInt(x); }
+inline std::int32_t toInt32(double x) { return CLng(x); }
+
+// Val(text): the leading number of a text (blanks skipped, "&H" hex allowed);
+// 0 when the text does not start with a number.
+double Val(std::string_view text);
+
+// Format(x, pattern) for the patterns the screens use: "##.#%", "#.##",
+// "####.##", "#,##0", "0.0" and the like: '#' optional digit, '0' required
+// digit, '.' point, ',' thousands grouping, '%' multiplies by 100.
+std::string Format(double x, std::string_view pattern);
+
+// Text helpers with the rules of the screens' captions.
+std::string UCase(std::string_view text);
+std::string LCase(std::string_view text);
+std::string Trim(std::string_view text);
+std::string Left(std::string_view text, int count);
+std::string Right(std::string_view text, int count);
+// 1-based start; count < 0 means to the end.
+std::string Mid(std::string_view text, int start, int count = -1);
+
+}  // namespace kervale

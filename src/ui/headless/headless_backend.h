@@ -1,0 +1,86 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/backend.h"
+
+namespace kervale::ui {
+
+// A dialog the program showed: what a test checks.
+struct DialogRecord {
+  enum class Kind { Message, Input };
+  Kind kind = Kind::Message;
+  std::string title;
+  std::string text;
+  MsgButtons buttons = MsgButtons::OK;
+  MsgIcon icon = MsgIcon::None;
+  std::string answer;  // "OK", "Yes", "No", ... or the input text, "<cancel>"
+};
+
+// Thrown when a dialog comes that no answer was queued for under the strict policy.
+class UnexpectedDialog : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
+};
+
+// No windows. Dialogs are answered from a script, idle actions run on
+// doEvents, and the screen size is settable.
+class HeadlessBackend : public Backend {
+ public:
+  enum class Policy {
+    Strict,   // an unqueued dialog throws UnexpectedDialog
+    Defaults  // an unqueued dialog gets its default answer: OK, No, Ignore, Cancel; an input its default text
+  };
+
+  void setPolicy(Policy p) { policy_ = p; }
+  void queueAnswer(MsgResult answer) { answers_.push_back(answer); }
+  void queueInput(std::optional<std::string> answer) { inputs_.push_back(std::move(answer)); }
+  const std::vector<DialogRecord>& log() const { return log_; }
+  void clearLog() { log_.clear(); }
+  std::size_t pendingAnswers() const { return answers_.size() + inputs_.size(); }
+
+  // Run by the next doEvents, in order; an action may post more.
+  void postIdle(std::function<void()> action) { idle_.push_back(std::move(action)); }
+  std::size_t pendingIdle() const { return idle_.size(); }
+  void setScreen(ScreenMetrics m) { screen_ = m; }
+  int beeps() const { return beeps_; }
+  bool busy() const { return busy_; }
+  void resetProgramEnd() { ended_ = false; }
+
+  MsgResult messageBox(std::string_view text, MsgButtons buttons, MsgIcon icon, std::string_view title) override;
+  std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
+                                      std::string_view defaultText) override;
+  void doEvents() override;
+  ScreenMetrics screen() const override { return screen_; }
+  void setBusyCursor(bool busy) override { busy_ = busy; }
+  void beep() override { ++beeps_; }
+  void endProgram() override { ended_ = true; }
+  bool programEnded() const override { return ended_; }
+  // A modal show runs idle actions until the form closes or none are left.
+  void formShown(Form& form, bool modal) override;
+  void formHidden(Form&) override {}
+  void formUnloaded(Form&) override {}
+  void formChanged(Form&) override {}
+  void refresh(Form&) override {}
+
+ private:
+  Policy policy_ = Policy::Strict;
+  std::deque<MsgResult> answers_;
+  std::deque<std::optional<std::string>> inputs_;
+  std::vector<DialogRecord> log_;
+  std::deque<std::function<void()>> idle_;
+  ScreenMetrics screen_;
+  int beeps_ = 0;
+  bool busy_ = false;
+  bool ended_ = false;
+};
+
+// The headless backend installed as the default one.
+HeadlessBackend& headless();
+
+}  // namespace kervale::ui

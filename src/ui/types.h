@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+
+#include "base/colour.h"
+
+namespace kervale::ui {
+
+// Geometry is in twips; the real window shows 15 twips a pixel.
+constexpr int kTwipsPerPixel = 15;
+
+enum class ControlKind {
+  Label,
+  CommandButton,
+  TextBox,
+  ListBox,
+  ComboBox,
+  CheckBox,
+  OptionButton,
+  HScrollBar,
+  VScrollBar,
+  Frame,
+  Image,
+  PictureBox,
+  Shape,
+  Line,
+  DriveListBox,
+  DirListBox,
+  FileListBox,
+};
+
+enum class Alignment { Left, Right, Center };
+
+enum class ShapeType { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
+
+struct Font {
+  std::string name = "MS Sans Serif";
+  double size = 8.25;  // points
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool operator==(const Font&) const = default;
+};
+
+// Standard colours of the window system, blue-green-red.
+constexpr Colour kWindowBackground = 0xFFFFFF;
+constexpr Colour kButtonFace = 0xC0C0C0;
+constexpr Colour kWindowText = 0x000000;
+constexpr Colour kWhite = 0xFFFFFF;
+constexpr Colour kBlack = 0x000000;
+
+}  // namespace kervale::ui

@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+  std::puts("error: no game yet");
+  return 2;
+}

@@ -12,21 +12,22 @@ namespace kervale {
 struct CsvValue {
   std::string text;
   bool quoted = false;
-  bool isNumber() const;  // bare and a whole decimal number
+  bool isNumber() const;  // bare and wholly a decimal number ("-1.5", "2e-05"); not empty
   double number() const;  // Val of the text
 };
 
 // Reads values strictly in sequence. Commas and line ends separate values
 // alike; a quoted text may hold commas, line ends and any single byte (codes 0
-// and 1 included); "" inside quotes is not special. Every failure throws
-// FileError naming the file.
+// and 1 included); "" inside quotes is not special. Blanks around a bare value
+// and blank lines are skipped; two commas in a row hold an empty bare value
+// (number 0). Every failure throws FileError naming the file.
 class CsvReader {
  public:
   CsvReader(std::string fileName, std::string content);
   // Reads the whole file; FileError "cannot be opened" when missing.
   static CsvReader fromFile(const std::filesystem::path& path);
 
-  bool atEnd();  // no value left (only separators and white space)
+  bool atEnd();     // no value left (only blanks and line ends)
   CsvValue next();  // FileError "ends after N values" when nothing is left
   std::string nextText();
   // Number values: FileError naming the value when it is not a number.
@@ -40,6 +41,12 @@ class CsvReader {
   [[noreturn]] void fail(const std::string& problem) const;
 
  private:
+  void skipBlanksAndLineEnds();
+  void skipSeparator();
+  double toNumber(const CsvValue& value) const;
+  std::int64_t toWhole(const CsvValue& value, std::int64_t low, std::int64_t high, const char* type) const;
+  std::string describe(const CsvValue& value) const;
+
   std::string fileName_;
   std::string content_;
   std::size_t pos_ = 0;
@@ -47,7 +54,9 @@ class CsvReader {
 };
 
 // Writes records: texts quoted, numbers bare, values separated by commas and
-// records ended by CR LF.
+// records ended by CR LF. A text cannot hold a double quote in this format, so
+// the writer turns one into an apostrophe. Doubles are written in their
+// shortest form that reads back exactly.
 class CsvWriter {
  public:
   CsvWriter& text(std::string_view value);

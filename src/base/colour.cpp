@@ -1,0 +1,61 @@
+#include "base/colour.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace kervale {
+
+namespace {
+
+std::string hexText(std::uint32_t value) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  do {
+    out.insert(out.begin(), kDigits[value & 0xF]);
+    value >>= 4;
+  } while (value != 0);
+  return out;
+}
+
+std::string componentText(int component) {
+  // Data files hold 0..255; anything else is clamped rather than spilling into
+  // the neighbouring component.
+  component = std::clamp(component, 0, 255);
+  return component == 0 ? "00" : hexText(static_cast<std::uint32_t>(component));
+}
+
+}  // namespace
+
+Colour colourFromText(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return 0;
+  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+  if (text.size() < 3 || text[0] != '&' || (text[1] != 'H' && text[1] != 'h')) return 0;
+  text.remove_prefix(2);
+  if (text.back() == '&') text.remove_suffix(1);  // the long-number suffix, "&HFF&"
+  if (text.empty()) return 0;
+  std::uint64_t value = 0;
+  for (char c : text) {
+    int digit;
+    if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else if (c >= 'A' && c <= 'F') {
+      digit = c - 'A' + 10;
+    } else if (c >= 'a' && c <= 'f') {
+      digit = c - 'a' + 10;
+    } else {
+      return 0;
+    }
+    value = value * 16 + static_cast<std::uint64_t>(digit);
+    if (value > 0xFFFFFFFFULL) return 0;
+  }
+  return static_cast<Colour>(value);
+}
+
+std::string colourToText(Colour colour) { return "&H" + hexText(colour); }
+
+std::string clubColourText(int first, int second, int third) {
+  return "&H" + componentText(first) + componentText(second) + componentText(third);
+}
+
+}  // namespace kervale

@@ -1,0 +1,113 @@
+#include "base/random.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kervale {
+namespace {
+
+std::vector<double> firstDraws(Random& r, int count) {
+  std::vector<double> values;
+  for (int i = 0; i < count; ++i) values.push_back(r.Rnd());
+  return values;
+}
+
+TEST(Random, SameSeedSameSequence) {
+  Random a;
+  Random b;
+  a.seed(12345);
+  b.seed(12345);
+  EXPECT_EQ(firstDraws(a, 100), firstDraws(b, 100));
+
+  Random c;
+  c.seed(12346);
+  b.seed(12345);
+  EXPECT_NE(firstDraws(c, 10), firstDraws(b, 10));
+}
+
+TEST(Random, DefaultStateIsSeedZero) {
+  Random fresh;
+  Random zero;
+  zero.seed(0);
+  EXPECT_EQ(firstDraws(fresh, 20), firstDraws(zero, 20));
+}
+
+TEST(Random, ValuesStayInUnitIntervalAndSpread) {
+  Random r;
+  r.seed(99);
+  int buckets[10] = {};
+  double sum = 0;
+  const int n = 200000;
+  for (int i = 0; i < n; ++i) {
+    const double x = r.Rnd();
+    ASSERT_GE(x, 0.0);
+    ASSERT_LT(x, 1.0);
+    sum += x;
+    ++buckets[static_cast<int>(x * 10)];
+  }
+  EXPECT_NEAR(sum / n, 0.5, 0.005);
+  for (int count : buckets) EXPECT_NEAR(count, n / 10, n / 100);
+}
+
+TEST(Random, ScriptedValuesComeFirstInOrder) {
+  Random r;
+  r.seed(7);
+  const double unscripted = Random(r).Rnd();  // what the generator would give next
+  r.script({0.25, 0.75});
+  r.script({0.5});
+  EXPECT_EQ(r.scriptedLeft(), 3u);
+  EXPECT_EQ(r.Rnd(), 0.25);
+  EXPECT_EQ(r.draw(4, 1), 4);  // Int(0.75 * 4) + 1
+  EXPECT_EQ(r.Rnd(), 0.5);
+  EXPECT_EQ(r.scriptedLeft(), 0u);
+  EXPECT_EQ(r.Rnd(), unscripted);  // scripting did not consume generator values
+
+  r.script({0.1, 0.2});
+  r.clearScript();
+  EXPECT_EQ(r.scriptedLeft(), 0u);
+}
+
+TEST(Random, DrawBounds) {
+  Random r;
+  r.script({0.0, 0.999999999999, 0.5});
+  EXPECT_EQ(r.draw(6, 1), 1);
+  EXPECT_EQ(r.draw(6, 1), 6);
+  EXPECT_EQ(r.draw(10), 5);
+
+  r.seed(2024);
+  bool seen[6] = {};
+  for (int i = 0; i < 10000; ++i) {
+    const int d = r.draw(6, 1);
+    ASSERT_GE(d, 1);
+    ASSERT_LE(d, 6);
+    seen[d - 1] = true;
+  }
+  for (bool s : seen) EXPECT_TRUE(s);
+
+  // The largest value below 1 must not reach n, even for large n.
+  r.script({0x1.fffffffffffffp-1});
+  EXPECT_EQ(r.draw(2147483647), 2147483646);
+}
+
+TEST(Random, ClockSeedsDiffer) {
+  Random a;
+  Random b;
+  a.seedFromClock();
+  b.seedFromClock();
+  Random fresh;
+  EXPECT_NE(firstDraws(a, 4), firstDraws(fresh, 4));
+  EXPECT_NE(firstDraws(a, 4), firstDraws(b, 4));
+}
+
+TEST(Random, GlobalInstanceIsShared) {
+  rng().seed(5);
+  const double first = Rnd();
+  rng().seed(5);
+  EXPECT_EQ(rng().Rnd(), first);
+  EXPECT_EQ(&rng(), &rng());
+  rng().seed(20030113);  // as the test main leaves it
+}
+
+}  // namespace
+}  // namespace kervale

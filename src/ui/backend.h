@@ -28,7 +28,8 @@ inline constexpr std::string_view kDefaultTitle = "KERV";
 // headless one of tests, benchmarks and scripted play.
 class Backend {
  public:
-  virtual ~Backend() = default;
+  // A backend destroyed while installed is uninstalled, so backend() never dangles.
+  virtual ~Backend();
 
   // Line breaks inside texts are the single character 13.
   virtual MsgResult messageBox(std::string_view text, MsgButtons buttons, MsgIcon icon, std::string_view title) = 0;

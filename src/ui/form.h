@@ -71,8 +71,13 @@ class Form {
 
   // The window system: the user pressed the close box.
   void userClose();
-  // The window system: the form became the active window.
+  // The window system: the form became the active window (fires Form_Activate
+  // unless it already was), or stopped being it (fires Form_Deactivate). Message
+  // boxes do not take the activation away from a form.
   void userActivate();
+  void userDeactivate();
+  // The active form, null when none; cleared when it is hidden or unloaded.
+  static Form* active();
 
   bool changed() const { return changed_; }
   void clearChanged() { changed_ = false; }
@@ -91,6 +96,7 @@ class Form {
 
   virtual void Form_Load() {}
   virtual void Form_Activate() {}
+  virtual void Form_Deactivate() {}
   // Set cancel to non-zero to keep the form loaded.
   virtual void Form_QueryUnload(int& cancel, UnloadMode mode) {
     (void)cancel;

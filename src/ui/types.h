@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "base/colour.h"
 
@@ -48,5 +49,11 @@ constexpr Colour kButtonFace = 0xC0C0C0;
 constexpr Colour kWindowText = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kBlack = 0x000000;
+
+// Captions mark their access key with "&" ("&File": Alt+F); "&&" is a plain "&".
+// The access key in lower case, 0 when the caption has none.
+char accessKey(std::string_view caption);
+// The caption as shown, without the markers.
+std::string shownCaption(std::string_view caption);
 
 }  // namespace kervale::ui

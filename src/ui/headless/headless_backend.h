@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -38,6 +39,9 @@ class HeadlessBackend : public Backend {
   };
 
   void setPolicy(Policy p) { policy_ = p; }
+  Policy policy() const { return policy_; }
+  // Back to the start: strict, nothing queued or logged, no beeps, default screen.
+  void reset();
   void queueAnswer(MsgResult answer) { answers_.push_back(answer); }
   void queueInput(std::optional<std::string> answer) { inputs_.push_back(std::move(answer)); }
   const std::vector<DialogRecord>& log() const { return log_; }
@@ -74,11 +78,15 @@ class HeadlessBackend : public Backend {
   std::deque<std::optional<std::string>> inputs_;
   std::vector<DialogRecord> log_;
   std::deque<std::function<void()>> idle_;
+  std::uint64_t idleRun_ = 0;  // idle actions taken so far: tells one doEvents' batch from later posts
   ScreenMetrics screen_;
   int beeps_ = 0;
   bool busy_ = false;
   bool ended_ = false;
 };
+
+// "OK", "Cancel", "Abort", "Retry", "Ignore", "Yes", "No": the answer texts of the log.
+std::string_view resultName(MsgResult r);
 
 // The headless backend installed as the default one.
 HeadlessBackend& headless();

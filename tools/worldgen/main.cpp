@@ -1,6 +1,37 @@
+// Writes the game's world: every data file and picture, the same bytes on
+// every run. Usage: kervale-worldgen [output folder], default ./world.
+#include <QCoreApplication>
 #include <cstdio>
+#include <exception>
+#include <filesystem>
 
-int main() {
-  std::puts("error: no world generator yet");
-  return 2;
+#include "base/csv.h"
+#include "base/file_error.h"
+#include "world.h"
+
+int main(int argc, char** argv) {
+  using namespace kervale::worldgen;
+  QCoreApplication application(argc, argv);  // for the picture format plugins
+  const std::filesystem::path folder = argc > 1 ? argv[1] : "world";
+  try {
+    std::filesystem::create_directories(folder);
+    World world;
+    buildNations(world);
+    buildClubs(world);
+    buildExpansion(world);
+    buildPlayers(world);
+
+    DataFiles files;
+    addClubFiles(world, files);
+    addPlayerFile(world, files);
+    addScheduleFiles(files);
+    addTacticalFiles(files);
+    addTextFiles(files);
+    for (const auto& [name, content] : files) kervale::writeFileAtomically(folder / name, content);
+    writePictures(world, folder);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "kervale-worldgen: %s\n", error.what());
+    return 1;
+  }
+  return 0;
 }

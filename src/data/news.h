@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "data/mls_module.h"
+
+namespace kervale {
+
+// Every writer of the club news and the league headlines appends through these
+// helpers, so both lists follow one convention: the count is the number of
+// lines held, lines 0..count - 1 are in use and the next line goes to index
+// count. The last index of each table (ClubNewsLine(50), Headlines(300)) stays
+// empty: a line that would go there is dropped, so the count never passes 50
+// or 300 and a reader that goes to line count inclusive stays in the table.
+
+// Appends to ClubNewsLine / ClubNewsCount; false when the line was dropped.
+bool addClubNews(MLSModule& game, std::string line);
+// Appends to Headlines / HeadlineCount; false when the line was dropped.
+bool addHeadline(MLSModule& game, std::string line);
+// Empties ClubNewsLine 0..50 and sets ClubNewsCount to 0.
+void clearClubNews(MLSModule& game);
+// Empties Headlines 0..300 and sets HeadlineCount to 0.
+void clearHeadlines(MLSModule& game);
+// Both lists, as at the start of every matchday.
+void clearNews(MLSModule& game);
+
+}  // namespace kervale

@@ -1,0 +1,100 @@
+#include "data/readers/player_file.h"
+
+#include "base/numbers.h"
+#include "data/readers/reader_support.h"
+
+namespace kervale {
+
+using readers::checkWhole;
+using readers::openDataFile;
+
+namespace {
+
+constexpr int kLastWageIndex = 54;  // SkillValueTable(0..54)
+constexpr int kLastMlsClub = 16;
+
+void readPlayer(CsvReader& file, PlayerRecord& player) {
+  player.team = file.nextNumber();
+  checkWhole(file, player.team, 0, kLastClub, "club");
+  player.name = file.nextText();
+  player.goalkeeping = file.nextSingle();
+  player.defense = file.nextNumber();
+  player.midfield = file.nextNumber();
+  player.attack = file.nextNumber();
+  player.age = file.nextNumber();
+  player.nation = file.nextNumber();
+  checkWhole(file, player.nation, 0, kLastClub, "nation");
+  player.aggression = file.nextNumber();
+  player.trainingFactor = file.nextNumber();
+  player.ballControl = file.nextNumber();
+  player.tackling = file.nextNumber();
+  player.passing = file.nextNumber();
+  player.attribute14 = file.nextNumber();
+  player.shooting = file.nextNumber();
+  player.heading = file.nextNumber();
+  player.speed = file.nextNumber();
+  player.attribute18 = file.nextNumber();
+  player.awareness = file.nextNumber();
+  player.attribute20 = file.nextNumber();
+  file.next();  // read and not kept
+  player.birthMonth = file.nextNumber();
+  player.birthDay = file.nextNumber();
+
+  if (player.team > kLastMlsClub) {
+    // The set-up looks up the wage of such a player at Int(rating sum).
+    const double sum = static_cast<double>(player.goalkeeping) + player.defense + player.midfield + player.attack;
+    const double index = Int(sum);
+    if (!(index >= 0 && index <= kLastWageIndex)) {
+      file.fail("rating sum " + numText(sum) + " of a player of club " + numText(player.team) +
+                " is outside the wage table 0.." + std::to_string(kLastWageIndex));
+    }
+  }
+}
+
+}  // namespace
+
+PlayersData readPlayers(const std::filesystem::path& folder) {
+  CsvReader file = openDataFile(folder, "players2.dat");
+  const int count = file.nextInt16();
+  checkWhole(file, count, 0, kLastPlayer, "count");
+  PlayersData data;
+  data.players.resize(static_cast<std::size_t>(count));
+  for (int p = 1; p <= count; ++p) {
+    readers::inRecord("player " + std::to_string(p), [&] { readPlayer(file, data.players[p - 1]); });
+  }
+  return data;
+}
+
+void applyPlayers(const PlayersData& data, MLSModule& game) {
+  game.NumPlayers = static_cast<std::int16_t>(data.players.size());
+  for (std::size_t i = 0; i < data.players.size(); ++i) {
+    const PlayerRecord& player = data.players[i];
+    const std::size_t p = i + 1;
+    game.PlayerTeam(p) = player.team;
+    game.PlayerName(p) = player.name;
+    game.PlayerGoalkeeping(p) = player.goalkeeping;
+    game.PlayerDefense(p) = player.defense;
+    game.PlayerMidfield(p) = player.midfield;
+    game.PlayerAttack(p) = player.attack;
+    game.PlayerAge(p) = player.age;
+    game.PlayerNation(p) = player.nation;
+    game.PlayerAggression(p) = player.aggression;
+    game.PlayerTrainingFactor(p) = player.trainingFactor;
+    game.PlayerBallControl(p) = player.ballControl;
+    game.PlayerTackling(p) = player.tackling;
+    game.PlayerPassing(p) = player.passing;
+    game.PlayerAttribute14(p) = player.attribute14;
+    game.PlayerShooting(p) = player.shooting;
+    game.PlayerHeading(p) = player.heading;
+    game.PlayerSpeed(p) = player.speed;
+    game.PlayerAttribute18(p) = player.attribute18;
+    game.PlayerAwareness(p) = player.awareness;
+    game.PlayerAttribute20(p) = player.attribute20;
+    game.PlayerBirthMonth(p) = player.birthMonth;
+    game.PlayerBirthDay(p) = player.birthDay;
+  }
+}
+
+void loadPlayers(const std::filesystem::path& folder, MLSModule& game) { applyPlayers(readPlayers(folder), game); }
+
+}  // namespace kervale

@@ -1,0 +1,120 @@
+#include "data/readers/reference_files.h"
+
+#include "data/readers/reader_support.h"
+
+namespace kervale {
+
+using readers::inRecord;
+using readers::openDataFile;
+using readers::readWhole;
+
+NationsData readNations(const std::filesystem::path& folder) {
+  CsvReader file = openDataFile(folder, "nat.dat");
+  const int count = readWhole(file, 0, kMaxNations, "count");
+  NationsData data;
+  for (int n = 1; n <= count; ++n) {
+    inRecord("nation " + std::to_string(n), [&] {
+      file.next();  // not kept
+      data.names.push_back(file.nextText());
+      data.flags.push_back(file.nextText());
+    });
+  }
+  return data;
+}
+
+void applyNations(const NationsData& data, MLSModule& game) {
+  for (std::size_t i = 0; i < data.names.size(); ++i) {
+    game.NationName(i + 1) = data.names[i];
+    game.NationFlagFile(i + 1) = data.flags[i];
+  }
+}
+
+void loadNations(const std::filesystem::path& folder, MLSModule& game) { applyNations(readNations(folder), game); }
+
+CommentaryData readCommentary(const std::filesystem::path& folder) {
+  CsvReader file = openDataFile(folder, "commentary.dat");
+  CommentaryData data;
+  for (auto& line : data.lines) line = file.nextText();
+  return data;
+}
+
+void applyCommentary(const CommentaryData& data, MLSModule& game) {
+  for (int k = 1; k <= kCommentaryLines; ++k) game.CommentaryLine(k) = data.lines[k - 1];
+}
+
+void loadCommentary(const std::filesystem::path& folder, MLSModule& game) {
+  applyCommentary(readCommentary(folder), game);
+}
+
+SkillsData readSkills(const std::filesystem::path& folder) {
+  CsvReader file = openDataFile(folder, "skills.dat");
+  SkillsData data;
+  for (auto& word : data.ratingWords) word = file.nextText();
+  for (auto& word : data.aggressionWords) word = file.nextText();
+  for (auto& value : data.values) value = file.nextNumber();
+  return data;
+}
+
+void applySkills(const SkillsData& data, MLSModule& game) {
+  for (int k = 0; k < kSkillWords; ++k) {
+    game.RatingWord(k) = data.ratingWords[k];
+    game.AggressionWord(k) = data.aggressionWords[k];
+  }
+  for (int k = 0; k < kSkillValues; ++k) game.SkillValueTable(k + 5) = data.values[k];
+}
+
+void loadSkills(const std::filesystem::path& folder, MLSModule& game) { applySkills(readSkills(folder), game); }
+
+std::vector<std::string> readNameList(const std::filesystem::path& folder, const std::string& fileName) {
+  CsvReader file = openDataFile(folder, fileName);
+  // No upper limit of its own: the file's end stops a count that is too large.
+  const int count = readWhole(file, 1, 1000000, "count");
+  std::vector<std::string> names;
+  for (int k = 1; k <= count; ++k) {
+    inRecord("name " + std::to_string(k), [&] { names.push_back(file.nextText()); });
+  }
+  return names;
+}
+
+RefsData readRefs(const std::filesystem::path& folder) {
+  CsvReader file = openDataFile(folder, "refs.dat");
+  const int count = file.nextInt16();
+  readers::checkWhole(file, count, 1, kMaxRefs, "count");
+  RefsData data;
+  for (int r = 1; r <= count; ++r) {
+    inRecord("referee " + std::to_string(r), [&] {
+      data.names.push_back(file.nextText());
+      data.strictness.push_back(file.nextNumber());
+    });
+  }
+  return data;
+}
+
+void applyRefs(const RefsData& data, MLSModule& game) {
+  game.NumRefs = static_cast<std::int16_t>(data.names.size());
+  for (std::size_t i = 0; i < data.names.size(); ++i) {
+    game.RefName(i + 1) = data.names[i];
+    game.RefStrictness(i + 1) = data.strictness[i];
+  }
+}
+
+void loadRefs(const std::filesystem::path& folder, MLSModule& game) { applyRefs(readRefs(folder), game); }
+
+SponsorsData readSponsors(const std::filesystem::path& folder) {
+  CsvReader file = openDataFile(folder, "sponsors.dat");
+  const int count = readWhole(file, 0, kMaxSponsors, "count");
+  SponsorsData data;
+  for (int s = 1; s <= count; ++s) {
+    inRecord("sponsor " + std::to_string(s), [&] { data.names.push_back(file.nextText()); });
+  }
+  return data;
+}
+
+void applySponsors(const SponsorsData& data, MLSModule& game) {
+  game.NumSponsors = static_cast<double>(data.names.size());
+  for (std::size_t i = 0; i < data.names.size(); ++i) game.SponsorName(i + 1) = data.names[i];
+}
+
+void loadSponsors(const std::filesystem::path& folder, MLSModule& game) { applySponsors(readSponsors(folder), game); }
+
+}  // namespace kervale

@@ -1,0 +1,183 @@
+#include "data/readers/tactical_files.h"
+
+#include <algorithm>
+
+#include "base/file_error.h"
+#include "base/numbers.h"
+#include "data/readers/reader_support.h"
+
+namespace kervale {
+
+using readers::checkWhole;
+using readers::inRecord;
+using readers::openDataFile;
+using readers::readWhole;
+
+TacticsData readTactics(const std::filesystem::path& folder) {
+  CsvReader file = openDataFile(folder, "tactics.dat");
+  const int count = readWhole(file, 1, 1000000, "count");
+  TacticsData data;
+  for (int t = 1; t <= std::min(count, kMaxTactics); ++t) {
+    inRecord("tactic " + std::to_string(t), [&] {
+      data.names.push_back(file.nextText());
+      std::array<double, 3> factors{};
+      for (double& factor : factors) factor = file.nextNumber();
+      data.factors.push_back(factors);
+    });
+  }
+  return data;
+}
+
+void applyTactics(const TacticsData& data, MLSModule& game) {
+  game.NumTactics = static_cast<double>(data.names.size());
+  for (std::size_t i = 0; i < data.names.size(); ++i) {
+    game.TacticName(i + 1) = data.names[i];
+    for (int k = 1; k <= 3; ++k) game.TacticFactor(i + 1, k) = data.factors[i][k - 1];
+  }
+}
+
+FlowsData readFlows(const std::filesystem::path& folder) {
+  CsvReader file = openDataFile(folder, "flow.dat");
+  const int count = file.nextInt16();
+  checkWhole(file, count, 1, kMaxFlows, "count");
+  FlowsData data;
+  for (int f = 1; f <= count; ++f) {
+    inRecord("flow " + std::to_string(f), [&] {
+      FlowData flow;
+      flow.name = file.nextText();
+      for (int table = 1; table <= 4; ++table) {
+        for (int side : {2, 1}) {
+          for (int zone = 1; zone <= kZones; ++zone) {
+            const double value = file.nextNumber();
+            if (table == 1) {
+              // The match moves the ball to this zone without a check.
+              checkWhole(file, value, 1, kZones,
+                         "next zone of zone " + std::to_string(zone) + ", side " + std::to_string(side));
+            }
+            flow.tables[table - 1][side][zone] = value;
+          }
+        }
+      }
+      data.flows.push_back(std::move(flow));
+    });
+  }
+  return data;
+}
+
+void applyFlows(const FlowsData& data, MLSModule& game) {
+  Table3<double, 25, 8, 2>* tables[] = {&game.FlowTable1, &game.FlowTable2, &game.FlowTable3, &game.FlowTable4};
+  game.NumFlows = static_cast<std::int16_t>(data.flows.size());
+  for (std::size_t i = 0; i < data.flows.size(); ++i) {
+    const int f = static_cast<int>(i) + 1;
+    game.FlowName(f) = data.flows[i].name;
+    for (int table = 0; table < 4; ++table) {
+      for (int side = 1; side <= 2; ++side) {
+        for (int zone = 1; zone <= kZones; ++zone)
+          (*tables[table])(zone, f, side) = data.flows[i].tables[table][side][zone];
+      }
+    }
+  }
+}
+
+FormationsData readFormations(const std::filesystem::path& folder) {
+  CsvReader file = openDataFile(folder, "formation.dat");
+  // The set-up draws formations 1..count, so a count past the table is an error.
+  const int count = readWhole(file, 1, kMaxFormations, "count");
+  FormationsData data;
+  for (int f = 1; f <= count; ++f) {
+    inRecord("formation " + std::to_string(f), [&] {
+      FormationData formation;
+      formation.name = file.nextText();
+      for (int j = 1; j <= 10; ++j) {
+        formation.positions[j - 1] = readWhole(file, 1, kMaxPositions, "position of slot " + std::to_string(j));
+      }
+      formation.flow = readWhole(file, 1, kMaxFlows, "default flow");
+      data.formations.push_back(std::move(formation));
+    });
+  }
+  return data;
+}
+
+void applyFormations(const FormationsData& data, MLSModule& game) {
+  game.NumFormations = static_cast<double>(data.formations.size());
+  for (std::size_t i = 0; i < data.formations.size(); ++i) {
+    const FormationData& formation = data.formations[i];
+    game.FormationName(i + 1) = formation.name;
+    for (int j = 1; j <= 10; ++j) game.FormationPos(i + 1, j) = formation.positions[j - 1];
+    game.FormationFlow(i + 1) = formation.flow;
+  }
+}
+
+PositionsData readPositions(const std::filesystem::path& folder) {
+  CsvReader file = openDataFile(folder, "Position.dat");
+  const int count = readWhole(file, 1, kMaxPositions, "count");
+  PositionsData data;
+  data.rows = readWhole(file, 1, kMaxPositionRows, "number of factor rows");
+  for (int p = 1; p <= count; ++p) {
+    inRecord("position " + std::to_string(p), [&] {
+      PositionData position;
+      position.name = file.nextText();
+      position.pickWeight = file.nextNumber();
+      for (int k = 0; k < 3; ++k) file.next();  // not kept
+      for (int j = 1; j <= data.rows; ++j) {
+        std::array<double, 3> row{};
+        for (double& factor : row) factor = file.nextNumber();
+        position.factors.push_back(row);
+      }
+      data.positions.push_back(std::move(position));
+    });
+  }
+  return data;
+}
+
+void applyPositions(const PositionsData& data, MLSModule& game) {
+  game.NumPositions = static_cast<double>(data.positions.size());
+  for (std::size_t i = 0; i < data.positions.size(); ++i) {
+    const PositionData& position = data.positions[i];
+    game.PositionName(i + 1) = position.name;
+    game.PositionPickWeight(i + 1) = position.pickWeight;
+    for (std::size_t j = 0; j < position.factors.size(); ++j) {
+      for (int k = 1; k <= 3; ++k) game.PositionFactor(i + 1, j + 1, k) = position.factors[j][k - 1];
+    }
+  }
+}
+
+void checkTacticalFiles(const FlowsData& flows, const FormationsData& formations, const PositionsData& positions) {
+  const int numFlows = static_cast<int>(flows.flows.size());
+  const int numPositions = static_cast<int>(positions.positions.size());
+  for (std::size_t i = 0; i < formations.formations.size(); ++i) {
+    const FormationData& formation = formations.formations[i];
+    const std::string which = "formation " + std::to_string(i + 1);
+    for (int j = 1; j <= 10; ++j) {
+      const int position = formation.positions[j - 1];
+      if (position > numPositions) {
+        throw FileError("formation.dat", which + ": position of slot " + std::to_string(j) + " " +
+                                             std::to_string(position) + " is outside 1.." +
+                                             std::to_string(numPositions) + " (the positions of Position.dat)");
+      }
+    }
+    if (formation.flow > numFlows) {
+      throw FileError("formation.dat", which + ": default flow " + std::to_string(formation.flow) + " is outside 1.." +
+                                           std::to_string(numFlows) + " (the flows of flow.dat)");
+    }
+  }
+  // The match looks up the factors of a position by the club's flow.
+  if (positions.rows < numFlows) {
+    throw FileError("Position.dat", "number of factor rows " + std::to_string(positions.rows) + " is below the " +
+                                        std::to_string(numFlows) + " flows of flow.dat");
+  }
+}
+
+void loadTacticalFiles(const std::filesystem::path& folder, MLSModule& game) {
+  TacticsData tactics = readTactics(folder);
+  FlowsData flows = readFlows(folder);
+  FormationsData formations = readFormations(folder);
+  PositionsData positions = readPositions(folder);
+  checkTacticalFiles(flows, formations, positions);
+  applyTactics(tactics, game);
+  applyFlows(flows, game);
+  applyFormations(formations, game);
+  applyPositions(positions, game);
+}
+
+}  // namespace kervale

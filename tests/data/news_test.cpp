@@ -1,0 +1,76 @@
+#include "data/news.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kervale {
+namespace {
+
+TEST(NewsTest, ChairmansLetterFillsLinesZeroToSixAndTheNextLineFollowsIt) {
+  auto game = makeEmptyGame();
+  for (int k = 0; k <= 6; ++k) EXPECT_TRUE(addClubNews(*game, "letter " + std::to_string(k)));
+  EXPECT_EQ(game->ClubNewsCount, 7);
+  EXPECT_EQ(game->ClubNewsLine(0), "letter 0");
+  EXPECT_EQ(game->ClubNewsLine(6), "letter 6");
+  addClubNews(*game, "Next match: ...");
+  EXPECT_EQ(game->ClubNewsLine(6), "letter 6");
+  EXPECT_EQ(game->ClubNewsLine(7), "Next match: ...");
+  EXPECT_EQ(game->ClubNewsCount, 8);
+}
+
+TEST(NewsTest, ClubNewsPastTheEndIsDroppedAndTheCountStaysInTheTable) {
+  auto game = makeEmptyGame();
+  int kept = 0;
+  for (int k = 0; k < 70; ++k) kept += addClubNews(*game, "line " + std::to_string(k)) ? 1 : 0;
+  EXPECT_EQ(kept, 50);
+  EXPECT_EQ(game->ClubNewsCount, 50);
+  EXPECT_EQ(game->ClubNewsLine(49), "line 49");
+  EXPECT_EQ(game->ClubNewsLine(50), "");  // a reader may look at line count
+}
+
+TEST(NewsTest, HeadlinesFollowTheSameConvention) {
+  auto game = makeEmptyGame();
+  EXPECT_TRUE(addHeadline(*game, "Club have hired a new manager."));
+  EXPECT_EQ(game->HeadlineCount, 1);
+  EXPECT_EQ(game->Headlines(0), "Club have hired a new manager.");
+  for (int k = 0; k < 400; ++k) addHeadline(*game, "h" + std::to_string(k));
+  EXPECT_EQ(game->HeadlineCount, 300);
+  EXPECT_EQ(game->Headlines(299), "h298");
+  EXPECT_EQ(game->Headlines(300), "");
+  EXPECT_FALSE(addHeadline(*game, "one more"));
+}
+
+TEST(NewsTest, CountsSetOutsideTheTableNeverWriteOutsideIt) {
+  auto game = makeEmptyGame();
+  game->ClubNewsCount = 9999;
+  EXPECT_FALSE(addClubNews(*game, "x"));
+  EXPECT_EQ(game->ClubNewsCount, 50);
+  game->ClubNewsCount = -4;
+  EXPECT_TRUE(addClubNews(*game, "first"));
+  EXPECT_EQ(game->ClubNewsLine(0), "first");
+  EXPECT_EQ(game->ClubNewsCount, 1);
+  game->HeadlineCount = -32768;
+  EXPECT_TRUE(addHeadline(*game, "h"));
+  EXPECT_EQ(game->Headlines(0), "h");
+  game->ClubNewsCount = 2.7;  // a fraction counts as the line below
+  addClubNews(*game, "third");
+  EXPECT_EQ(game->ClubNewsLine(2), "third");
+}
+
+TEST(NewsTest, ClearingEmptiesBothLists) {
+  auto game = makeEmptyGame();
+  addClubNews(*game, "a");
+  addHeadline(*game, "b");
+  game->Headlines(300) = "stale";
+  clearNews(*game);
+  EXPECT_EQ(game->ClubNewsCount, 0);
+  EXPECT_EQ(game->HeadlineCount, 0);
+  EXPECT_EQ(game->ClubNewsLine(0), "");
+  EXPECT_EQ(game->Headlines(300), "");
+  addClubNews(*game, "after");
+  EXPECT_EQ(game->ClubNewsLine(0), "after");
+}
+
+}  // namespace
+}  // namespace kervale

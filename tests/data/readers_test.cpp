@@ -1,0 +1,385 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/file_error.h"
+#include "data/data_files.h"
+#include "data/small_world.h"
+#include "support/temp_dir.h"
+
+namespace kervale {
+namespace {
+
+using test::clubRecord;
+using test::playerRecord;
+using test::quoted;
+using test::TempDir;
+
+// The message of the FileError the call throws, or "no error".
+template <class Call>
+std::string fileError(Call&& call) {
+  try {
+    call();
+  } catch (const FileError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+class ReadersTest : public ::testing::Test {
+ protected:
+  void SetUp() override { test::writeSmallWorld(dir); }
+  TempDir dir;
+  std::unique_ptr<MLSModule> game = makeEmptyGame();
+};
+
+TEST_F(ReadersTest, QuotedClubNameWithACommaIsOneValue) {
+  std::string clubs = test::clubFile();
+  clubs.replace(0, clubs.find("\r\n") + 2, clubRecord(1, "Kansas City, Wizards", 1));
+  dir.write("mlsdata2.dat", clubs);
+  loadClubs(dir.path(), *game);
+  EXPECT_EQ(game->TeamName(1), "Kansas City, Wizards");
+  EXPECT_EQ(game->TeamNickname(1), "Nick1");
+  EXPECT_EQ(game->TeamVenue(1), "Ground 1");
+  EXPECT_EQ(game->TeamName(2), "Club 2");
+}
+
+TEST_F(ReadersTest, ClubRecordsFillTheClubTablesAndDivisionCopies) {
+  std::string clubs;
+  for (int i = 1; i <= 285; ++i) {
+    std::string record = clubRecord(i, "Club " + std::to_string(i), test::validDivision(i));
+    if (i == 7) record = "\"Seven\",\"FC\",\"seven.gif\",1,\"Park\",12000,0.75,63,2,0,10,255,16,1,128\r\n";
+    clubs += record;
+  }
+  dir.write("mlsdata2.dat", clubs);
+  loadClubs(dir.path(), *game);
+  EXPECT_EQ(game->TeamLogo(7), "seven.gif");
+  EXPECT_EQ(game->TeamDivision(7), 1);
+  EXPECT_EQ(game->StadiumCapacity(7), 12000);
+  EXPECT_EQ(game->ManagerApproval(7), 0.75);
+  EXPECT_EQ(game->TeamReputation(7), 63);
+  EXPECT_EQ(game->TeamCupEntry(7), 2);
+  EXPECT_EQ(game->TeamColour1(7), "&H00AFF");  // components 0, 10, 255
+  EXPECT_EQ(game->TeamColour2(7), "&H10180");
+  EXPECT_EQ(game->TeamColour2(8), "&H000000");
+  EXPECT_EQ(game->EnglishDivision(1), game->TeamDivision(53));
+  EXPECT_EQ(game->EnglishDivision(96), 4);
+  EXPECT_EQ(game->GermanDivision(2), 2);   // club 166
+  EXPECT_EQ(game->GermanDivision(40), 0);  // club 204 is not German
+}
+
+TEST_F(ReadersTest, ThirtyFiveTacticsKeepTheFirstThirty) {
+  std::string tactics = test::tacticsFile(35);
+  dir.write("tactics.dat", tactics);
+  TacticsData data = readTactics(dir.path());
+  applyTactics(data, *game);
+  EXPECT_EQ(game->NumTactics, 30);
+  EXPECT_EQ(game->TacticName(1), "Tactic 1");
+  EXPECT_EQ(game->TacticName(30), "Tactic 30");
+  EXPECT_EQ(game->TacticFactor(30, 2), 1.1);
+  // The rest of the file is never read: cut it short and it still loads.
+  const std::size_t record31 = tactics.find("\"Tactic 31\"");
+  dir.write("tactics.dat", tactics.substr(0, record31) + "\"Broken");
+  EXPECT_EQ(readTactics(dir.path()).names.size(), 30u);
+}
+
+TEST_F(ReadersTest, FlowValuesLandInTheirTableZoneAndSide) {
+  loadTacticalFiles(dir.path(), *game);
+  EXPECT_EQ(game->NumFlows, 8);
+  EXPECT_EQ(game->FlowName(8), "Flow 8");
+  for (int zone = 1; zone <= 25; ++zone) {
+    EXPECT_EQ(game->FlowTable1(zone, 3, 1), 26 - zone);
+    EXPECT_EQ(game->FlowTable1(zone, 3, 2), zone);
+  }
+  EXPECT_EQ(game->FlowTable2(1, 1, 2), 2201);
+  EXPECT_EQ(game->FlowTable3(7, 2, 1), 3107);
+  EXPECT_EQ(game->FlowTable4(25, 8, 2), 4225);
+  EXPECT_EQ(game->FlowTable4(0, 8, 2), 0);  // zone 0 is never written
+}
+
+TEST_F(ReadersTest, FormationsPositionsAndTacticsFillTheirTables) {
+  loadTacticalFiles(dir.path(), *game);
+  EXPECT_EQ(game->NumTactics, 5);
+  EXPECT_EQ(game->NumFormations, 4);
+  EXPECT_EQ(game->FormationName(4), "4-4-2 #4");
+  EXPECT_EQ(game->FormationPos(2, 1), 1);
+  EXPECT_EQ(game->FormationPos(2, 10), 3);
+  EXPECT_EQ(game->FormationFlow(3), 2);
+  EXPECT_EQ(game->NumPositions, 12);
+  EXPECT_EQ(game->PositionName(12), "Pos 12");
+  EXPECT_EQ(game->PositionPickWeight(5), 5);
+  EXPECT_EQ(game->PositionFactor(5, 1, 1), 511);
+  EXPECT_EQ(game->PositionFactor(12, 8, 3), 1283);
+}
+
+TEST_F(ReadersTest, ReferenceFilesFillTheirTables) {
+  loadNations(dir.path(), *game);
+  loadCommentary(dir.path(), *game);
+  loadSkills(dir.path(), *game);
+  loadRefs(dir.path(), *game);
+  loadSponsors(dir.path(), *game);
+  EXPECT_EQ(game->NationName(3), "Nation 3");
+  EXPECT_EQ(game->NationFlagFile(1), "flag1.gif");
+  EXPECT_EQ(game->CommentaryLine(1), "Line 1");
+  EXPECT_EQ(game->CommentaryLine(50), "Line 50");
+  EXPECT_EQ(game->RatingWord(0), "Grade 0");
+  EXPECT_EQ(game->AggressionWord(20), "Temper 20");
+  EXPECT_EQ(game->SkillValueTable(4), 0);
+  EXPECT_EQ(game->SkillValueTable(5), 50);
+  EXPECT_EQ(game->SkillValueTable(54), 540);
+  EXPECT_EQ(game->NumRefs, 2);
+  EXPECT_EQ(game->RefName(2), "Ref Two");
+  EXPECT_EQ(game->RefStrictness(2), 9);
+  EXPECT_EQ(game->NumSponsors, 3);
+  EXPECT_EQ(game->SponsorName(3), "Sponsor 3");
+  const auto names = readNameList(dir.path(), kGerLastNames);
+  ASSERT_EQ(names.size(), 4u);
+  EXPECT_EQ(names[3], "Last4");
+}
+
+TEST_F(ReadersTest, PlayerValuesLandInTheirTables) {
+  loadPlayers(dir.path(), *game);
+  EXPECT_EQ(game->NumPlayers, 3);
+  EXPECT_EQ(game->PlayerName(2), "Bo Back");
+  EXPECT_EQ(game->PlayerTeam(2), 20);
+  EXPECT_EQ(game->PlayerGoalkeeping(1), 9.0f);
+  EXPECT_EQ(game->PlayerDefense(2), 9);
+  EXPECT_EQ(game->PlayerMidfield(2), 5);
+  EXPECT_EQ(game->PlayerAttack(2), 3);
+  EXPECT_EQ(game->PlayerAge(2), 25);
+  EXPECT_EQ(game->PlayerNation(2), 3);
+  EXPECT_EQ(game->PlayerAggression(2), 30);
+  EXPECT_EQ(game->PlayerTrainingFactor(2), 4);
+  EXPECT_EQ(game->PlayerBallControl(2), 10);
+  EXPECT_EQ(game->PlayerTackling(2), 11);
+  EXPECT_EQ(game->PlayerPassing(2), 12);
+  EXPECT_EQ(game->PlayerAttribute14(2), 14);
+  EXPECT_EQ(game->PlayerShooting(2), 15);
+  EXPECT_EQ(game->PlayerHeading(2), 16);
+  EXPECT_EQ(game->PlayerSpeed(2), 17);
+  EXPECT_EQ(game->PlayerAttribute18(2), 18);
+  EXPECT_EQ(game->PlayerAwareness(2), 19);
+  EXPECT_EQ(game->PlayerAttribute20(2), 20);
+  EXPECT_EQ(game->PlayerBirthMonth(2), 5);
+  EXPECT_EQ(game->PlayerBirthDay(2), 17);
+  EXPECT_EQ(game->PlayerName(4), "");
+}
+
+TEST_F(ReadersTest, SchedulesReadTeamsByRound) {
+  const Schedule schedule = readSchedule(dir.path(), kFixt18Schedule);
+  EXPECT_EQ(schedule.size(), 612);
+  EXPECT_EQ(schedule.entry(1), 1);
+  EXPECT_EQ(schedule.entry(612), 18);
+  EXPECT_EQ(readSchedule(dir.path(), kFixt6Schedule).size(), 60);
+}
+
+// Each broken file gives its named error and leaves the game as it was.
+class BrokenFileTest : public ReadersTest {
+ protected:
+  void SetUp() override {
+    ReadersTest::SetUp();
+    loadClubs(dir.path(), *game);
+    loadPlayers(dir.path(), *game);
+    loadTacticalFiles(dir.path(), *game);
+    loadNations(dir.path(), *game);
+    loadCommentary(dir.path(), *game);
+    loadRefs(dir.path(), *game);
+    loadSponsors(dir.path(), *game);
+  }
+  void expectUnchanged() {
+    EXPECT_EQ(game->NumPlayers, 3);
+    EXPECT_EQ(game->PlayerName(2), "Bo Back");
+    EXPECT_EQ(game->PlayerTeam(2), 20);
+    EXPECT_EQ(game->PlayerName(4), "");
+    EXPECT_EQ(game->TeamName(1), "Club 1");
+    EXPECT_EQ(game->TeamColour1(285), "&HFFFFFF");
+    EXPECT_EQ(game->NumTactics, 5);
+    EXPECT_EQ(game->TacticName(6), "");
+    EXPECT_EQ(game->NumFormations, 4);
+    EXPECT_EQ(game->FormationPos(1, 10), 3);
+    EXPECT_EQ(game->NumFlows, 8);
+    EXPECT_EQ(game->FlowTable1(1, 1, 1), 25);
+    EXPECT_EQ(game->NumPositions, 12);
+    EXPECT_EQ(game->NationName(1), "Nation 1");
+    EXPECT_EQ(game->CommentaryLine(50), "Line 50");
+    EXPECT_EQ(game->NumRefs, 2);
+    EXPECT_EQ(game->NumSponsors, 3);
+  }
+};
+
+TEST_F(BrokenFileTest, ShortFiles) {
+  std::string commentary;
+  for (int k = 1; k <= 49; ++k) commentary += quoted("New " + std::to_string(k)) + "\r\n";
+  dir.write("commentary.dat", commentary);
+  EXPECT_EQ(fileError([&] { loadCommentary(dir.path(), *game); }),
+            "commentary.dat: file ends after 49 values; more were expected");
+
+  dir.write("players2.dat", "3\r\n" + playerRecord(1, "New One", 1, 1, 1, 1) + "2,\"New Two\",1,1,1");
+  EXPECT_EQ(fileError([&] { loadPlayers(dir.path(), *game); }),
+            "players2.dat: player 2: file ends after 29 values; more were expected");
+
+  dir.write("mlsdata2.dat", test::clubRecord(1, "Lonely", 1));
+  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
+            "mlsdata2.dat: club 2: file ends after 15 values; more were expected");
+
+  dir.write("flow.dat", test::flowFile(2).substr(0, 500));
+  EXPECT_NE(fileError([&] { loadTacticalFiles(dir.path(), *game); }).find("flow.dat: flow 1: file ends"),
+            std::string::npos);
+  expectUnchanged();
+}
+
+TEST_F(BrokenFileTest, CountsOverTheirLimits) {
+  dir.write("formation.dat", test::formationFile(51));
+  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }), "formation.dat: count 51 is outside 1..50");
+  test::writeSmallWorld(dir);
+
+  dir.write("flow.dat", test::flowFile(9));
+  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }), "flow.dat: count 9 is outside 1..8");
+  test::writeSmallWorld(dir);
+
+  dir.write("Position.dat", test::positionFile(25, 8));
+  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }), "Position.dat: count 25 is outside 1..24");
+  dir.write("Position.dat", test::positionFile(3, 9));
+  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
+            "Position.dat: number of factor rows 9 is outside 1..8");
+  test::writeSmallWorld(dir);
+
+  dir.write("nat.dat", "286\r\n");
+  EXPECT_EQ(fileError([&] { loadNations(dir.path(), *game); }), "nat.dat: count 286 is outside 0..285");
+  dir.write("refs.dat", "41\r\n");
+  EXPECT_EQ(fileError([&] { loadRefs(dir.path(), *game); }), "refs.dat: count 41 is outside 1..40");
+  dir.write("sponsors.dat", "101\r\n");
+  EXPECT_EQ(fileError([&] { loadSponsors(dir.path(), *game); }), "sponsors.dat: count 101 is outside 0..100");
+  dir.write("players2.dat", "10001\r\n");
+  EXPECT_EQ(fileError([&] { loadPlayers(dir.path(), *game); }), "players2.dat: count 10001 is outside 0..10000");
+  dir.write("players2.dat", "70000\r\n");
+  EXPECT_NE(fileError([&] { loadPlayers(dir.path(), *game); }).find("out of range for a 16-bit integer"),
+            std::string::npos);
+  dir.write("sponsors.dat", "2.5\r\n\"A\",\"B\",\"C\"\r\n");
+  EXPECT_EQ(fileError([&] { loadSponsors(dir.path(), *game); }), "sponsors.dat: count 2.5 is not a whole number");
+  dir.write("usafirst.dat", "0\r\n");
+  EXPECT_EQ(fileError([&] { readNameList(dir.path(), kUsaFirstNames); }),
+            "usafirst.dat: count 0 is outside 1..1000000");
+  expectUnchanged();
+}
+
+TEST_F(BrokenFileTest, PlayerOfAClubOutsideTheTable) {
+  dir.write("players2.dat", "3\r\n" + playerRecord(1, "New One", 1, 1, 1, 1) +
+                                playerRecord(300, "New Two", 1, 1, 1, 1) + playerRecord(2, "New Three", 1, 1, 1, 1));
+  EXPECT_EQ(fileError([&] { loadPlayers(dir.path(), *game); }), "players2.dat: player 2: club 300 is outside 0..285");
+  dir.write("players2.dat", "1\r\n" + playerRecord(-1, "Negative", 1, 1, 1, 1));
+  EXPECT_EQ(fileError([&] { loadPlayers(dir.path(), *game); }), "players2.dat: player 1: club -1 is outside 0..285");
+  expectUnchanged();
+}
+
+TEST_F(BrokenFileTest, RatingSumBeyondTheWageTable) {
+  // 54.9 still indexes the table; 55 does not. MLS clubs and free agents are
+  // paid by formula and may have any sum.
+  dir.write("players2.dat", "3\r\n" + playerRecord(17, "Edge", 15, 15, 15, 9.9) +
+                                playerRecord(16, "Mls Star", 20, 20, 20, 20) +
+                                playerRecord(0, "Free Star", 20, 20, 20, 20));
+  EXPECT_NO_THROW(readPlayers(dir.path()));
+  dir.write("players2.dat", "1\r\n" + playerRecord(17, "Too Good", 15, 15, 15, 10));
+  EXPECT_EQ(fileError([&] { loadPlayers(dir.path(), *game); }),
+            "players2.dat: player 1: rating sum 55 of a player of club 17 is outside the wage table 0..54");
+  expectUnchanged();
+}
+
+TEST_F(BrokenFileTest, ScheduleNamingATeamTwiceInARound) {
+  dir.write("fixt18.dat", test::scheduleFile(18, 2) + "1,2\r\n3,4\r\n5,1\r\n" + test::scheduleFile(18, 32));
+  EXPECT_EQ(fileError([&] { readSchedule(dir.path(), kFixt18Schedule); }), "fixt18.dat: round 3: team 1 appears twice");
+  dir.write("mls 10.dat", "1,11\r\n");
+  EXPECT_EQ(fileError([&] { readSchedule(dir.path(), kMls10Schedule); }),
+            "mls 10.dat: round 1: team 11 is outside 1..10");
+  dir.write("fixt20.dat", test::scheduleFile(20, 37));
+  EXPECT_EQ(fileError([&] { readSchedule(dir.path(), kFixt20Schedule); }),
+            "fixt20.dat: round 38: file ends after 740 values; more were expected");
+}
+
+TEST_F(BrokenFileTest, FlowZonesAndFormationPositionsOutsideTheirTables) {
+  std::string flows = test::flowFile(1);
+  flows.replace(flows.find(",3,"), 3, ",26,");  // table 1, side 2, zone 3
+  dir.write("flow.dat", flows);
+  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
+            "flow.dat: flow 1: next zone of zone 3, side 2 26 is outside 1..25");
+  test::writeSmallWorld(dir);
+
+  dir.write("formation.dat", test::formationFile(2, 13));
+  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
+            "formation.dat: formation 1: position of slot 10 13 is outside 1..12 (the positions of Position.dat)");
+  dir.write("formation.dat", test::formationFile(2, 25));
+  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
+            "formation.dat: formation 1: position of slot 10 25 is outside 1..24");
+  dir.write("formation.dat", test::formationFile(2, 3, 0));
+  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
+            "formation.dat: formation 1: default flow 0 is outside 1..8");
+  test::writeSmallWorld(dir);
+
+  dir.write("Position.dat", test::positionFile(12, 3));
+  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
+            "Position.dat: number of factor rows 3 is below the 8 flows of flow.dat");
+  expectUnchanged();
+}
+
+TEST_F(BrokenFileTest, ClubFileValuesTheSetUpIndexesBy) {
+  auto withClub = [](int club, const std::string& record) {
+    std::string clubs;
+    for (int i = 1; i <= 285; ++i) {
+      clubs += i == club ? record : clubRecord(i, "New " + std::to_string(i), test::validDivision(i));
+    }
+    return clubs;
+  };
+  dir.write("mlsdata2.dat", withClub(60, clubRecord(60, "Fifth Tier", 5)));
+  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }), "mlsdata2.dat: club 60 division 5 is outside 1..4");
+  // English clubs after 144 and German clubs may stand outside the divisions.
+  std::string outside;
+  for (int i = 1; i <= 285; ++i) {
+    outside += i == 146 ? "\"Outside\",\"FC\",\"\",0,\"Ground\",4000,0.5,20,9,16,16,16,0,0,0\r\n"
+                        : clubRecord(i, "New " + std::to_string(i), i == 170 ? 0 : test::validDivision(i));
+  }
+  dir.write("mlsdata2.dat", outside);
+  EXPECT_NO_THROW(readClubs(dir.path()));
+  dir.write("mlsdata2.dat", withClub(146, clubRecord(146, "No Seats", 0)));
+  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
+            "mlsdata2.dat: club 146 has neither a division nor a seat count");
+  dir.write("mlsdata2.dat", withClub(144, clubRecord(144, "Needs One", 0)));
+  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }), "mlsdata2.dat: club 144 division 0 is outside 1..4");
+  dir.write("mlsdata2.dat", withClub(77, clubRecord(77, "Crowded", 1)));
+  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
+            "mlsdata2.dat: club 77: more than 24 clubs in division 1");
+  dir.write("mlsdata2.dat", withClub(210, clubRecord(210, "Lost Group", 0)));
+  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }), "mlsdata2.dat: club 210 group 0 is outside 1..4");
+  dir.write("mlsdata2.dat", withClub(5, "\"Bad\",\"Colour\",\"\",0,\"Ground\",0,0.5,50,0,255,256,0,0,0,0\r\n"));
+  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
+            "mlsdata2.dat: club 5: first colour component 2 256 is outside 0..255");
+  dir.write("mlsdata2.dat", withClub(5, "\"Bad\",\"Seats\",\"\",0,\"Ground\",lots,0.5,50,0,0,0,0,0,0,0\r\n"));
+  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
+            "mlsdata2.dat: club 5: value 66 (\"lots\") is not a number");
+
+  std::string canada;
+  for (int i = 1; i <= 285; ++i) canada += clubRecord(i, "C", i >= 20 && i <= 24 ? 2 : test::validDivision(i));
+  dir.write("mlsdata2.dat", canada);
+  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
+            "mlsdata2.dat: club 24 is a fifth Canada Cup club (division code 2); at most 4 are allowed");
+
+  std::string cup;
+  for (int i = 1; i <= 285; ++i) cup += clubRecord(i, "C", test::validDivision(i), i <= 7 ? 2 : 0);
+  dir.write("mlsdata2.dat", cup);
+  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
+            "mlsdata2.dat: only 45 of clubs 1..52 have a cup code other than 2; the cup draw needs 46");
+  expectUnchanged();
+}
+
+TEST_F(BrokenFileTest, MissingFileIsNamed) {
+  std::filesystem::remove(dir.path() / "refs.dat");
+  try {
+    loadRefs(dir.path(), *game);
+    FAIL() << "no error";
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.fileName(), "refs.dat");
+  }
+  expectUnchanged();
+}
+
+}  // namespace
+}  // namespace kervale

@@ -1,6 +1,34 @@
-#include <cstdio>
+// kervale-sim: a headless runner of the game for tests, benchmarks and checks.
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
 
-int main() {
-  std::puts("error: no game yet");
-  return 2;
+#include "matches.h"
+#include "sim_days.h"
+#include "sim_new_game.h"
+#include "sim_options.h"
+
+int main(int argc, char** argv) {
+  using namespace kervale::sim;
+  if (wantsMatches(std::vector<std::string>(argv + 1, argv + argc))) {
+    return runMatches(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  }
+  try {
+    const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    startNewGame(options);
+    runDays(options);
+    printGameSummary(std::cout);
+    printDaysSummary(options, std::cout);
+    return 0;
+  } catch (const UsageError& error) {
+    std::cerr << "error: " << error.what() << "\n" << usageLine() << "\n";
+    return 2;
+  } catch (const RunError& error) {
+    std::cerr << "error: " << error.what() << "\n";
+    return 2;
+  } catch (const std::exception& error) {
+    std::cerr << "error: " << error.what() << "\n";
+    return 1;
+  }
 }

@@ -1,0 +1,188 @@
+// The match screen: its design, the wide layout, its buttons and closing.
+#include "match/match_engine.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "data/mls_module.h"
+#include "shell/main_module.h"
+#include "ui/screen.h"
+
+namespace kervale {
+
+namespace {
+
+constexpr Colour kDarkGreen = 0x004000;
+constexpr Colour kYellow = 0x00FFFF;
+
+void place(ui::Control& c, int left, int top, int width, int height) { c.move(left, top, width, height); }
+
+void fixedText(ui::Label& label, int left, int top, int width, std::string text) {
+  place(label, left, top, width, 255);
+  label.setCaption(std::move(text));
+  label.setOpaque(false);
+  label.setForeColor(ui::kWhite);
+}
+
+void valueLabel(ui::Label& label, int left, int top, int width) {
+  place(label, left, top, width, 255);
+  label.setCaption("");
+  label.setOpaque(false);
+  label.setForeColor(kYellow);
+}
+
+}  // namespace
+
+MatchEngine::MatchEngine() : Form("MatchEngine") {
+  state_.caption = "Match";
+  state_.width = 12000;
+  state_.height = 9000;
+  state_.backColor = kDarkGreen;
+  state_.maximized = true;
+
+  place(Image3, 0, 0, 12000, 9000);
+  Image3.setBorderStyle(0);
+
+  // Club banners across the top, badges at their outer ends.
+  place(hometeambgcol, 0, 0, 6000, 480);
+  place(awayteambgcol, 6000, 0, 6000, 480);
+  place(Image1, 1560, 0, 480, 480);
+  place(Image2, 9960, 0, 480, 480);
+  Image1.setStretch(true);
+  Image2.setStretch(true);
+  for (ui::Label* name : {&hometeamlabel, &awayteamlabel}) {
+    name->setAlignment(ui::Alignment::Center);
+    name->setFontBold(true);
+    name->setFontSize(12);
+  }
+  place(hometeamlabel, 2160, 60, 3480, 360);
+  place(awayteamlabel, 6360, 60, 3480, 360);
+
+  // The pitch with its 25 zone markers, top left.
+  place(Image4, 120, 480, 1815, 1215);
+  Image4.setStretch(true);
+  for (int k = 1; k <= 25; ++k) {
+    ui::Label& marker = thepitch(k);
+    place(marker, 120 + 360 * ((k - 1) % 5), 480 + 240 * ((k - 1) / 5), 375, 255);
+    marker.setVisible(false);
+    marker.setBorderStyle(1);
+  }
+
+  // The middle column: minute, score, match facts, buttons, commentary.
+  place(Label4, 2400, 600, 1680, 285);
+  Label4.setCaption("Minute 0");
+  Label4.setOpaque(false);
+  Label4.setForeColor(ui::kWhite);
+  Label4.setFontBold(true);
+  place(Minbox, 2400, 960, 1680, 375);
+  Minbox.setCaption(" 0");
+  place(Label1, 5340, 600, 1320, 480);
+  Label1.setCaption(" 0 : 0");
+  Label1.setAlignment(ui::Alignment::Center);
+  Label1.setFontBold(true);
+  Label1.setFontSize(18);
+  Label1.setForeColor(ui::kWhite);
+  Label1.setOpaque(false);
+  place(Label14, 5520, 1080, 960, 285);
+  Label14.setAlignment(ui::Alignment::Center);
+  Label14.setOpaque(false);
+  Label14.setForeColor(ui::kWhite);
+  Label14.setVisible(false);
+  fixedText(stadiumname, 2400, 1440, 3360, "at");
+  fixedText(Referees, 2400, 1695, 3360, "Referee:");
+  fixedText(attendancebar, 2400, 1950, 3360, "");
+  attendancebar.setVisible(false);
+  place(Command1, 6960, 600, 2400, 375);
+  Command1.setCaption("Home");
+  place(Command3, 6960, 1020, 2400, 375);
+  Command3.setCaption("Away");
+  place(Fastsim, 6960, 1440, 2400, 255);
+  Fastsim.setCaption("Quick Simulation");
+  Fastsim.setOpaque(false);
+  Fastsim.setForeColor(ui::kWhite);
+  fixedText(Label16, 2400, 2280, 7080, "Match Commentary:");
+  place(Commentary, 2400, 2580, 7080, 5880);
+
+  // Home column on the left, away column on the right: statistics, info list, line-up.
+  fixedText(Label2, 120, 1800, 1080, "Possession:");
+  fixedText(Label5, 120, 2055, 1080, "Shots:");
+  fixedText(Label7, 120, 2310, 1080, "Fouls:");
+  valueLabel(possesshome, 1200, 1800, 1080);
+  valueLabel(homeshotslabel, 1200, 2055, 1080);
+  valueLabel(homefoulslabel, 1200, 2310, 1080);
+  place(homeinfo, 120, 2640, 2160, 1200);
+  fixedText(Label3, 9600, 1800, 1080, "Possession:");
+  fixedText(Label6, 9600, 2055, 1080, "Shots:");
+  fixedText(Label8, 9600, 2310, 1080, "Fouls:");
+  valueLabel(possessaway, 10680, 1800, 1080);
+  valueLabel(awayshotslabel, 10680, 2055, 1080);
+  valueLabel(awayfoulslabel, 10680, 2310, 1080);
+  place(awayinfo, 9600, 2640, 2160, 1200);
+  for (int i = 0; i <= 10; ++i) {
+    const int top = 3960 + 255 * i;
+    fixedText(Label10(i), 120, top, 1440, "");
+    fixedText(Label11(i), 1560, top, 720, "");
+    fixedText(Label12(i), 9600, top, 1440, "");
+    fixedText(Label13(i), 11040, top, 720, "");
+  }
+
+  Minbox.onClick = [this] { Minbox_Click(); };
+  designDone();
+}
+
+void MatchEngine::arrangeForScreenMode() {
+  if (mls().ScreenMode != "1024 X 768") return;
+  Image3.setWidth(16000);
+  Image3.setHeight(10600);
+  auto shift = [](ui::Control& c, int by) { c.setLeft(c.left() + by); };
+  // The middle column keeps its place relative to the centre, the away column to the right edge.
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&Fastsim, &stadiumname, &Label4, &Commentary,
+                                                            &hometeamlabel, &awayteamlabel, &Referees, &Image4,
+                                                            &Label16, &Minbox, &Command1, &Command3, &attendancebar}) {
+    shift(*c, 2000);
+  }
+  for (int k = 1; k <= 25; ++k) shift(thepitch(k), 2000);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&awayinfo, &Label3, &Label6, &Label8, &possessaway,
+                                                            &awayshotslabel, &awayfoulslabel}) {
+    shift(*c, 3480);
+  }
+  for (int i = 0; i <= 10; ++i) {
+    shift(Label12(i), 3480);
+    shift(Label13(i), 3480);
+  }
+  shift(Image2, 3375);
+  hometeambgcol.setWidth(static_cast<int>(std::lround(hometeambgcol.width() * 1.28)));
+  awayteambgcol.setWidth(static_cast<int>(std::lround(awayteambgcol.width() * 1.28)));
+  awayteambgcol.setLeft(static_cast<int>(std::lround(awayteambgcol.left() * 1.28)));
+  Label1.setLeft(7340);
+  Label14.setLeft(7520);
+}
+
+void MatchEngine::freeloader() {
+  ui::screen<MainModule>().Show();
+  Unload();
+}
+
+void MatchEngine::Minbox_Click() { minutedone = false; }
+
+void MatchEngine::Form_QueryUnload(int& cancel, ui::UnloadMode mode) {
+  // A match in progress is waiting on this screen's buttons; closing it would leave that wait unanswerable.
+  if (running_ && mode != ui::UnloadMode::ProgramEnd) cancel = 1;
+}
+
+int MatchEngine::flowOf(int club) {
+  const auto& g = mls();
+  const int flow = g.TeamFlow(club);
+  return flow >= 1 && flow <= g.NumFlows && flow <= decltype(g.FlowTable1)::upper2 ? flow : 1;
+}
+
+int MatchEngine::tacticOf(int club) {
+  const auto& g = mls();
+  const double tactic = g.TeamTactic(club);
+  if (tactic >= 1 && tactic <= g.NumTactics && tactic <= decltype(g.TacticFactor)::upper1) {
+    return static_cast<int>(std::nearbyint(tactic));
+  }
+  return 1;
+}
+
+}  // namespace kervale

@@ -1,0 +1,238 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "base/colour.h"
+#include "data/table.h"
+#include "ui/control.h"
+#include "ui/control_array.h"
+#include "ui/form.h"
+
+namespace kervale {
+
+// The match screen. Its load plays a whole matchday; Playgame plays one match
+// between hometeam and awayteam minute by minute, writing the score back into
+// homegoals / awaygoals and everything else into the shared tables.
+//
+// Only a watched match (the user's, or any while the screen is shown) builds
+// commentary texts and refreshes the screen every minute; a computer match
+// makes the same random draws and table changes and leaves the screen's labels
+// as the last minute would have, but its three lists stay empty.
+class MatchEngine : public ui::Form {
+ public:
+  MatchEngine();
+
+  // ---- Members the matchday driver and the match share (kept between matchdays)
+  int hometeam = 0;
+  int awayteam = 0;
+  int extratimeflag = 0;  // 1: level at 90 goes on to golden-goal overtime
+  int homegoals = 0;
+  int awaygoals = 0;
+  int minute = 0;
+  bool minutedone = false;    // true at the end of every played minute
+  bool matchdaydone = false;  // true once the driver has finished the round
+  int fixtureloop = 0;
+  int fixturehome = 0;
+  int fixtureaway = 0;
+  int fixtureweek = 0;
+  int fixturetype = 0;
+  Table1<int, 64> roundwinners{"roundwinners"};
+
+  // ---- The match state (members; the ones marked "per call" start at 0 or
+  // empty every call of Playgame)
+  // Ball: zone 1..25 on the 5 x 5 grid row by row (13 the centre spot), side
+  // 1 home / 2 away in possession, outfield rows 1..10 of the carriers.
+  int ballzone = 0;                                                 // per call
+  int possession = 0;                                               // per call
+  int ballcarrier = 0;                                              // per call
+  int lastcarrier = 0;                                              // per call
+  int lastside = 0;                                                 // per call
+  int totalminutes = 0;                                             // per call
+  int goldengoal = 0;                                               // per call
+  int chanceflag = 0;                                               // per call; the penalty flag
+  int homeshots = 0, awayshots = 0;                                 // per call
+  int homefouls = 0, awayfouls = 0;                                 // per call
+  int homepossession = 0, awaypossession = 0, possessiontotal = 0;  // per call
+  int homeflow = 0, awayflow = 0;                                   // per call; flow columns of the flow tables
+  double homekeeperrating = 0, awaykeeperrating = 0;                // per call
+  int referee = 0;                                                  // per call
+  double attendance = 0, gatemoney = 0;                             // per call
+  int tvroll = 0;                                                   // per call
+  // The possession contest; the roll is wider than 16 bits so a large total cannot overflow it.
+  double homedefsum = 0, homemidsum = 0, homeattsum = 0;  // per call
+  double awaydefsum = 0, awaymidsum = 0, awayattsum = 0;  // per call
+  std::int64_t contestroll = 0;                           // per call
+  int contestwinner = 0;                                  // per call; 1 home, 0 away
+
+  std::string homekeepername;
+  std::string awaykeepername;
+  Table2<std::string, 20, 2> onpitchname{"onpitchname"};  // (row, side); "" = off the pitch
+  // Skill copies of rows 1..10, taken at set-up; a sending-off zeroes them.
+  Table1<double, 10> homedefskill{"homedefskill"};
+  Table1<double, 10> homemidskill{"homemidskill"};
+  Table1<double, 10> homeattskill{"homeattskill"};
+  Table1<double, 10> awaydefskill{"awaydefskill"};
+  Table1<std::int16_t, 10> awaymidskill{"awaymidskill"};
+  Table1<double, 10> awayattskill{"awayattskill"};
+  // Working strengths of rows 1..10, rebuilt every minute.
+  Table1<double, 10> homedefvalue{"homedefvalue"};
+  Table1<std::int16_t, 10> homemidvalue{"homemidvalue"};
+  Table1<double, 10> homeattvalue{"homeattvalue"};
+  Table1<double, 10> awaydefvalue{"awaydefvalue"};
+  Table1<double, 10> awaymidvalue{"awaymidvalue"};
+  Table1<double, 10> awayattvalue{"awayattvalue"};
+  Table1<double, 20> homecondition{"homecondition"};  // 1 fresh
+  Table1<double, 20> awaycondition{"awaycondition"};
+  Table2<std::int16_t, 20, 2> slotyellows{"slotyellows"};  // (squad slot, side)
+
+  // Commentary of the current minute, flushed at its end.
+  Table1<std::string, 30> commline{"commline"};
+  int commcount = 0;
+  std::int16_t commsel = 0;                        // the variant selector every wording choice draws
+  Table2<std::string, 5, 2> infoline{"infoline"};  // (line, side)
+  int homeinfocount = 0;
+  int awayinfocount = 0;
+  std::int32_t commdelay = 0;
+  int commentarycount = 0;
+
+  // Reports: the away club's in its own words, and the home club's.
+  std::string matchreport;
+  std::string homereport;
+
+  // ---- Procedures
+  // Plays one match (set-up, minutes, end). Does nothing when called while a
+  // match is already running.
+  void Playgame();
+  // Moves the controls for the 1024 x 768 layout when ScreenMode asks for it.
+  void arrangeForScreenMode();
+  // Procedures nothing calls: two with empty bodies, and one that leaves for the hub.
+  void TimedComm() {}
+  void Timer1_Timer() {}
+  void freeloader();
+
+  // Steps of the match, in the order a match runs them.
+  bool setupMatch();  // false for a walkover, which skips the minutes
+  void playMinutes();
+  void startOfMinute();
+  void kickOff();
+  void halfTime();
+  void overtimeNotes();
+  void rareEvent();
+  void foulStep();
+  void lineupPanel();
+  void clampRatings();
+  void rebuildStrengths();
+  void zoneMarkers();
+  void zoneSums();
+  void carrierCheck();
+  void fillerLine();
+  void possessionStep();
+  void awayAttack();
+  void homeAttack();
+  bool endOfMinute();  // true when an exit rule ends the match
+  void finishMatch();
+
+  // Commentary. A text is built only for a watched match.
+  template <class... Parts>
+  void say(const Parts&... parts) {
+    if (!watched_) return;
+    queueLine(joinText(parts...));
+  }
+  template <class... Parts>
+  void sayInfo(int side, const Parts&... parts) {
+    if (!watched_) return;
+    queueInfo(side, joinText(parts...));
+  }
+  void queueLine(std::string text);
+  void queueInfo(int side, std::string text);
+  void flushCommentary();
+  void scrollToEnd(ui::ListBox& list);
+  void showScore();
+  void endOfMinuteLabels();
+  // The full-time labels and the final-score box; true when a box was shown.
+  bool finalScoreDisplay();
+
+  // The flow and tactic a club plays with: its own when inside the tables, else the first.
+  static int flowOf(int club);
+  static int tacticOf(int club);
+
+  bool userMatch() const { return userMatch_; }
+  bool watched() const { return watched_; }
+  bool running() const { return running_; }
+
+  // ---- Controls
+  ui::PictureBox Image3{*this, "Image3"};  // background picture
+  ui::Label hometeambgcol{*this, "hometeambgcol"};
+  ui::Label awayteambgcol{*this, "awayteambgcol"};
+  ui::Image Image1{*this, "Image1"};
+  ui::Image Image2{*this, "Image2"};
+  ui::Label hometeamlabel{*this, "hometeamlabel"};
+  ui::Label awayteamlabel{*this, "awayteamlabel"};
+  ui::Label Label1{*this, "Label1"};    // score
+  ui::Label Label14{*this, "Label14"};  // half-time score
+  ui::Label Label4{*this, "Label4"};    // minute
+  ui::CommandButton Minbox{*this, "Minbox"};
+  ui::Label stadiumname{*this, "stadiumname"};
+  ui::Label Referees{*this, "Referees"};
+  ui::Label attendancebar{*this, "attendancebar"};
+  ui::CommandButton Command1{*this, "Command1"};  // home team sheet
+  ui::CommandButton Command3{*this, "Command3"};  // away team sheet
+  ui::CheckBox Fastsim{*this, "Fastsim"};
+  ui::Image Image4{*this, "Image4"};  // the pitch
+  ui::ControlArray<ui::Label> thepitch{*this, "thepitch", 1, 25};
+  ui::Label Label16{*this, "Label16"};
+  ui::ListBox Commentary{*this, "Commentary"};
+  ui::Label Label2{*this, "Label2"};
+  ui::Label Label5{*this, "Label5"};
+  ui::Label Label7{*this, "Label7"};
+  ui::Label possesshome{*this, "possesshome"};
+  ui::Label homeshotslabel{*this, "homeshotslabel"};
+  ui::Label homefoulslabel{*this, "homefoulslabel"};
+  ui::ListBox homeinfo{*this, "homeinfo"};
+  ui::ControlArray<ui::Label> Label10{*this, "Label10", 0, 10};
+  ui::ControlArray<ui::Label> Label11{*this, "Label11", 0, 10};
+  ui::Label Label3{*this, "Label3"};
+  ui::Label Label6{*this, "Label6"};
+  ui::Label Label8{*this, "Label8"};
+  ui::Label possessaway{*this, "possessaway"};
+  ui::Label awayshotslabel{*this, "awayshotslabel"};
+  ui::Label awayfoulslabel{*this, "awayfoulslabel"};
+  ui::ListBox awayinfo{*this, "awayinfo"};
+  ui::ControlArray<ui::Label> Label12{*this, "Label12", 0, 10};
+  ui::ControlArray<ui::Label> Label13{*this, "Label13", 0, 10};
+
+  // ---- Handlers
+  void Minbox_Click();
+
+ protected:
+  void Form_QueryUnload(int& cancel, ui::UnloadMode mode) override;
+
+ private:
+  static void appendText(std::string& out, std::string_view part) { out.append(part); }
+  template <class... Parts>
+  static std::string joinText(const Parts&... parts) {
+    std::string out;
+    (appendText(out, std::string_view(parts)), ...);
+    return out;
+  }
+  void resetMatchState();
+  void teamTalk();  // shows the talk screen and waits, yielding, until the user leaves it
+  void halfTimeTalk();
+  void awayWinsBall();
+  void homeWinsBall();
+  void rating(int row, int side, double change);
+  void drawCarrier(int side);
+  void syncDisplay();  // a computer match's screen as its last minute leaves it
+
+  bool userMatch_ = false;
+  bool watched_ = false;
+  bool running_ = false;
+  int markerzone_ = 0;  // ball zone and side in possession at the start of the minute
+  int markerside_ = 0;
+  Colour homemarker_ = 0;  // zone marker colours of the two sides
+  Colour awaymarker_ = 0;
+};
+
+}  // namespace kervale

@@ -1,0 +1,254 @@
+// The 5 x 5 zone model: where the ball is, who wins it, where it goes next.
+#include <cmath>
+#include <limits>
+
+#include "base/numbers.h"
+#include "base/random.h"
+#include "data/mls_module.h"
+#include "match/match_engine.h"
+
+namespace kervale {
+
+namespace {
+
+bool leftEnd(int zone) { return zone % 5 == 1; }
+bool rightEnd(int zone) { return zone % 5 == 0; }
+
+// Contests a side may lose in its own attacking zone before the minute's play
+// stops: with no share of the ball there, the rerun would never end.
+constexpr int kMaxReruns = 100;
+
+}  // namespace
+
+void MatchEngine::zoneMarkers() {
+  for (int k = 1; k <= 25; ++k) thepitch(k).setVisible(k == markerzone_);
+  if (markerzone_ >= 1 && markerzone_ <= 25) {
+    thepitch(markerzone_).setBackColor(markerside_ == 1 ? homemarker_ : awaymarker_);
+  }
+}
+
+void MatchEngine::zoneSums() {
+  const MLSModule& g = mls();
+  double d1 = 0, m1 = 0, a1 = 0, d2 = 0, m2 = 0, a2 = 0;
+  for (int j = 1; j <= 10; ++j) {
+    d1 += homedefvalue(j);
+    m1 += homemidvalue(j);
+    a1 += homeattvalue(j);
+    d2 += awaydefvalue(j);
+    m2 += awaymidvalue(j);
+    a2 += awayattvalue(j);
+  }
+  homedefsum = d1 * g.FlowTable2(ballzone, homeflow, 1);
+  homemidsum = m1 * g.FlowTable3(ballzone, homeflow, 1);
+  homeattsum = a1 * g.FlowTable4(ballzone, homeflow, 1);
+  awaydefsum = d2 * g.FlowTable2(ballzone, awayflow, 2);
+  awaymidsum = m2 * g.FlowTable3(ballzone, awayflow, 2);
+  awayattsum = a2 * g.FlowTable4(ballzone, awayflow, 2);
+}
+
+namespace {
+
+std::int64_t roll(double r, double total) {
+  const double rounded = roundHalfEven(r * total);
+  constexpr double kMax = static_cast<double>(std::numeric_limits<std::int64_t>::max() / 2);
+  if (!(rounded < kMax)) return static_cast<std::int64_t>(kMax);
+  if (!(rounded > -kMax)) return -static_cast<std::int64_t>(kMax);
+  return static_cast<std::int64_t>(rounded);
+}
+
+}  // namespace
+
+void MatchEngine::possessionStep() {
+  const double d1 = homedefsum, m1 = homemidsum, a1 = homeattsum;
+  const double d2 = awaydefsum, m2 = awaymidsum, a2 = awayattsum;
+  for (int reruns = 0;; ++reruns) {
+    // Midfield counts in full in open play; at either end the attack and the
+    // defence facing it decide.
+    double r = Rnd();
+    double total = m1 + m2 + 0.7 * d1 + 0.7 * a1 + 0.7 * d2 + 0.7 * a2;
+    double homeShare = m1 + 0.7 * d1 + 0.7 * a1;
+    if (leftEnd(ballzone)) {
+      r = Rnd();
+      total = a1 + d2 + 0.5 * d1 + 0.4 * a2 + 0.5 * m1 + 0.5 * m2;
+      homeShare = a1 + 0.5 * d1 + 0.5 * m1;
+    } else if (rightEnd(ballzone)) {
+      r = Rnd();
+      total = a2 + d1 + 0.5 * d2 + 0.4 * a1 + 0.5 * m2 + 0.5 * m1;
+      homeShare = d1 + 0.4 * a1 + 0.5 * m1;
+    }
+    contestroll = roll(r, total);
+    contestwinner = static_cast<double>(contestroll) >= homeShare ? 0 : 1;
+
+    possessiontotal += 1;
+    if (possession == 1) homepossession += 1;
+    if (possession == 2) awaypossession += 1;
+
+    if ((contestwinner == 0 && ballzone == 11) || (contestwinner == 1 && ballzone == 15)) {
+      if (ballzone == 11 && possession == 2) {
+        awayAttack();
+        return;
+      }
+      if (ballzone == 15 && possession == 1) {
+        homeAttack();
+        return;
+      }
+      // The defending side won the ball where the other side attacks: play it again.
+      if (reruns >= kMaxReruns) return;
+      continue;
+    }
+    break;
+  }
+
+  const MLSModule& g = mls();
+  const int winner = contestwinner == 0 ? 2 : 1;
+  const double next = g.FlowTable1(ballzone, winner == 2 ? awayflow : homeflow, winner);
+  // A flow table pointing off the grid leaves the ball where it is.
+  if (next >= 1 && next <= 25) ballzone = static_cast<int>(std::nearbyint(next));
+  possession = winner;
+  if (winner == 2) {
+    awayWinsBall();
+  } else {
+    homeWinsBall();
+  }
+}
+
+void MatchEngine::rating(int row, int side, double change) { mls().MatchRating(row + 1, side) += change; }
+
+void MatchEngine::drawCarrier(int side) {
+  ballcarrier = rng().draw(10, 1);
+  for (int redraws = 0; onpitchname(ballcarrier, side).empty() && redraws < 100; ++redraws) {
+    ballcarrier = rng().draw(10, 1);
+  }
+}
+
+void MatchEngine::awayWinsBall() {
+  const MLSModule& g = mls();
+  auto name = [this](int row, int side) -> const std::string& { return onpitchname(row, side); };
+  const bool tookIt = possession != lastside;
+  if (tookIt) {
+    commsel = static_cast<std::int16_t>(rng().draw(4, 1));
+    switch (commsel) {
+      case 1:
+        say("Oh dear, he gives it away!");
+        break;
+      case 2:
+        say("The pass ahead...");
+        say("is easily intercepted!");
+        break;
+      case 3:
+        say("He loses control of the ball");
+        break;
+      default:
+        say(g.TeamName(awayteam), " now have the ball!");
+        break;
+    }
+    commsel = static_cast<std::int16_t>(rng().draw(3, 1));
+    switch (commsel) {
+      case 1:
+        say("Horrible pass there by ", name(lastcarrier, lastside));
+        break;
+      case 2:
+        say("I can't believe they got the ball");
+        break;
+      default:
+        say("Very nice defensive bit of football");
+        break;
+    }
+  } else {
+    commsel = static_cast<std::int16_t>(rng().draw(3, 1));
+    switch (commsel) {
+      case 1:
+        say("The pass to ", name(ballcarrier, 2), " goes through nicely");
+        rating(ballcarrier, 2, 0.2);
+        break;
+      case 2:
+        say(name(lastcarrier, 2), " made a nice pass there");
+        rating(ballcarrier, 2, 0.2);
+        rating(lastcarrier, 2, 0.2);
+        break;
+      default:
+        say("A little touch pass there from ", name(lastcarrier, 2));
+        say("It goes through a defender...");
+        say("right to ", name(ballcarrier, 2));
+        rating(ballcarrier, 2, 0.2);
+        rating(lastcarrier, 2, 0.2);
+        break;
+    }
+  }
+  if (tookIt) {
+    // The carrier row is still the home player's who lost the ball; the away
+    // player of the same row gets the credit.
+    commsel = static_cast<std::int16_t>(rng().draw(3, 1));
+    if (commsel == 1) say("Nice play by ", name(ballcarrier, 2));
+    if (commsel == 2) say(name(ballcarrier, 2), " deserves credit there");
+    rating(ballcarrier, 2, 0.2);
+  }
+  lastside = 2;
+  lastcarrier = ballcarrier;
+  drawCarrier(2);
+}
+
+void MatchEngine::homeWinsBall() {
+  const MLSModule& g = mls();
+  auto name = [this](int row, int side) -> const std::string& { return onpitchname(row, side); };
+  const bool tookIt = possession != lastside;
+  if (tookIt) {
+    commsel = static_cast<std::int16_t>(rng().draw(3, 1));
+    switch (commsel) {
+      case 1:
+        say("Oh dear, he gives it away!");
+        break;
+      case 2:
+        say("The pass ahead...");
+        say("is easily intercepted!");
+        break;
+      default:
+        say(g.TeamName(hometeam), " now have the ball!");
+        say(name(lastcarrier, lastside), " passed it right to them.");
+        commsel = static_cast<std::int16_t>(rng().draw(2, 1));
+        if (commsel == 1) {
+          say("Horrible pass there by ", name(lastcarrier, lastside));
+        } else {
+          say("I can't believe they got the ball");
+        }
+        break;
+    }
+    // The away player who lost it.
+    rating(ballcarrier, lastside, -0.22);
+  }
+  lastcarrier = ballcarrier;
+  drawCarrier(1);
+  if (!tookIt && lastcarrier != ballcarrier) {
+    commsel = static_cast<std::int16_t>(rng().draw(4, 1));
+    switch (commsel) {
+      case 1:
+        say("The pass to ", name(ballcarrier, 1), " goes through nicely");
+        rating(ballcarrier, 1, 0.2);
+        break;
+      case 2:
+        say(name(lastcarrier, 1), " made a nice pass");
+        rating(ballcarrier, 1, 0.2);
+        rating(lastcarrier, 1, 0.2);
+        break;
+      case 3:
+        say("A little touch pass there from ", name(lastcarrier, 1));
+        rating(ballcarrier, 1, 0.2);
+        rating(lastcarrier, 1, 0.2);
+        break;
+      default:
+        say("The pass ahead...");
+        say("...goes straight to ", name(ballcarrier, 1));
+        rating(ballcarrier, 1, 0.2);
+        rating(lastcarrier, 1, 0.2);
+        break;
+    }
+  } else if (tookIt) {
+    commsel = static_cast<std::int16_t>(rng().draw(3, 1));
+    if (commsel == 1) say("Nice play by ", name(ballcarrier, 1));
+    if (commsel == 2) say(name(ballcarrier, 1), " deserves credit there");
+    rating(ballcarrier, 1, 0.2);
+  }
+  lastside = 1;
+}
+
+}  // namespace kervale

@@ -1,0 +1,126 @@
+// The hub's menu items and buttons, and the speed box.
+#include <optional>
+#include <string>
+
+#include "base/csv.h"
+#include "base/numbers.h"
+#include "data/mls_module.h"
+#include "newgame/fixture_list.h"
+#include "shell/frm_about.h"
+#include "shell/load_bg_picture.h"
+#include "shell/main_module.h"
+#include "shell/player_stats.h"
+#include "ui/backend.h"
+#include "ui/screen.h"
+
+namespace kervale {
+
+namespace {
+
+// The answer when it is wholly a number, blanks around it allowed.
+std::optional<double> numberAnswer(const std::optional<std::string>& answer) {
+  if (!answer) return std::nullopt;
+  CsvValue value{Trim(*answer), false};
+  if (!value.isNumber()) return std::nullopt;
+  return value.number();
+}
+
+// Players named in slots 1..20 of a club.
+int namedSquadPlayers(const MLSModule& g, int club) {
+  int named = 0;
+  for (int slot = 1; slot <= 20; ++slot) {
+    const double player = g.TeamSquad(slot, club);
+    if (player >= 1 && player <= kLastPlayer && !g.PlayerName(player).empty()) ++named;
+  }
+  return named;
+}
+
+}  // namespace
+
+void MainModule::wireScreens() {
+  Play_Match.onClick = [this] { Play_Match_Click(); };
+  Stats_Menu_Fixtures.onClick = [this] { Stats_Menu_Fixtures_Click(); };
+}
+
+void MainModule::Stats_Menu_Fixtures_Click() { ui::screen<FixtureList>().Show(); }
+
+void MainModule::Label4_Click() {
+  const std::optional<double> speed =
+      numberAnswer(ui::InputBox("Set speed?", "Set Speed", numText(101 - HScroll1.value())));
+  if (!speed) return;  // Cancel or not a number: the slider stays
+  double typed = *speed;
+  if (typed > 100) typed = 100;
+  if (typed < 1) typed = 1;
+  HScroll1.setValue(static_cast<int>(CInt(101 - typed)));
+}
+
+void MainModule::Load_Game_Click() {
+  mls().PickerMode = 1;
+  ui::screen<LoadBgPicture>().Show();
+}
+
+void MainModule::File_Exit_Click() {
+  if (ui::MsgBox("Are you sure you want to quit?", ui::MsgButtons::YesNo, ui::MsgIcon::Question) !=
+      ui::MsgResult::Yes) {
+    return;
+  }
+  Unload();
+  ui::backend().endProgram();
+}
+
+void MainModule::PlayerStats_Show_Click() { ui::screen<PlayerStats>().Show(); }
+
+void MainModule::About_Click() { ui::screen<frmAbout>().Show(); }
+
+void MainModule::PicChange_Click() {
+  // Always the picture: a picker left open in load mode must not turn this
+  // item into a game load.
+  if (mls().PickerMode == 1) mls().PickerMode = 0;
+  ui::screen<LoadBgPicture>().Show();
+}
+
+void MainModule::Commish_Mode_Click() { ui::MsgBox("Commissioner mode has been phased out."); }
+
+void MainModule::Free_Agents_Click() { ui::MsgBox("Coming Soon!"); }
+
+void MainModule::Cheat_Codes_Click() {
+  MLSModule& g = mls();
+  const std::string answer = ui::InputBox("Please Insert Cheat Code.", "Cheater!").value_or("");
+  const std::string code = LCase(answer);
+  if (code == "ribbon ribbon ribbon") g.CheatFlag = 1;
+  if (code == "tom waddle") g.TeamMoney(g.MyTeam) = 10000000;
+  const double club = Val(answer);
+  if (!(club > 0)) return;
+  // Only a whole club number whose club can field a side can be taken over.
+  if (club != Int(club) || club > kLastClub || namedSquadPlayers(g, static_cast<int>(club)) < 11) {
+    ui::MsgBox("There is no club" + Str(club) + " with a squad to take over.");
+    return;
+  }
+  g.MyTeam = club;
+}
+
+void MainModule::setLanguage(int language) {
+  mls().MenuLanguage = language;
+  Americano.setChecked(language == 0);
+  English_Language_Is_The_Language_krustykrab.setChecked(language == 1);
+  Spanish.setChecked(language == 2);
+  Statistics_Menu.setCaption(language == 2 ? "&Estad\xC3\xADsticas" : "&Statistics");
+  Java_Tabulas.setCaption(language == 0 ? "&Standings..." : language == 1 ? "&Tables..." : "&Clasification Actual...");
+  Command1.setCaption(language == 2 ? "&Direcci\xC3\xB3nes del Equipo" : "&Team Select");
+  Cup_View.setCaption(language == 2 ? "&Copas..." : "&Cups...");
+  Playoff_Bar_None.setCaption(language == 2 ? "P&artidos de Desempate..." : "&Playoffs...");
+  Matchday_Menu.setCaption(language == 2 ? "D\xC3\xAD"
+                                           "a del &Partido"
+                                         : "&Matchday");
+  TeamSelect_Menu.setCaption(language == 2 ? "&Direcci\xC3\xB3nes del Equipo" : "Team &Select");
+  ViewthePaper.setCaption(language == 2 ? "El &Peri\xC3\xB3"
+                                          "dico"
+                                        : "&Newspaper");
+  Play_Match.setCaption(language == 2 ? "&Juege el Partido" : "&Play Next Match");
+}
+
+void MainModule::Americano_Click() { setLanguage(0); }
+void MainModule::English_Language_Is_The_Language_krustykrab_Click() { setLanguage(1); }
+void MainModule::Spanish_Click() { setLanguage(2); }
+
+}  // namespace kervale

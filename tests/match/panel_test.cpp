@@ -1,0 +1,199 @@
+// The match screen's minute labels, line-up panel, filler line and wide layout;
+// a hidden match leaves the screen as a watched one does.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "match_fixture.h"
+
+namespace kervale::test {
+namespace {
+
+class PanelTest : public MatchTest {
+ protected:
+  PanelTest() {
+    shown.hometeam = kHome;
+    shown.awayteam = kAway;
+    shown.Show();
+    rng().script({0, 0, 0, 0});
+    EXPECT_TRUE(shown.setupMatch());
+  }
+  ~PanelTest() override { shown.Unload(); }
+
+  ShownMatch shown;
+};
+
+TEST_F(PanelTest, BookingsColourTheNames) {
+  shown.slotyellows(3, 1) = 1;  // home row 2 booked
+  shown.slotyellows(5, 2) = 2;  // away row 4 sent off
+  shown.onpitchname(4, 2) = "";
+  shown.lineupPanel();
+  EXPECT_EQ(shown.Label10(2).caption(), "H3");
+  EXPECT_EQ(shown.Label11(2).caption(), "DEF");
+  EXPECT_EQ(shown.Label10(2).foreColor(), 0xFFFFu);
+  EXPECT_EQ(shown.Label11(2).foreColor(), ui::kWhite);
+  EXPECT_EQ(shown.Label12(4).caption(), "");
+  EXPECT_EQ(shown.Label13(4).caption(), "DEF");
+  EXPECT_EQ(shown.Label12(4).foreColor(), 0x8080u);
+  EXPECT_EQ(shown.Label13(4).foreColor(), 0x800000u);
+  EXPECT_EQ(shown.Label12(5).foreColor(), ui::kWhite);
+  EXPECT_EQ(shown.Label13(10).caption(), "FWD");
+  // Row 0 is the keeper's, without a position.
+  EXPECT_EQ(shown.Label10(0).caption(), "H1");
+  EXPECT_EQ(shown.Label11(0).caption(), "");
+}
+
+TEST_F(PanelTest, MinuteLabelsAndTheCrowdFromTheSecondHalf) {
+  mls().CommentaryLine(0) = "";
+  shown.minute = 45;
+  shown.startOfMinute();
+  EXPECT_EQ(shown.Label4.caption(), "Minute 45");
+  EXPECT_EQ(shown.Minbox.caption(), " 45");
+  EXPECT_FALSE(shown.attendancebar.visible());
+  shown.minute = 46;
+  shown.startOfMinute();
+  EXPECT_TRUE(shown.attendancebar.visible());
+  EXPECT_EQ(mls().TeamTalkStage, 0);
+  EXPECT_EQ(shown.chanceflag, 0);
+}
+
+TEST_F(PanelTest, KickOffClearsTheStatistics) {
+  shown.possesshome.setCaption("51.2%");
+  shown.homefoulslabel.setCaption("4");
+  shown.Label12(3).setCaption("Old name");
+  shown.minute = 1;
+  shown.startOfMinute();
+  EXPECT_EQ(shown.possesshome.caption(), "");
+  EXPECT_EQ(shown.homefoulslabel.caption(), "");
+  EXPECT_EQ(shown.Label12(3).caption(), "");
+}
+
+TEST_F(PanelTest, CarrierWhoLeftThePitchIsReplaced) {
+  shown.possession = 1;
+  shown.ballcarrier = 3;
+  shown.onpitchname(3, 1) = "";
+  rng().script({0.25, 0.55, 0.0});
+  shown.carrierCheck();
+  EXPECT_EQ(shown.ballcarrier, 6);
+  shown.fillerLine();
+  ASSERT_EQ(shown.commcount, 1);
+  EXPECT_EQ(shown.commline(1), "H7Line 41");
+}
+
+TEST_F(PanelTest, FillerLineComesBeforeThePossessionLines) {
+  shown.minute = 5;
+  shown.possession = 1;
+  shown.ballcarrier = 2;
+  shown.lastcarrier = 2;
+  shown.lastside = 1;
+  shown.rebuildStrengths();
+  shown.zoneSums();
+  rng().script({0.95, 0.999, 0.0, 0.0, 0.0, 0.0});
+  shown.carrierCheck();
+  shown.fillerLine();
+  shown.possessionStep();
+  ASSERT_GE(shown.commcount, 2);
+  EXPECT_EQ(shown.commline(1), "H3Line 50");
+  EXPECT_EQ(shown.possession, 2);
+}
+
+TEST_F(PanelTest, WideLayoutMovesTheColumns) {
+  MLSModule& g = mls();
+  g.ScreenMode = "800 X 600";
+  const int fastsim = shown.Fastsim.left();
+  shown.arrangeForScreenMode();
+  EXPECT_EQ(shown.Fastsim.left(), fastsim);
+
+  g.ScreenMode = "1024 X 768";
+  const int awayinfo = shown.awayinfo.left();
+  const int marker = shown.thepitch(25).left();
+  const int image2 = shown.Image2.left();
+  const int awayName = shown.Label13(10).left();
+  const int homeName = shown.Label10(0).left();
+  const int bar = shown.awayteambgcol.left();
+  shown.arrangeForScreenMode();
+  EXPECT_EQ(shown.Image3.width(), 16000);
+  EXPECT_EQ(shown.Image3.height(), 10600);
+  EXPECT_EQ(shown.Fastsim.left(), fastsim + 2000);
+  EXPECT_EQ(shown.thepitch(25).left(), marker + 2000);
+  EXPECT_EQ(shown.awayinfo.left(), awayinfo + 3480);
+  EXPECT_EQ(shown.Label13(10).left(), awayName + 3480);
+  EXPECT_EQ(shown.Image2.left(), image2 + 3375);
+  EXPECT_EQ(shown.Label10(0).left(), homeName);
+  EXPECT_EQ(shown.hometeambgcol.width(), 7680);
+  EXPECT_EQ(shown.awayteambgcol.left(), static_cast<int>(bar * 1.28));
+  EXPECT_EQ(shown.Label1.left(), 7340);
+  EXPECT_EQ(shown.Label14.left(), 7520);
+}
+
+// What a player of the screen can see, minus the three lists.
+struct ScreenState {
+  std::vector<std::string> captions;
+  std::vector<unsigned> colours;
+  std::vector<bool> shown;
+  bool operator==(const ScreenState&) const = default;
+};
+
+ScreenState screenOf(const MatchEngine& m) {
+  ScreenState s;
+  for (const ui::Label* l : {&m.Label1, &m.Label4, &m.Label14, &m.possesshome, &m.possessaway, &m.homeshotslabel,
+                             &m.awayshotslabel, &m.homefoulslabel, &m.awayfoulslabel, &m.attendancebar}) {
+    s.captions.push_back(l->caption());
+    s.shown.push_back(l->visible());
+  }
+  s.captions.push_back(m.Minbox.caption());
+  for (int i = 0; i <= 10; ++i) {
+    for (const ui::Label* l : {&m.Label10(i), &m.Label11(i), &m.Label12(i), &m.Label13(i)}) {
+      s.captions.push_back(l->caption());
+      s.colours.push_back(l->foreColor());
+    }
+  }
+  for (int k = 1; k <= 25; ++k) {
+    // A hidden marker's colour is never seen.
+    s.shown.push_back(m.thepitch(k).visible());
+    if (m.thepitch(k).visible()) s.colours.push_back(m.thepitch(k).backColor());
+  }
+  return s;
+}
+
+TEST(HiddenMatchTest, PlaysTheSameMatchAndLeavesTheSameScreenAsAWatchedOne) {
+  ScriptedDialogs dialogs;
+  auto play = [](bool watch) {
+    buildMatchGame(10, 11);
+    mls().TeamMorale(kHome) = 1.2;
+    rng().seed(99);
+    ShownMatch m;
+    m.hometeam = kHome;
+    m.awayteam = kAway;
+    m.extratimeflag = 1;
+    m.Fastsim.setValue(1);
+    if (watch) m.Show();
+    m.Playgame();
+    std::vector<double> after;
+    for (int slot = 1; slot <= 11; ++slot) {
+      after.push_back(mls().MatchRating(slot, 1));
+      after.push_back(mls().MatchRating(slot, 2));
+    }
+    after.push_back(mls().TeamMorale(kHome));
+    after.push_back(mls().TeamMorale(kAway));
+    after.push_back(m.homepossession);
+    after.push_back(m.possessiontotal);
+    after.push_back(m.minute);
+    after.push_back(rng().Rnd());  // the generator is where the other run left it
+    EXPECT_EQ(m.Commentary.listCount() > 0, watch);
+    ScreenState screen = screenOf(m);
+    m.Unload();
+    return std::pair{after, screen};
+  };
+  const auto hidden = play(false);
+  const auto watched = play(true);
+  EXPECT_EQ(hidden.first, watched.first);
+  EXPECT_EQ(hidden.second.captions, watched.second.captions);
+  EXPECT_EQ(hidden.second.colours, watched.second.colours);
+  EXPECT_EQ(hidden.second.shown, watched.second.shown);
+  replaceGame(nullptr);
+}
+
+}  // namespace
+}  // namespace kervale::test

@@ -1,0 +1,224 @@
+// The zone model: contests, reruns, attack hand-over, moves and their narration.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "match_fixture.h"
+
+namespace kervale::test {
+namespace {
+
+class ZonesTest : public MatchTest {
+ protected:
+  ZonesTest() {
+    shown.hometeam = kHome;
+    shown.awayteam = kAway;
+    shown.Show();
+    rng().script({0, 0, 0, 0});
+    EXPECT_TRUE(shown.setupMatch());
+    shown.minute = 12;
+    setSums(10, 10, 10, 10, 10, 10);
+  }
+  ~ZonesTest() override { shown.Unload(); }
+
+  void setSums(double d1, double m1, double a1, double d2, double m2, double a2) {
+    shown.homedefsum = d1;
+    shown.homemidsum = m1;
+    shown.homeattsum = a1;
+    shown.awaydefsum = d2;
+    shown.awaymidsum = m2;
+    shown.awayattsum = a2;
+  }
+  void ballAt(int zone, int side, int carrier, int lastSide) {
+    shown.ballzone = zone;
+    shown.possession = side;
+    shown.ballcarrier = carrier;
+    shown.lastcarrier = carrier;
+    shown.lastside = lastSide;
+  }
+  std::vector<std::string> queued() const {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= shown.commcount; ++i) lines.push_back(shown.commline(i));
+    return lines;
+  }
+  static double rating(int slot, int side) { return mls().MatchRating(slot, side); }
+
+  ShownMatch shown;
+};
+
+TEST_F(ZonesTest, OpenPlayRollEqualToTheHomeShareGoesAway) {
+  // Total 48, home share 24: a roll of 0.5 lands exactly on the share.
+  ballAt(13, 1, 3, 1);
+  rng().script({0.5, 0.0, 0.0, 0.0, 0.35});
+  shown.possessionStep();
+  EXPECT_EQ(shown.contestroll, 24);
+  EXPECT_EQ(shown.contestwinner, 0);
+  EXPECT_EQ(shown.possession, 2);
+  EXPECT_EQ(shown.ballzone, 12);  // the away flow carries it one column left
+  EXPECT_EQ(shown.possessiontotal, 1);
+  EXPECT_EQ(shown.homepossession, 1);
+  // The away player with the home carrier's row is named and credited.
+  EXPECT_EQ(queued(),
+            (std::vector<std::string>{"Oh dear, he gives it away!", "Horrible pass there by H4", "Nice play by R4"}));
+  EXPECT_DOUBLE_EQ(rating(4, 2), 5.2);
+  EXPECT_DOUBLE_EQ(rating(4, 1), 5);
+  EXPECT_EQ(shown.lastside, 2);
+  EXPECT_EQ(shown.lastcarrier, 3);
+  EXPECT_EQ(shown.ballcarrier, 4);
+  EXPECT_EQ(rng().scriptedLeft(), 0u);
+}
+
+TEST_F(ZonesTest, OpenPlayRollBelowTheShareGoesHome) {
+  // The home side takes it from the away side: three lines and the loser pays.
+  ballAt(13, 2, 5, 2);
+  rng().script({0.48, 0.99, 0.0, 0.7, 0.9});
+  shown.possessionStep();
+  EXPECT_EQ(shown.contestroll, 23);
+  EXPECT_EQ(shown.contestwinner, 1);
+  EXPECT_EQ(shown.possession, 1);
+  EXPECT_EQ(shown.ballzone, 14);
+  EXPECT_EQ(shown.awaypossession, 1);
+  EXPECT_EQ(queued(), (std::vector<std::string>{"Harbour now have the ball!", "R6 passed it right to them.",
+                                                "Horrible pass there by R6"}));
+  EXPECT_DOUBLE_EQ(rating(6, 2), 5 - 0.22);
+  // The newly drawn carrier gets the credit, whichever closing line is drawn.
+  EXPECT_EQ(shown.ballcarrier, 8);
+  EXPECT_DOUBLE_EQ(rating(9, 1), 5.2);
+  EXPECT_EQ(rng().scriptedLeft(), 0u);
+}
+
+TEST_F(ZonesTest, EndColumnsDrawASecondRollThatDecides) {
+  // Left end: total 39, home share 20. The first draw (0.99) would give the away side the ball.
+  ballAt(11, 1, 2, 1);
+  rng().script({0.99, 0.0, 0.15});
+  shown.possessionStep();
+  EXPECT_EQ(shown.contestwinner, 1);
+  EXPECT_EQ(shown.ballzone, 12);
+  // Kept the ball and the redraw found the same carrier: no pass line, no credit.
+  EXPECT_EQ(shown.ballcarrier, 2);
+  EXPECT_TRUE(queued().empty());
+  EXPECT_DOUBLE_EQ(rating(3, 1), 5);
+}
+
+TEST_F(ZonesTest, HomePassBetweenTwoCarriersCreditsBoth) {
+  ballAt(13, 1, 2, 1);
+  rng().script({0.0, 0.55, 0.3});
+  shown.possessionStep();
+  EXPECT_EQ(shown.lastcarrier, 2);
+  EXPECT_EQ(shown.ballcarrier, 6);
+  EXPECT_EQ(queued(), (std::vector<std::string>{"H3 made a nice pass"}));
+  EXPECT_DOUBLE_EQ(rating(3, 1), 5.2);
+  EXPECT_DOUBLE_EQ(rating(7, 1), 5.2);
+}
+
+TEST_F(ZonesTest, AwayWinningAtItsAttackingEndFromTheHomeSideIsPlayedAgain) {
+  // Zone 11, home ball: the away win there does not count; the rerun goes home.
+  ballAt(11, 1, 2, 1);
+  rng().script({0.5, 0.99, 0.5, 0.0, 0.15});
+  shown.possessionStep();
+  EXPECT_EQ(shown.possessiontotal, 2);
+  EXPECT_EQ(shown.homepossession, 2);
+  EXPECT_EQ(shown.possession, 1);
+  EXPECT_EQ(shown.ballzone, 12);
+  EXPECT_EQ(rng().scriptedLeft(), 0u);
+}
+
+TEST_F(ZonesTest, HomeWinningAtItsAttackingEndStartsTheAttack) {
+  // Right end: total 39, home share 19; the home side already holds the ball in zone 15.
+  ballAt(15, 1, 9, 1);
+  rng().script({0.5, 0.0});
+  shown.possessionStep();
+  EXPECT_EQ(shown.contestwinner, 1);
+  EXPECT_EQ(shown.ballzone, 15);
+  EXPECT_EQ(shown.possession, 1);
+  EXPECT_TRUE(queued().empty());
+  EXPECT_EQ(shown.possessiontotal, 1);
+  EXPECT_EQ(rng().scriptedLeft(), 0u);
+}
+
+TEST_F(ZonesTest, AwayWinningAtItsAttackingEndWhileHoldingStartsItsAttack) {
+  ballAt(11, 2, 4, 2);
+  rng().script({0.5, 0.99});
+  shown.possessionStep();
+  EXPECT_EQ(shown.contestwinner, 0);
+  EXPECT_EQ(shown.ballzone, 11);
+  EXPECT_EQ(shown.possession, 2);
+  EXPECT_TRUE(queued().empty());
+}
+
+TEST_F(ZonesTest, ASideWithNoShareCannotHoldTheContestForEver) {
+  // The home side has nothing: every rerun at zone 11 goes away again.
+  setSums(0, 0, 0, 10, 10, 10);
+  ballAt(11, 1, 2, 1);
+  shown.possessionStep();
+  EXPECT_EQ(shown.possessiontotal, 101);
+  EXPECT_EQ(shown.ballzone, 11);
+  EXPECT_EQ(shown.possession, 1);
+}
+
+TEST_F(ZonesTest, AHugeTotalDoesNotOverflowTheRoll) {
+  setSums(1e6, 1e6, 1e6, 1e6, 1e6, 1e6);
+  ballAt(13, 1, 2, 1);
+  rng().script({0.9, 0.0, 0.0, 0.0, 0.0});
+  shown.possessionStep();
+  EXPECT_EQ(shown.contestroll, 4320000);
+  EXPECT_EQ(shown.possession, 2);
+}
+
+TEST_F(ZonesTest, ZoneSumsWeighEachLineByTheFlowOfItsSide) {
+  MLSModule& g = mls();
+  for (int j = 1; j <= 10; ++j) {
+    shown.homedefvalue(j) = 1;
+    shown.homemidvalue(j) = 2;
+    shown.homeattvalue(j) = 3;
+    shown.awaydefvalue(j) = 4;
+    shown.awaymidvalue(j) = 5;
+    shown.awayattvalue(j) = 6;
+  }
+  shown.ballzone = 8;
+  g.FlowTable2(8, 1, 1) = 0.5;
+  g.FlowTable4(8, 1, 2) = 2;
+  shown.zoneSums();
+  EXPECT_DOUBLE_EQ(shown.homedefsum, 5);
+  EXPECT_DOUBLE_EQ(shown.homemidsum, 20);
+  EXPECT_DOUBLE_EQ(shown.homeattsum, 30);
+  EXPECT_DOUBLE_EQ(shown.awaydefsum, 40);
+  EXPECT_DOUBLE_EQ(shown.awaymidsum, 50);
+  EXPECT_DOUBLE_EQ(shown.awayattsum, 120);
+}
+
+TEST_F(ZonesTest, MarkerShowsWhereTheLastMinuteLeftTheBall) {
+  MLSModule& g = mls();
+  g.TeamColour1(kAway) = g.TeamColour1(kHome);
+  g.TeamColour2(kAway) = "&H80FF";
+  rng().script({0, 0, 0, 0});
+  ASSERT_TRUE(shown.setupMatch());
+  shown.minute = 30;
+  shown.ballzone = 7;
+  shown.possession = 2;
+  shown.startOfMinute();
+  for (int k = 1; k <= 25; ++k) EXPECT_EQ(shown.thepitch(k).visible(), k == 7) << k;
+  // Same first colours: the away side's marker is in its second colour.
+  EXPECT_EQ(shown.thepitch(7).backColor(), 0x80FFu);
+  shown.ballzone = 19;
+  shown.possession = 1;
+  shown.minute = 31;
+  shown.startOfMinute();
+  EXPECT_FALSE(shown.thepitch(7).visible());
+  EXPECT_TRUE(shown.thepitch(19).visible());
+  EXPECT_EQ(shown.thepitch(19).backColor(), 0xFFu);
+}
+
+TEST_F(ZonesTest, BadFlowTableEntryLeavesTheBallOnThePitch) {
+  mls().FlowTable1(13, 1, 2) = 0;
+  ballAt(13, 2, 3, 2);
+  rng().script({0.9, 0.0, 0.0});
+  shown.possessionStep();
+  EXPECT_EQ(shown.possession, 2);
+  EXPECT_EQ(shown.ballzone, 13);
+  EXPECT_EQ(queued(), (std::vector<std::string>{"The pass to R4 goes through nicely"}));
+}
+
+}  // namespace
+}  // namespace kervale::test

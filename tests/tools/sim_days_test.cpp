@@ -1,0 +1,149 @@
+// kervale-sim plays days, saves and loads.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "base/csv.h"
+#include "data/mls_module.h"
+#include "data/small_world.h"
+#include "shell/saved_game.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using kervale::test::TempDir;
+
+struct SimOutput {
+  int status = -1;
+  std::string out;
+  std::string err;
+  std::map<std::string, std::string> values() const {
+    std::map<std::string, std::string> result;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+      const auto eq = line.find('=');
+      if (eq != std::string::npos && !result.count(line.substr(0, eq)))
+        result[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    return result;
+  }
+  std::vector<std::string> news() const {
+    std::vector<std::string> result;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.rfind("news=", 0) == 0) result.push_back(line.substr(5));
+    }
+    return result;
+  }
+};
+
+std::string shellQuoted(const std::string& text) { return "'" + text + "'"; }
+
+class SimDays : public ::testing::Test {
+ protected:
+  SimDays() {
+    kervale::test::writeSmallWorld(world);
+    // A squad big enough for a matchday, and a few clubs to play.
+    std::string players;
+    int count = 0;
+    for (int club : {1, 2, 3, 4}) {
+      for (int k = 1; k <= 16; ++k) {
+        players += kervale::test::playerRecord(club, "P" + std::to_string(club) + "-" + std::to_string(k),
+                                               k == 1 ? 9 : 2, 5 + k % 4, 4 + k % 5, 3 + k % 6);
+        ++count;
+      }
+    }
+    world.write("players2.dat", std::to_string(count) + "\r\n" + players);
+  }
+  SimOutput sim(const std::vector<std::string>& more) {
+    std::string command = shellQuoted(KERVALE_SIM_PATH) + " --world " + shellQuoted(world.str()) + " --seed 9";
+    for (const std::string& arg : more) command += " " + shellQuoted(arg);
+    command +=
+        " >" + shellQuoted((scratch.path() / "out").string()) + " 2>" + shellQuoted((scratch.path() / "err").string());
+    SimOutput run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = kervale::readWholeFile(scratch.path() / "out");
+    run.err = kervale::readWholeFile(scratch.path() / "err");
+    return run;
+  }
+  std::string file(const std::string& name) const { return (files.path() / name).string(); }
+  std::unique_ptr<kervale::MLSModule> parse(const std::string& name) const {
+    return kervale::readSavedGame(file(name), *kervale::makeEmptyGame());
+  }
+
+  TempDir world;
+  TempDir files;
+  TempDir scratch;
+};
+
+TEST_F(SimDays, PlaysDaysAndReportsTheHub) {
+  const SimOutput run = sim({"--days", "9", "--save", file("nine.usa")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto values = run.values();
+  // Monday June 1 and nine presses: two matchdays, two rounds.
+  EXPECT_EQ(values.at("dateline"), "Wednesday June 10, 2003");
+  EXPECT_EQ(values.at("round"), "45");
+  EXPECT_EQ(values.at("weekline"), "Week 22");
+  EXPECT_FALSE(values.at("money").empty());
+  const auto news = run.news();
+  ASSERT_FALSE(news.empty());
+  EXPECT_LE(news.size(), 5u);
+  // The game went to the file, calendar and all.
+  const auto saved = parse("nine.usa");
+  EXPECT_EQ(saved->CurrentWeek, 45);
+  EXPECT_EQ(saved->WeekDay, 3);
+  EXPECT_EQ(saved->MonthDay, 10);
+  EXPECT_EQ(saved->CurrentMonth, 6);
+}
+
+TEST_F(SimDays, SaveLoadSaveGivesTheSameFile) {
+  ASSERT_EQ(sim({"--days", "4", "--save", file("a.usa")}).status, 0);
+  const SimOutput again = sim({"--load", file("a.usa"), "--save", file("b.usa")});
+  ASSERT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(kervale::readWholeFile(file("a.usa")), kervale::readWholeFile(file("b.usa")));
+  EXPECT_EQ(again.values().at("dateline"), "Friday June 5, 2003");
+}
+
+TEST_F(SimDays, AnUnusableSaveIsAnError) {
+  TempDir other;
+  other.write("short.usa", "44\r\n1,2\r\n");
+  const SimOutput bad = sim({"--load", (other.path() / "short.usa").string()});
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.err.find("\"short.usa\" could not be loaded"), std::string::npos) << bad.err;
+  const SimOutput missing = sim({"--load", file("none.usa")});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("none.usa"), std::string::npos) << missing.err;
+}
+
+TEST_F(SimDays, AnInjuredStarterGoesToTheBench) {
+  ASSERT_EQ(sim({"--days", "2", "--save", file("tuesday.usa")}).status, 0);
+  auto game = parse("tuesday.usa");
+  ASSERT_EQ(game->WeekDay, 3) << "the day before a matchday";
+  const int club = static_cast<int>(game->MyTeam);
+  const double injured = game->TeamSquad(5, club);
+  const double firstSub = game->TeamSquad(12, club);
+  ASSERT_GT(injured, 0);
+  ASSERT_GT(firstSub, 0);
+  game->PlayerInjury(injured) = 3;
+  kervale::writeSavedGame(file("injured.usa"), *game);
+
+  const SimOutput run = sim({"--load", file("injured.usa"), "--days", "1", "--save", file("after.usa")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto after = parse("after.usa");
+  EXPECT_EQ(after->WeekDay, 4) << "the matchday press went through";
+  EXPECT_EQ(after->TeamSquad(5, club), firstSub);
+  EXPECT_EQ(after->TeamSquad(12, club), injured);
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include "sim_days.h"
+
+#include <string>
+
+#include "base/file_error.h"
+#include "base/numbers.h"
+#include "data/mls_module.h"
+#include "match/match_engine.h"
+#include "shell/load_bg_picture.h"
+#include "shell/main_module.h"
+#include "shell/saved_game.h"
+#include "sim_new_game.h"
+#include "team/locker_room.h"
+#include "ui/headless/headless_backend.h"
+#include "ui/screen.h"
+
+namespace kervale::sim {
+
+namespace {
+
+constexpr int kNewsLinesShown = 5;
+
+bool available(const MLSModule& g, double player) {
+  return player >= 1 && player <= g.NumPlayers && !g.PlayerName(player).empty() && g.PlayerInjury(player) <= 0;
+}
+
+// Swaps every unavailable starter with the first available substitute.
+void benchUnavailableStarters() {
+  MLSModule& g = mls();
+  const int club = static_cast<int>(g.MyTeam);
+  for (int slot = 1; slot <= 11; ++slot) {
+    if (available(g, g.TeamSquad(slot, club))) continue;
+    for (int sub = 12; sub <= 20; ++sub) {
+      if (!available(g, g.TeamSquad(sub, club))) continue;
+      std::swap(g.TeamSquad(slot, club), g.TeamSquad(sub, club));
+      break;
+    }
+  }
+}
+
+void loadGame(const std::filesystem::path& file) {
+  MainModule& hub = ui::screen<MainModule>();
+  if (!hub.loaded()) hub.Show();
+  hub.Load_Game.userClick();
+  LoadBgPicture& picker = ui::screen<LoadBgPicture>();
+  if (!picker.loaded()) throw RunError("the file picker did not open");
+  picker.Dir1.setPath(file.parent_path().string());
+  int found = -1;
+  for (int i = 0; i < picker.File1.listCount(); ++i) {
+    if (picker.File1.list(i) == file.filename().string()) found = i;
+  }
+  if (found < 0) {
+    picker.Unload();
+    throw RunError(file.string() + ": no such saved game (\".usa\") to load");
+  }
+  const std::size_t dialogsBefore = ui::headless().log().size();
+  picker.File1.userSelectItem(found);
+  picker.LoadBut.userClick();
+  if (picker.loaded()) {
+    picker.Unload();
+    const auto& log = ui::headless().log();
+    std::string reason = log.size() > dialogsBefore ? log.back().text : "the game was not loaded";
+    for (char& c : reason) {
+      if (c == '\r') c = ' ';
+    }
+    throw RunError(reason);
+  }
+}
+
+// What a player does while the matchday of a press runs: leaves the team talk
+// for the match, and presses the minute button after the final-score box.
+// Runs whenever the match yields, as long as the press lasts.
+bool helperQueued = false;
+std::size_t boxesSeen = 0;
+
+void helpWithTheMatch() {
+  helperQueued = false;
+  if (!ui::screen<MainModule>().pressRunning()) return;
+  LockerRoom& room = ui::screen<LockerRoom>();
+  if (room.loaded() && mls().TeamTalkStage != 1) room.Command2.userClick();
+  const auto& log = ui::headless().log();
+  if (log.size() > boxesSeen) {
+    boxesSeen = log.size();
+    MatchEngine& match = ui::screen<MatchEngine>();
+    if (log.back().text.rfind("Final Score from", 0) == 0 && match.shown() && match.minutedone) {
+      match.Minbox.userClick();
+    }
+  }
+  helperQueued = true;
+  ui::headless().postIdle(helpWithTheMatch);
+}
+
+void pressContinue(int day) {
+  MainModule& hub = ui::screen<MainModule>();
+  if (!hub.loaded()) hub.Show();
+  if (!hub.PlayGamesBUtton.enabled()) {
+    // What the squad screen does: change the line-up, then show the hub again.
+    benchUnavailableStarters();
+    hub.Unload();
+    hub.Show();
+  }
+  if (!hub.PlayGamesBUtton.enabled()) {
+    throw RunError("day " + std::to_string(day) + ": the squad has no eleven fit players");
+  }
+  boxesSeen = ui::headless().log().size();
+  if (!helperQueued) {
+    helperQueued = true;
+    ui::headless().postIdle(helpWithTheMatch);
+  }
+  hub.PlayGamesBUtton.userClick();
+}
+
+}  // namespace
+
+void runDays(const Options& options) {
+  if (options.load) loadGame(*options.load);
+  for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) pressContinue(day);
+  if (options.save) {
+    try {
+      writeSavedGame(*options.save, mls());
+    } catch (const FileError& error) {
+      throw RunError(options.save->string() + ": " + error.problem());
+    }
+  }
+}
+
+void printDaysSummary(const Options& options, std::ostream& out) {
+  if (options.days == 0 && !options.load && !options.save) return;
+  const MLSModule& g = mls();
+  MainModule& hub = ui::screen<MainModule>();
+  out << "dateline=" << hub.Label6.caption() << " " << hub.Label7.caption() << "\n";
+  out << "weekline=" << hub.Label8.caption() << "\n";
+  out << "money=" << numText(g.TeamMoney(g.MyTeam)) << "\n";
+  for (int i = 0; i < kNewsLinesShown && i < g.ClubNewsCount; ++i) out << "news=" << g.ClubNewsLine(i) << "\n";
+}
+
+}  // namespace kervale::sim

@@ -1,0 +1,70 @@
+#include "sim_options.h"
+
+#include <charconv>
+#include <functional>
+
+namespace kervale::sim {
+
+namespace {
+
+struct OptionSpec {
+  const char* name;
+  const char* valueName;  // nullptr: the option takes no value
+  std::function<void(Options&, const std::string&)> apply;
+};
+
+template <class Number>
+Number wholeNumber(const std::string& option, const std::string& text, Number low, Number high) {
+  Number value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty() || value < low || value > high) {
+    throw UsageError(option + " needs a whole number from " + std::to_string(low) + " to " + std::to_string(high) +
+                     ", not \"" + text + "\"");
+  }
+  return value;
+}
+
+const std::vector<OptionSpec>& optionTable() {
+  static const std::vector<OptionSpec> table = {
+      {"--world", "DIR", [](Options& o, const std::string& v) { o.world = v; }},
+      {"--seed", "N",
+       [](Options& o, const std::string& v) { o.seed = wholeNumber<std::uint64_t>("--seed", v, 0, UINT64_MAX); }},
+      {"--club", "N", [](Options& o, const std::string& v) { o.club = wholeNumber<int>("--club", v, 1, 285); }},
+      {"--days", "N", [](Options& o, const std::string& v) { o.days = wholeNumber<int>("--days", v, 0, 100000); }},
+      // Files are named from the folder the runner starts in.
+      {"--save", "FILE", [](Options& o, const std::string& v) { o.save = std::filesystem::absolute(v); }},
+      {"--load", "FILE", [](Options& o, const std::string& v) { o.load = std::filesystem::absolute(v); }},
+  };
+  return table;
+}
+
+}  // namespace
+
+Options parseOptions(const std::vector<std::string>& args) {
+  Options options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const OptionSpec* spec = nullptr;
+    for (const OptionSpec& candidate : optionTable()) {
+      if (arg == candidate.name) spec = &candidate;
+    }
+    if (spec == nullptr) throw UsageError("unknown option " + arg);
+    std::string value;
+    if (spec->valueName != nullptr) {
+      if (i + 1 >= args.size()) throw UsageError(arg + " needs a value " + spec->valueName);
+      value = args[++i];
+    }
+    spec->apply(options, value);
+  }
+  return options;
+}
+
+std::string usageLine() {
+  std::string line = "usage: kervale-sim";
+  for (const OptionSpec& spec : optionTable()) {
+    line += " [" + std::string(spec.name) + (spec.valueName != nullptr ? " " + std::string(spec.valueName) : "") + "]";
+  }
+  return line;
+}
+
+}  // namespace kervale::sim

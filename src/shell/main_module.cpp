@@ -21,6 +21,7 @@ constexpr int kNewsLineTwips = 255;
 MainModule::MainModule() : Form("MainModule") {
   setCaption("Kervale");
   move(0, 0, 12000, 9000);
+  setMaximized(true);  // a full-window screen
   setBackColor(0x404040);
 
   Image3.move(0, 720, 9600, 8280);
@@ -60,6 +61,7 @@ MainModule::MainModule() : Form("MainModule") {
   for (ui::Label* l : {&Label6, &Label7, &Label8, &Label3, &Label4}) {
     l->setOpaque(false);
     l->setForeColor(ui::kWhite);
+    l->setWordWrap(false);
   }
 
   PlayGamesBUtton.setCaption("&Continue");

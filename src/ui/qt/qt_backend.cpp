@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QIcon>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -582,6 +583,12 @@ void FormWindow::apply(View& v, bool all) {
     case ControlKind::CommandButton: {
       auto* button = static_cast<QPushButton*>(w);
       if (f || s.caption != l.caption) button->setText(qs(s.caption));
+      // A graphical button shows its picture, scaled into the button.
+      if (f || s.picture != l.picture || s.width != l.width || s.height != l.height) {
+        const QPixmap pixmap = backend_.picture(s.picture);
+        button->setIcon(pixmap.isNull() ? QIcon() : QIcon(pixmap));
+        button->setIconSize(QSize(s.width / kTwipsPerPixel - 6, s.height / kTwipsPerPixel - 6));
+      }
       button->setDefault(s.isDefault);
       break;
     }
@@ -1091,6 +1098,8 @@ void QtBackend::formShown(Form& form, bool modal) {
     w->setWindowModality(Qt::NonModal);
   }
   if (form.state().maximized) {
+    // Fill the screen even where no window manager maximizes windows.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) w->setGeometry(screen->availableGeometry());
     w->showMaximized();
   } else {
     w->show();

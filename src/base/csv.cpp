@@ -76,22 +76,27 @@ void CsvReader::skipSeparator() {
   // Whatever stands between a value and its separator is dropped.
   while (pos_ < content_.size() && content_[pos_] != ',' && !isLineEnd(content_[pos_])) ++pos_;
   if (pos_ >= content_.size()) return;
+  afterComma_ = content_[pos_] == ',';
   if (content_[pos_] == '\r' && pos_ + 1 < content_.size() && content_[pos_ + 1] == '\n') ++pos_;
   ++pos_;
 }
 
 bool CsvReader::atEnd() {
+  if (afterComma_) return false;
   skipBlanksAndLineEnds();
   return pos_ >= content_.size();
 }
 
 CsvValue CsvReader::next() {
-  if (atEnd()) {
+  if (afterComma_) {
+    while (pos_ < content_.size() && isBlank(content_[pos_])) ++pos_;
+  } else if (atEnd()) {
     fail("file ends after " + std::to_string(valuesRead_) + (valuesRead_ == 1 ? " value" : " values") +
          "; more were expected");
   }
+  afterComma_ = false;
   CsvValue value;
-  if (content_[pos_] == '"') {
+  if (pos_ < content_.size() && content_[pos_] == '"') {
     const std::size_t close = content_.find('"', pos_ + 1);
     if (close == std::string::npos) {
       fail("value " + std::to_string(valuesRead_ + 1) + " is a quoted text that is never closed");

@@ -19,15 +19,17 @@ struct CsvValue {
 // Reads values strictly in sequence. Commas and line ends separate values
 // alike; a quoted text may hold commas, line ends and any single byte (codes 0
 // and 1 included); "" inside quotes is not special. Blanks around a bare value
-// and blank lines are skipped; two commas in a row hold an empty bare value
-// (number 0). Every failure throws FileError naming the file.
+// and blank lines are skipped; a comma is always followed by a value, so two
+// commas in a row, or a comma before a line end, hold an empty bare value
+// (number 0), as the saved game writes an empty cell. Every failure throws
+// FileError naming the file.
 class CsvReader {
  public:
   CsvReader(std::string fileName, std::string content);
   // Reads the whole file; FileError "cannot be opened" when missing.
   static CsvReader fromFile(const std::filesystem::path& path);
 
-  bool atEnd();     // no value left (only blanks and line ends)
+  bool atEnd();     // no value left (only blanks and line ends, and no comma before them)
   CsvValue next();  // FileError "ends after N values" when nothing is left
   std::string nextText();
   // Number values: FileError naming the value when it is not a number.
@@ -51,6 +53,7 @@ class CsvReader {
   std::string content_;
   std::size_t pos_ = 0;
   std::size_t valuesRead_ = 0;
+  bool afterComma_ = false;  // the last value ended with a comma, so another follows
 };
 
 // Writes records: texts quoted, numbers bare, values separated by commas and

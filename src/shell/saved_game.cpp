@@ -649,115 +649,14 @@ class TrailerWriter {
 
 // ---- Reading
 
-// Reads the values of a saved game in sequence. Commas and line ends both
-// end a value, so an empty value just before a line end is a value too; a
-// quoted text may hold commas and line ends. Every fault is a FileError
-// naming the file.
-class ValueReader {
- public:
-  ValueReader(std::string fileName, std::string content)
-      : fileName_(std::move(fileName)), content_(std::move(content)) {}
-
-  // Only blanks and line ends left.
-  bool atEnd() const {
-    for (std::size_t i = pos_; i < content_.size(); ++i) {
-      const char c = content_[i];
-      if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
-    }
-    return true;
-  }
-
-  CsvValue next() {
-    if (!afterComma_ && atEnd()) {
-      fail("file ends after " + std::to_string(read_) + (read_ == 1 ? " value" : " values") + "; more were expected");
-    }
-    skipBlanks();
-    CsvValue value;
-    if (pos_ < content_.size() && content_[pos_] == '"') {
-      const std::size_t close = content_.find('"', pos_ + 1);
-      if (close == std::string::npos) fail("value " + std::to_string(read_ + 1) + " is a text that is never closed");
-      value.quoted = true;
-      value.text = content_.substr(pos_ + 1, close - pos_ - 1);
-      pos_ = close + 1;
-      while (pos_ < content_.size() && !isSeparator(content_[pos_])) ++pos_;
-    } else {
-      const std::size_t begin = pos_;
-      while (pos_ < content_.size() && !isSeparator(content_[pos_])) ++pos_;
-      std::size_t end = pos_;
-      while (end > begin && (content_[end - 1] == ' ' || content_[end - 1] == '\t')) --end;
-      value.text = content_.substr(begin, end - begin);
-    }
-    // One separator ends the value; CR LF counts as one.
-    afterComma_ = pos_ < content_.size() && content_[pos_] == ',';
-    if (pos_ < content_.size()) {
-      if (content_[pos_] == '\r' && pos_ + 1 < content_.size() && content_[pos_ + 1] == '\n') ++pos_;
-      ++pos_;
-    }
-    ++read_;
-    return value;
-  }
-
-  double number() {
-    const CsvValue value = next();
-    if (!value.quoted && value.text.empty()) return 0;
-    CsvValue bare{Trim(value.text), false};
-    if (!bare.isNumber()) fail(describe(value) + " is not a number");
-    const double v = bare.number();
-    if (!std::isfinite(v)) fail(describe(value) + " is out of range");
-    return v;
-  }
-  template <class T>
-  T whole() {
-    const double v = roundHalfEven(number());
-    if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max()) {
-      fail("value " + std::to_string(read_) + " (" + numText(v) + ") is out of range for its table");
-    }
-    return static_cast<T>(v);
-  }
-  float single() {
-    const double v = number();
-    if (std::abs(v) > static_cast<double>(std::numeric_limits<float>::max())) {
-      fail("value " + std::to_string(read_) + " is out of range for its table");
-    }
-    return static_cast<float>(v);
-  }
-
-  std::size_t valuesRead() const { return read_; }
-  [[noreturn]] void fail(const std::string& problem) const { throw FileError(fileName_, problem); }
-
- private:
-  static bool isSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
-  void skipBlanks() {
-    while (pos_ < content_.size() && (content_[pos_] == ' ' || content_[pos_] == '\t')) ++pos_;
-  }
-  std::string describe(const CsvValue& value) const {
-    std::string shown;
-    for (char c : value.text) {
-      if (shown.size() >= 40) {
-        shown += "...";
-        break;
-      }
-      const auto byte = static_cast<unsigned char>(c);
-      shown += byte < 32 || byte >= 127 ? '?' : c;
-    }
-    return "value " + std::to_string(read_) + " (\"" + shown + "\")";
-  }
-
-  std::string fileName_;
-  std::string content_;
-  std::size_t pos_ = 0;
-  std::size_t read_ = 0;
-  bool afterComma_ = false;  // a comma ended the last value, so another follows
-};
-
 class Reader {
  public:
-  explicit Reader(ValueReader& in) : in_(in) {}
-  void operator()(double& v) { v = in_.number(); }
-  void operator()(float& v) { v = in_.single(); }
-  void operator()(Int16& v) { v = in_.whole<Int16>(); }
-  void operator()(Int32& v) { v = in_.whole<Int32>(); }
-  void operator()(bool& v) { v = in_.number() != 0; }
+  explicit Reader(CsvReader& in) : in_(in) {}
+  void operator()(double& v) { v = in_.nextNumber(); }
+  void operator()(float& v) { v = in_.nextSingle(); }
+  void operator()(Int16& v) { v = in_.nextInt16(); }
+  void operator()(Int32& v) { v = in_.nextInt32(); }
+  void operator()(bool& v) { v = in_.nextNumber() != 0; }
   void operator()(std::string& v) { v = in_.next().text; }
   void operator()(Variant& v) {
     CsvValue value = in_.next();
@@ -776,7 +675,7 @@ class Reader {
   void end() {}
 
  private:
-  ValueReader& in_;
+  CsvReader& in_;
 };
 
 // Runs one section's reading with the section named in front of any problem.
@@ -791,7 +690,7 @@ void inSection(const char* name, Body&& body) {
 
 class TrailerReader {
  public:
-  TrailerReader(ValueReader& in, MLSModule& g) : in_(in), cell_(in), g_(g) {}
+  TrailerReader(CsvReader& in, MLSModule& g) : in_(in), cell_(in), g_(g) {}
 
   template <class T>
   void scalar(const char* name, T& v) {
@@ -843,13 +742,13 @@ class TrailerReader {
   void header(const char* name, long long count) {
     const CsvValue found = in_.next();
     if (!found.quoted || found.text != name) in_.fail("the section " + std::string(name) + " is missing");
-    const double held = in_.number();
+    const double held = in_.nextNumber();
     if (held != static_cast<double>(count)) {
       in_.fail("holds " + numText(held) + " values where " + std::to_string(count) + " belong");
     }
   }
 
-  ValueReader& in_;
+  CsvReader& in_;
   Reader cell_;
   MLSModule& g_;
 };
@@ -1016,7 +915,7 @@ void writeSavedGame(const std::filesystem::path& file, const MLSModule& game) {
 
 std::unique_ptr<MLSModule> parseSavedGame(const std::string& fileName, std::string content, const MLSModule& base) {
   auto game = std::make_unique<MLSModule>(base);
-  ValueReader in(fileName, std::move(content));
+  CsvReader in(fileName, std::move(content));
   Reader reader(in);
   visitLayout(reader, *game);
   if (!in.atEnd()) {
@@ -1024,7 +923,7 @@ std::unique_ptr<MLSModule> parseSavedGame(const std::string& fileName, std::stri
     // anything else is ignored, as the layout's own reader does.
     const CsvValue mark = in.next();
     if (mark.quoted && mark.text == kTrailerMark) {
-      const double version = in.number();
+      const double version = in.nextNumber();
       if (version != kTrailerVersion) in.fail("trailer version " + numText(version) + " is not known");
       TrailerReader trailer(in, *game);
       visitTrailer(trailer, *game);

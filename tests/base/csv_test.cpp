@@ -97,6 +97,7 @@ TEST(CsvReader, BlanksEmptyFieldsAndBlankLines) {
   EXPECT_FALSE(word.quoted);
   EXPECT_FALSE(word.isNumber());
   EXPECT_EQ(word.text, "word here");
+  EXPECT_EQ(reader.nextText(), "");  // the comma before the line end holds one
   EXPECT_EQ(reader.nextText(), "q");
   EXPECT_EQ(reader.nextInt16(), 8);
   EXPECT_TRUE(reader.atEnd());
@@ -107,6 +108,22 @@ TEST(CsvReader, EmptyFieldReadsAsZero) {
   EXPECT_EQ(reader.nextInt16(), 1);
   EXPECT_EQ(reader.nextInt16(), 0);
   EXPECT_EQ(reader.nextInt16(), 3);
+}
+
+TEST(CsvReader, EmptyValueBeforeALineEndIsAValue) {
+  // An empty cell written last in its record, then the next record.
+  CsvReader reader("save.usa", "\"a\",\r\n7,\n\"b\",");
+  EXPECT_EQ(reader.nextText(), "a");
+  const CsvValue empty = reader.next();
+  EXPECT_FALSE(empty.quoted);
+  EXPECT_EQ(empty.text, "");
+  EXPECT_EQ(reader.nextInt16(), 7);
+  EXPECT_EQ(reader.nextNumber(), 0);
+  EXPECT_EQ(reader.nextText(), "b");
+  EXPECT_FALSE(reader.atEnd());  // the last comma promises one more, empty value
+  EXPECT_EQ(reader.nextText(), "");
+  EXPECT_TRUE(reader.atEnd());
+  EXPECT_THROW(reader.next(), kervale::FileError);
 }
 
 TEST(CsvReader, TextAfterClosingQuoteIsSkipped) {

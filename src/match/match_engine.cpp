@@ -127,6 +127,8 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
   }
 
   Minbox.onClick = [this] { Minbox_Click(); };
+  Command1.onClick = [this] { Command1_Click(); };
+  Command3.onClick = [this] { Command3_Click(); };
   designDone();
 }
 
@@ -162,8 +164,6 @@ void MatchEngine::freeloader() {
   ui::screen<MainModule>().Show();
   Unload();
 }
-
-void MatchEngine::Minbox_Click() { minutedone = false; }
 
 void MatchEngine::Form_QueryUnload(int& cancel, ui::UnloadMode mode) {
   // A match in progress is waiting on this screen's buttons; closing it would leave that wait unanswerable.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/colour.h"
 #include "data/table.h"
@@ -162,6 +163,33 @@ class MatchEngine : public ui::Form {
   bool watched() const { return watched_; }
   bool running() const { return running_; }
 
+  // ---- Match events: attacks, shots, goals, fouls, cards, penalties, the team-sheet buttons
+  int attacker = 0;                             // outfield row that carries the attack and shoots
+  Table1<double, 10> pickweight{"pickweight"};  // weights of the attacker draw
+  int buildupkind = 0;                          // the away side's build-up move, for its report
+  int restartcode = 0;                          // 0..4: restart in zone 13, 3, 8, 18 or 23
+  int fouler = 0;                               // outfield row of the fouling player
+  int foulside = 0;
+  int foultries = 0;
+  double foulroll = 0, refroll = 0, cardroll = 0;
+  int bookedflag = 0, sentoffflag = 0;
+  bool penaltyplayed = false;  // this minute's play was a penalty kick
+  int penaltycount = 0;        // penalties awarded in the match, counted from its first minute
+  void attackStep(int side);
+  void pickAttacker(int side);
+  bool headerDuel(int side);  // true when the attacker wins it
+  void clearance(int side);   // the attacking side loses the ball
+  void shotStep(int side);
+  void missedShot(int side, double shooter);
+  void restartPlay(int defending);
+  void awayGoal();
+  void homeGoal();
+  bool penaltyAward();               // true when the foul gave a penalty, which was then taken
+  int penaltyTaker(int side) const;  // squad slot 2..11
+  void Command1_Click();             // home team sheet
+  void Command3_Click();             // away team sheet
+  void openTeamSheet(int side);
+
   // ---- Controls
   ui::PictureBox Image3{*this, "Image3"};  // background picture
   ui::Label hometeambgcol{*this, "hometeambgcol"};
@@ -203,6 +231,59 @@ class MatchEngine : public ui::Form {
   ui::ControlArray<ui::Label> Label12{*this, "Label12", 0, 10};
   ui::ControlArray<ui::Label> Label13{*this, "Label13", 0, 10};
 
+  // ---- Between-matchday events: transfer market, managers, injuries, finances, sponsors
+  struct TransferMove {
+    int player = 0;
+    int from = 0;  // 0: a free agent
+    int to = 0;
+  };
+  // Running counts since the screen was made; the runner and the tests read them.
+  struct BetweenTally {
+    long passes = 0;
+    long transfers = 0;
+    long sackings = 0;  // clubs whose manager went for a low approval
+    long injuries = 0;  // named players injured by the random roll
+    long suspensions = 0;
+  };
+  std::vector<TransferMove> transfermoves;  // the moves of the last pass, in order
+  BetweenTally betweentally;
+  void transfermarket();
+  void managermarket();
+  void playerinjuries();  // suspensions, injuries and recoveries of every squad player
+  void userreports();     // the user's injury and unhappiness reports
+  void teamfinance();
+  void sponsorships();
+  void insolvencywarnings();
+
+  // ---- Matchday driver: the load plays the whole round CurrentWeek
+  void Form_Load() override;
+  // Places fixturehome v fixtureaway in round fixtureweek with code fixturetype; fixturetype is 0 afterwards.
+  void fixturecheck();
+  int winnercounter = 1;  // next free place in roundwinners (and EnglishCupEntrant); 1 at each matchday's start
+  bool drivingMatchday() const { return driving_; }
+
+  // ---- Computer line-ups
+  std::int16_t swapteam = 0;  // the club swapsquadslots works on
+  double swapslota = 0;
+  double swapslotb = 0;
+  Table1<std::int16_t, 11> lineupslot{"lineupslot"};  // (position index 2..11): the squad slot picked
+  Table1<double, 11> lineupbest{"lineupbest"};        // (position index 2..11): the rating it was picked by
+  void swapsquadslots();
+  void teamupdate();   // every computer club's line-up, formation and flow
+  void playercheck();  // computer clubs' squad lists and every club's count, rebuilt from PlayerTeam
+
+  // ---- After-match updates
+  void matchratingsupdate();  // player statistics and form, then morales
+  void morales();             // records, headlines, approval, form letters
+  void updateteams();         // league counters, fan demand; empties the three lists
+
+  // ---- Penalty shoot-out
+  void penalties();  // a level knockout tie: the winner's goals + 1
+
+  // ---- Cups, playoffs and the six-club phase
+  void cuprecords();  // a played cup or playoff tie (hometeam, awayteam, homegoals, awaygoals): its records
+  void cupdraws();    // after the round: the next cup rounds, the playoffs and the six-club phase
+
   // ---- Handlers
   void Minbox_Click();
 
@@ -233,6 +314,10 @@ class MatchEngine : public ui::Form {
   int markerside_ = 0;
   Colour homemarker_ = 0;  // zone marker colours of the two sides
   Colour awaymarker_ = 0;
+
+  // ---- Matchday driver: the round's play and the re-entry guard
+  void playRound();
+  bool driving_ = false;
 };
 
 }  // namespace kervale

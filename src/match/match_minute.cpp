@@ -29,10 +29,13 @@ void MatchEngine::playMinutes() {
     ui::DoEvents();
     if (watched_) lineupPanel();
     rebuildStrengths();
-    zoneSums();
-    carrierCheck();
-    fillerLine();
-    possessionStep();
+    // A penalty kick was the minute's play.
+    if (!penaltyplayed) {
+      zoneSums();
+      carrierCheck();
+      fillerLine();
+      possessionStep();
+    }
     if (endOfMinute()) break;
   }
   if (!watched_) syncDisplay();

@@ -139,7 +139,10 @@ TEST_F(CommentaryTest, WatchedMatchTellsTheKickOffAndTheSecondHalf) {
 
 class FinalBoxTest : public MatchTest {
  protected:
-  FinalBoxTest() { mls().ShowAllMatches = true; }
+  FinalBoxTest() {
+    mls().ShowAllMatches = true;
+    keepersStopEverything();
+  }
   void at(int minute, std::function<void()> action) {
     struct Once {
       const MatchEngine* match;
@@ -198,6 +201,7 @@ TEST_F(FinalBoxTest, LevelAfterOvertimeIsAfterExtraTime) {
 
 TEST_F(FinalBoxTest, ClubSixtyNineWinningAtHomeGetsItsSong) {
   buildClub(mls(), 69, 301, 10, "Harbour");
+  keepersStopEverything({69});
   match.hometeam = 69;
   at(30, [this] { match.homegoals = 1; });
   dialogs.answer(ui::MsgResult::OK);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,12 @@ inline void buildMatchGame(double homeSkill = 10, double awaySkill = 10) {
   g.RefName(2) = "Bert Flag";
   g.RefStrictness(1) = 5;
   g.RefStrictness(2) = 9;
+}
+
+// Keepers nobody can beat: the score stays where a test puts it.
+inline void keepersStopEverything(std::initializer_list<int> clubs = {kHome, kAway}) {
+  MLSModule& g = mls();
+  for (int club : clubs) g.PlayerGoalkeeping(g.TeamSquad(1, club)) = 1e9f;
 }
 
 // The match screen with its load doing nothing, so a test can show it (a

@@ -47,8 +47,13 @@ struct TalkPresser {
   }
 };
 
+bool endsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
 class MinuteTest : public MatchTest {
  protected:
+  MinuteTest() { keepersStopEverything(); }
   void at(int minute, std::function<void()> action) { dialogs.idle(AtMinute{&match, minute, std::move(action)}); }
 };
 
@@ -61,8 +66,10 @@ TEST_F(MinuteTest, LevelAtNinetyEndsThereWithoutOvertime) {
   EXPECT_EQ(match.awaygoals, 0);
   EXPECT_TRUE(match.minutedone);
   EXPECT_EQ(g.LastResultText, "Harbour 0 Ridge 0\r");
-  EXPECT_EQ(match.matchreport,
-            "The game thusly ended in a draw, one point for both teams and a good result away on the road.");
+  // The away report may tell of a goal ruled out for offside first.
+  EXPECT_TRUE(endsWith(match.matchreport,
+                       "The game thusly ended in a draw, one point for both teams and a good result away on the road."))
+      << match.matchreport;
   EXPECT_EQ(match.homereport, "A draw was the final result, neither team able to take the three points.");
   EXPECT_EQ(g.TeamLatestNews(kAway), "HARBOUR 0 v RIDGE 0\r" + match.matchreport + "\r\r");
   EXPECT_EQ(g.TeamLatestNews(kHome), "HARBOUR 0 v RIDGE 0\r" + match.homereport + "\r\r");
@@ -75,7 +82,7 @@ TEST_F(MinuteTest, LevelAtNinetyGoesOnWhenOvertimeIsPlayed) {
   // Level after 120: the loop runs out, nobody gets a closing sentence.
   EXPECT_EQ(match.minute, 121);
   EXPECT_EQ(match.homereport, "The game went to golden goal overtime tied 0 - 0. ");
-  EXPECT_EQ(match.matchreport, match.homereport);
+  EXPECT_TRUE(endsWith(match.matchreport, match.homereport)) << match.matchreport;
   EXPECT_EQ(g.LastResultText, "Harbour 0 Ridge 0 OT\r");
   // Condition fell by 0.0035 in each of the 120 minutes.
   EXPECT_NEAR(match.homecondition(4), 0.58, 1e-9);
@@ -91,9 +98,10 @@ TEST_F(MinuteTest, GoldenGoalInMinute95EndsTheMatchThere) {
   EXPECT_EQ(match.homereport,
             "The game went to golden goal overtime tied 0 - 0. "
             "We ultimately ended up winning the game in minute 5 of golden goal overtime.");
-  EXPECT_EQ(match.matchreport,
-            "The game went to golden goal overtime tied 0 - 0. "
-            "Thusly the game was over, the opposition the victors because of the damned golden goal rule.");
+  EXPECT_TRUE(endsWith(match.matchreport,
+                       "The game went to golden goal overtime tied 0 - 0. "
+                       "Thusly the game was over, the opposition the victors because of the damned golden goal rule."))
+      << match.matchreport;
   EXPECT_EQ(g.LastResultText, "Harbour 1 Ridge 0 OT\r");
 }
 
@@ -156,7 +164,8 @@ TEST_F(MinuteTest, UsersMatchWaitsForBothTalks) {
   EXPECT_EQ(dialogs.last().text, "Final Score from Harbour Ground\rHarbour 0 : 0 Ridge");
   EXPECT_EQ(dialogs.last().title, "KERV");
   // Seen from the away side: us first.
-  EXPECT_EQ(halftime.rfind("Halftime Stats (Us - Them):\rScore: 0 - 0\rShots: 0 - 0\rPosession: ", 0), 0u);
+  EXPECT_EQ(halftime.rfind("Halftime Stats (Us - Them):\rScore: 0 - 0\rShots: ", 0), 0u) << halftime;
+  EXPECT_NE(halftime.find("\rPosession: "), std::string::npos);
   EXPECT_EQ(halftime.back(), '\r');
   ASSERT_EQ(halftimeTalks.size(), 6u);
   EXPECT_EQ(halftimeTalks.front(), "A very good first half. Keep it up.");

@@ -126,25 +126,32 @@ TEST_F(ZonesTest, AwayWinningAtItsAttackingEndFromTheHomeSideIsPlayedAgain) {
 
 TEST_F(ZonesTest, HomeWinningAtItsAttackingEndStartsTheAttack) {
   // Right end: total 39, home share 19; the home side already holds the ball in zone 15.
+  // The attack follows at once: row 1 carries it, the pass is cleared to the centre.
   ballAt(15, 1, 9, 1);
-  rng().script({0.5, 0.0});
+  rng().script({0.5, 0.0, 0.0, 0.6, 0.7, 0.0});
   shown.possessionStep();
   EXPECT_EQ(shown.contestwinner, 1);
-  EXPECT_EQ(shown.ballzone, 15);
-  EXPECT_EQ(shown.possession, 1);
-  EXPECT_TRUE(queued().empty());
   EXPECT_EQ(shown.possessiontotal, 1);
+  EXPECT_EQ(shown.attacker, 1);
+  EXPECT_EQ(queued(), (std::vector<std::string>{"Nice run here by H10", "The pass to H2...",
+                                                "Cleared out of danger by the defence"}));
+  EXPECT_EQ(shown.ballzone, 13);
+  EXPECT_EQ(shown.possession, 2);
   EXPECT_EQ(rng().scriptedLeft(), 0u);
 }
 
 TEST_F(ZonesTest, AwayWinningAtItsAttackingEndWhileHoldingStartsItsAttack) {
-  ballAt(11, 2, 4, 2);
-  rng().script({0.5, 0.99});
+  // The away side's attack, carried by the player on the ball himself, ends in a shot.
+  ballAt(11, 2, 1, 2);
+  const int before = shown.awayshots;
+  rng().script({0.5, 0.99, 0.0});
   shown.possessionStep();
   EXPECT_EQ(shown.contestwinner, 0);
-  EXPECT_EQ(shown.ballzone, 11);
-  EXPECT_EQ(shown.possession, 2);
-  EXPECT_TRUE(queued().empty());
+  EXPECT_EQ(shown.attacker, 1);
+  EXPECT_EQ(shown.buildupkind, 2);
+  EXPECT_EQ(shown.awayshots, before + 1);
+  ASSERT_FALSE(queued().empty());
+  EXPECT_EQ(queued().front(), "R2 finds an opening in the defence");
 }
 
 TEST_F(ZonesTest, ASideWithNoShareCannotHoldTheContestForEver) {

@@ -231,5 +231,24 @@ TEST(HeadlessIdle, AModalShowRunsIdleActionsUntilTheFormCloses) {
   EXPECT_FALSE(dlg.modal());
 }
 
+TEST(HeadlessIdle, AWaitNothingCanEndFailsInsteadOfHanging) {
+  HeadlessBackend& b = headless();
+  b.reset();
+  b.setStallLimit(1000);
+  bool released = false;
+  // A wait that an idle action ends returns normally, however long it spun before.
+  for (int i = 0; i < 900; ++i) DoEvents();
+  b.postIdle([&] { released = true; });
+  while (!released) DoEvents();
+  // The same wait with nothing left to end it throws.
+  released = false;
+  EXPECT_THROW(
+      {
+        while (!released) DoEvents();
+      },
+      StalledWait);
+  b.reset();
+}
+
 }  // namespace
 }  // namespace kervale::ui

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "between_events.h"
 #include "matches.h"
+#include "sim_cups.h"
 #include "sim_days.h"
 #include "sim_new_game.h"
 #include "sim_options.h"
@@ -17,9 +19,12 @@ int main(int argc, char** argv) {
   try {
     const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
     startNewGame(options);
+    const double moneyBefore = totalMoney();
     runDays(options);
     printGameSummary(std::cout);
     printDaysSummary(options, std::cout);
+    printCupWinners(std::cout);
+    printBetweenEvents(options, moneyBefore, std::cout);
     return 0;
   } catch (const UsageError& error) {
     std::cerr << "error: " << error.what() << "\n" << usageLine() << "\n";

@@ -129,6 +129,7 @@ int runMatches(const std::vector<std::string>& args, std::ostream& out, std::ost
   const double awayMorale = g.TeamMorale(o.away);
 
   double homeGoals = 0, awayGoals = 0, homeShots = 0, awayShots = 0, homeBall = 0;
+  double fouls = 0, yellows = 0, reds = 0, penalties = 0;
   int homeWins = 0, draws = 0, awayWins = 0;
   std::chrono::steady_clock::duration played{};
   for (int i = 0; i < o.matches; ++i) {
@@ -143,9 +144,15 @@ int runMatches(const std::vector<std::string>& args, std::ostream& out, std::ost
     match.extratimeflag = 0;
     match.minutedone = false;
     match.Fastsim.setValue(1);
+    const double yellowsBefore = g.TeamYellowCards(o.home) + g.TeamYellowCards(o.away);
+    const double redsBefore = g.TeamRedCards(o.home) + g.TeamRedCards(o.away);
     const auto start = std::chrono::steady_clock::now();
     match.Playgame();
     played += std::chrono::steady_clock::now() - start;
+    fouls += match.homefouls + match.awayfouls;
+    yellows += g.TeamYellowCards(o.home) + g.TeamYellowCards(o.away) - yellowsBefore;
+    reds += g.TeamRedCards(o.home) + g.TeamRedCards(o.away) - redsBefore;
+    penalties += match.penaltycount;
     homeGoals += match.homegoals;
     awayGoals += match.awaygoals;
     homeShots += match.homeshots;
@@ -169,6 +176,10 @@ int runMatches(const std::vector<std::string>& args, std::ostream& out, std::ost
   out << "away_shots=" << fixed(awayShots / n, 2) << "\n";
   out << "home_possession=" << fixed(100 * homeBall / n, 1) << "%\n";
   out << "away_possession=" << fixed(100 - 100 * homeBall / n, 1) << "%\n";
+  out << "fouls=" << fixed(fouls / n, 2) << "\n";
+  out << "yellow_cards=" << fixed(yellows / n, 3) << "\n";
+  out << "red_cards=" << fixed(reds / n, 3) << "\n";
+  out << "penalties=" << fixed(penalties / n, 3) << "\n";
   out << "microseconds_per_match=" << fixed(std::chrono::duration<double, std::micro>(played).count() / n, 2) << "\n";
   return 0;
 }

@@ -5,6 +5,7 @@
 #include "base/file_error.h"
 #include "base/numbers.h"
 #include "data/mls_module.h"
+#include "league_counters.h"
 #include "match/match_engine.h"
 #include "shell/load_bg_picture.h"
 #include "shell/main_module.h"
@@ -76,12 +77,21 @@ std::size_t boxesSeen = 0;
 void helpWithTheMatch() {
   helperQueued = false;
   if (!ui::screen<MainModule>().pressRunning()) return;
+  MatchEngine& match = ui::screen<MatchEngine>();
+  // Quick simulation: the user's match without the commentary delay.
+  if (match.running() && match.Fastsim.value() == 0) match.Fastsim.setValue(1);
   LockerRoom& room = ui::screen<LockerRoom>();
-  if (room.loaded() && mls().TeamTalkStage != 1) room.Command2.userClick();
+  if (room.loaded() && mls().TeamTalkStage != 1) {
+    // The go-to-match button opens only after a talk: the last one, which leaves the morale alone.
+    if (!room.Command2.enabled()) {
+      room.TeamTalkList.setListIndex(room.TeamTalkList.listCount() - 1);
+      room.Command1.userClick();
+    }
+    room.Command2.userClick();
+  }
   const auto& log = ui::headless().log();
   if (log.size() > boxesSeen) {
     boxesSeen = log.size();
-    MatchEngine& match = ui::screen<MatchEngine>();
     if (log.back().text.rfind("Final Score from", 0) == 0 && match.shown() && match.minutedone) {
       match.Minbox.userClick();
     }
@@ -132,6 +142,7 @@ void printDaysSummary(const Options& options, std::ostream& out) {
   out << "weekline=" << hub.Label8.caption() << "\n";
   out << "money=" << numText(g.TeamMoney(g.MyTeam)) << "\n";
   for (int i = 0; i < kNewsLinesShown && i < g.ClubNewsCount; ++i) out << "news=" << g.ClubNewsLine(i) << "\n";
+  if (options.days > 0) printLeagueCounters(out);
 }
 
 }  // namespace kervale::sim

@@ -134,8 +134,8 @@ void addTextFiles(DataFiles& files) {
       name = random.pick(firstNames(style)) + " " + random.pick(lastNames(style));
     } while (!used.insert(name).second);
     // Fouls are called when two rolls beat Int(Rnd x strictness): a higher
-    // value lets more go.
-    refs.text(name).number(random.range(40, 68)).endRecord();
+    // value lets more go. 30..54 gives about 27 fouls a match.
+    refs.text(name).number(random.range(30, 54)).endRecord();
   }
   files["refs.dat"] = refs.content();
 

@@ -102,6 +102,8 @@ void HeadlessBackend::reset() {
   beeps_ = 0;
   busy_ = false;
   ended_ = false;
+  idleCallsInARow_ = 0;
+  stallLimit_ = HeadlessBackend().stallLimit_;
 }
 
 MsgResult HeadlessBackend::messageBox(std::string_view text, MsgButtons buttons, MsgIcon icon, std::string_view title) {
@@ -153,6 +155,14 @@ void HeadlessBackend::doEvents() {
   // Only the actions already waiting: one posted meanwhile waits for the next
   // call, so a wait loop that calls DoEvents moves on. A nested call (an
   // action waiting in its own loop) takes the next ones of this batch.
+  if (idle_.empty() && !ended_) {
+    if (++idleCallsInARow_ > stallLimit_) {
+      idleCallsInARow_ = 0;
+      throw StalledWait("a wait goes on with no idle action left to end it");
+    }
+    return;
+  }
+  idleCallsInARow_ = 0;
   const std::uint64_t batchEnd = idleRun_ + idle_.size();
   while (!ended_ && !idle_.empty() && idleRun_ < batchEnd) {
     auto action = std::move(idle_.front());

@@ -29,6 +29,14 @@ class UnexpectedDialog : public std::logic_error {
   using std::logic_error::logic_error;
 };
 
+// Thrown when the program keeps waiting on DoEvents with nothing queued that
+// could end the wait: without windows nobody else can, so a test fails here
+// instead of hanging.
+class StalledWait : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // No windows. Dialogs are answered from a script, idle actions run on
 // doEvents, and the screen size is settable.
 class HeadlessBackend : public Backend {
@@ -52,6 +60,8 @@ class HeadlessBackend : public Backend {
   void postIdle(std::function<void()> action) { idle_.push_back(std::move(action)); }
   std::size_t pendingIdle() const { return idle_.size(); }
   void setScreen(ScreenMetrics m) { screen_ = m; }
+  // doEvents calls in a row with nothing to run before StalledWait is thrown.
+  void setStallLimit(std::uint64_t calls) { stallLimit_ = calls; }
   int beeps() const { return beeps_; }
   bool busy() const { return busy_; }
   void resetProgramEnd() { ended_ = false; }
@@ -78,7 +88,11 @@ class HeadlessBackend : public Backend {
   std::deque<std::optional<std::string>> inputs_;
   std::vector<DialogRecord> log_;
   std::deque<std::function<void()>> idle_;
-  std::uint64_t idleRun_ = 0;  // idle actions taken so far: tells one doEvents' batch from later posts
+  std::uint64_t idleRun_ = 0;
+  std::uint64_t idleCallsInARow_ = 0;  // doEvents calls that found nothing to run
+  // A commentary delay spins on doEvents legitimately for a few million calls;
+  // far more with nothing queued is a wait that nothing can end.
+  std::uint64_t stallLimit_ = 200'000'000;  // idle actions taken so far: tells one doEvents' batch from later posts
   ScreenMetrics screen_;
   int beeps_ = 0;
   bool busy_ = false;

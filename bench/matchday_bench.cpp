@@ -1,0 +1,156 @@
+// One whole matchday of the real world from a saved mid-season state: the
+// computer line-ups, every match of the round (the user's one watched, with
+// quick simulation), the after-match updates and the between-matchday events.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "base/random.h"
+#include "data/mls_module.h"
+#include "match/match_engine.h"
+#include "newgame/pick_team.h"
+#include "shell/frm_splash.h"
+#include "shell/main_module.h"
+#include "shell/saved_game.h"
+#include "team/locker_room.h"
+#include "ui/headless/headless_backend.h"
+#include "ui/screen.h"
+
+namespace kervale {
+namespace {
+
+constexpr int kClub = 1;           // an MLS club: its league and the others of its calendar run
+constexpr int kRoundsPlayed = 40;  // from the new game's first round to mid-season
+
+// The player: leaves the talks for the match with a talk that changes
+// nothing, ticks quick simulation, and presses the minute button after the
+// final-score box. Runs on every yield of the match; one is queued at a time.
+bool standInQueued = false;
+void standIn();
+void queueStandIn() {
+  if (standInQueued) return;
+  standInQueued = true;
+  ui::headless().postIdle(standIn);
+}
+void standIn() {
+  standInQueued = false;
+  MatchEngine& match = ui::screen<MatchEngine>();
+  if (match.running() && match.Fastsim.value() == 0) match.Fastsim.setValue(1);
+  LockerRoom& room = ui::screen<LockerRoom>();
+  if (room.loaded() && mls().TeamTalkStage != 1) {
+    if (!room.Command2.enabled()) {
+      room.TeamTalkList.setListIndex(room.TeamTalkList.listCount() - 1);
+      room.Command1.userClick();
+    }
+    room.Command2.userClick();
+  }
+  const auto& log = ui::headless().log();
+  if (!log.empty() && log.back().text.rfind("Final Score from", 0) == 0 && match.shown() && match.minutedone) {
+    match.Minbox.userClick();
+  }
+  ui::headless().clearLog();
+  if (match.drivingMatchday()) queueStandIn();
+}
+
+// As the day loop hands it over: the match screen's load plays the round; then the round moves on.
+void playMatchday() {
+  queueStandIn();
+  MatchEngine& match = ui::screen<MatchEngine>();
+  match.Show();
+  match.Unload();
+  MLSModule& g = mls();
+  g.CurrentWeek = g.CurrentWeek >= kLastRound ? 1 : g.CurrentWeek + 1;
+}
+
+int matchesOf(const MLSModule& g) {
+  int matches = 0;
+  for (int c = 1; c <= kLastClub; ++c) {
+    if (g.FixtureVenue(c, g.CurrentWeek) == 1 && g.FixtureOpponent(c, g.CurrentWeek) != 0) ++matches;
+  }
+  return matches;
+}
+
+// A new game played forward to mid-season, saved and read back; made once.
+const MLSModule* savedMidSeason(std::string& error) {
+  static std::unique_ptr<MLSModule> saved;
+  static std::string failure;
+  if (saved || !failure.empty()) {
+    error = failure;
+    return saved.get();
+  }
+  ui::headless().setPolicy(ui::HeadlessBackend::Policy::Defaults);
+  PickTeam& pick = ui::screen<PickTeam>();
+  pick.loaderSeed = 5;
+  ui::screen<frmSplash>().Show();
+  ui::screen<frmSplash>().Command1.userClick();
+  if (pick.loaded()) {
+    pick.Command1.userClick();
+    pick.VScroll1.userScroll(std::clamp(kClub - 1, std::min(pick.VScroll1.min(), pick.VScroll1.max()),
+                                        std::max(pick.VScroll1.min(), pick.VScroll1.max())));
+    pick.teambutton(kClub - pick.VScroll1.value()).userClick();
+    pick.Text1.userSetText("Bench Manager");
+    pick.OkButtonTeamSelect.userClick();
+  }
+  for (ui::Form* form : {static_cast<ui::Form*>(&ui::screen<MainModule>()), static_cast<ui::Form*>(&pick),
+                         static_cast<ui::Form*>(&ui::screen<frmSplash>())}) {
+    if (form->loaded()) form->Unload();
+  }
+  if (mls().MyTeam != kClub) {
+    failure = pick.loadError ? pick.loadError->problem() : "the new game did not start";
+    error = failure;
+    return nullptr;
+  }
+  rng().seed(3);
+  for (int n = 0; n < kRoundsPlayed; ++n) playMatchday();
+  while (matchesOf(mls()) == 0) playMatchday();
+  try {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "kervale-matchday-bench.usa";
+    writeSavedGame(file, mls());
+    saved = readSavedGame(file, mls());
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
+  } catch (const std::exception& e) {
+    failure = e.what();
+  }
+  error = failure;
+  return saved.get();
+}
+
+void BM_MatchdayMidSeason(benchmark::State& state) {
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::error_code ignored;
+  // The game reads its files by bare name from the world folder.
+  std::filesystem::current_path(KERVALE_WORLD_DIR, ignored);
+  std::string error;
+  const MLSModule* start = savedMidSeason(error);
+  if (start == nullptr) {
+    std::filesystem::current_path(before, ignored);
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  std::uint64_t seed = 1;
+  for (auto _ : state) {
+    state.PauseTiming();
+    replaceGame(std::make_unique<MLSModule>(*start));
+    rng().seed(seed++);
+    queueStandIn();
+    MatchEngine& match = ui::screen<MatchEngine>();
+    state.ResumeTiming();
+    match.Show();
+    match.Unload();
+  }
+  state.counters["matches"] = matchesOf(*start);
+  replaceGame(nullptr);
+  std::filesystem::current_path(before, ignored);
+}
+
+BENCHMARK(BM_MatchdayMidSeason)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kervale

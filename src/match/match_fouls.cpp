@@ -1,0 +1,116 @@
+// Fouls of the side without the ball, bookings, sendings-off and their suspensions.
+#include <cstdint>
+#include <string>
+
+#include "base/numbers.h"
+#include "base/random.h"
+#include "data/mls_module.h"
+#include "match/match_engine.h"
+#include "ui/backend.h"
+
+namespace kervale {
+
+namespace {
+
+// Picks of the fouling player that may land on a player no longer on the pitch.
+constexpr int kMaxFoulRedraws = 100;
+
+}  // namespace
+
+void MatchEngine::foulStep() {
+  MLSModule& g = mls();
+  penaltyplayed = false;
+  if (minute == 1) penaltycount = 0;
+  refroll = Int(Rnd() * g.RefStrictness(referee));
+
+  // The side without the ball fouls; a sent-off player's name is empty.
+  const int side = possession == 1 ? 2 : 1;
+  const int club = side == 1 ? hometeam : awayteam;
+  auto roll = [&] { return Int(Rnd() * (60 - g.PlayerAggression(g.TeamSquad(fouler + 1, club)))); };
+  foultries = 0;
+  for (;;) {
+    fouler = rng().draw(10, 1);
+    foulside = side;
+    foulroll = roll();
+    if (!onpitchname(fouler, foulside).empty() || foultries >= kMaxFoulRedraws) break;
+    ++foultries;
+  }
+
+  // A foul needs two rolls above the referee's; nobody left on the pitch commits none.
+  bool foul = false;
+  if (!onpitchname(fouler, foulside).empty() && foulroll > refroll) {
+    foulroll = roll();
+    foul = foulroll > refroll;
+  }
+
+  if (foul) {
+    const double player = g.TeamSquad(fouler + 1, club);
+    const std::string& name = g.PlayerName(player);
+
+    cardroll = Int(Rnd() * 200 + 60 - (minute > 60 ? 60 : 1));
+    if (cardroll > 90 && cardroll < 98) {
+      slotyellows(fouler + 1, foulside) += 1;
+      if (watched_) sayInfo(foulside, name, " booked (", Str(minute), " )");
+      g.PlayerBookings(player) += 1;
+      bookedflag = 1;
+    }
+    if (slotyellows(fouler + 1, foulside) == 2 || cardroll == 2) {
+      if (foulside == 1) {
+        homedefskill(fouler) = 0;
+        homemidskill(fouler) = 0;
+        homeattskill(fouler) = 0;
+      } else {
+        awaydefskill(fouler) = 0;
+        awaymidskill(fouler) = 0;
+        awayattskill(fouler) = 0;
+      }
+      slotyellows(fouler + 1, foulside) = 2;
+      sentoffflag = 1;
+    }
+    (foulside == 1 ? homefouls : awayfouls) += 1;
+
+    commsel = static_cast<std::int16_t>(rng().draw(3, 4));
+    say(g.CommentaryLine(commsel));
+    commsel = static_cast<std::int16_t>(rng().draw(9, 7));
+    say(name, g.CommentaryLine(commsel));
+    commsel = static_cast<std::int16_t>(rng().draw(4, 16));
+    say(g.CommentaryLine(commsel));
+    if (sentoffflag == 1 || bookedflag == 1) {
+      commsel = static_cast<std::int16_t>(rng().draw(3, 20));
+      say(g.CommentaryLine(commsel));
+    }
+
+    if (bookedflag == 1) {
+      say(g.CommentaryLine(23));
+      g.TeamYellowCards(club) += 1;
+      g.TeamDisciplinePoints(club) += 1;
+      g.TeamMorale(club) -= 0.02;
+    }
+    if (sentoffflag == 1) {
+      say(g.CommentaryLine(23));
+      g.TeamRedCards(club) += 1;
+      g.TeamDisciplinePoints(club) += 3;
+      say(g.CommentaryLine(24));
+      if (bookedflag == 1) say(g.CommentaryLine(25));
+      if (watched_) sayInfo(foulside, name, " sent off (", Str(minute), " )");
+      onpitchname(fouler, foulside).clear();
+      // Out for the next two games; the days between matchdays count them down.
+      g.PlayerInjury(player) = 2;
+      g.PlayerInjuryText(player) = "Suspension";
+    }
+
+    // A penalty is the rest of the minute's play.
+    if (penaltyAward()) return;
+
+    g.MatchRating(fouler + 1, foulside) -= 0.1;
+    if (sentoffflag == 1) g.MatchRating(fouler + 1, foulside) -= 1;
+    commsel = static_cast<std::int16_t>(rng().draw(4, 37));
+    say(g.CommentaryLine(commsel));
+  }
+
+  ui::DoEvents();
+  bookedflag = 0;
+  sentoffflag = 0;
+}
+
+}  // namespace kervale

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+#include "ui/headless/headless_backend.h"
+
+namespace kervale::test {
+
+// Stands in for the player while a matchday runs headless: in the team talk
+// it gives the last talk (which leaves the morale alone) and goes to the
+// match, it ticks quick simulation once the user's match runs, and it presses
+// the minute button after the final-score box. Dialogs need their answers
+// elsewhere (a default-answer policy). Active from construction to destruction.
+// Only for programs linked to the game layer.
+class StandInUser {
+ public:
+  explicit StandInUser(ui::HeadlessBackend& backend = ui::headless());
+  ~StandInUser();
+  StandInUser(const StandInUser&) = delete;
+  StandInUser& operator=(const StandInUser&) = delete;
+
+  int talks() const { return state_->talks; }
+  int minutePresses() const { return state_->minutePresses; }
+
+ private:
+  struct State {
+    bool active = true;
+    std::size_t boxesSeen = 0;
+    int talks = 0;
+    int minutePresses = 0;
+    ui::HeadlessBackend* backend = nullptr;
+  };
+  static void act(const std::shared_ptr<State>& state);
+  static void post(const std::shared_ptr<State>& state);
+
+  std::shared_ptr<State> state_ = std::make_shared<State>();
+};
+
+}  // namespace kervale::test

@@ -299,6 +299,8 @@ TEST_F(QtBackendTest, EveryKindOfControlIsShownFromTheModel) {
   EXPECT_FALSE(image->pixmap().isNull());
   EXPECT_TRUE(image->hasScaledContents());
   ASSERT_NE(widget<QLabel>(form.Picture1), nullptr);
+  EXPECT_LT(stackIndex(widget<QLabel>(form.Picture1)), stackIndex(label))
+      << "a picture box holds controls, so it lies behind labels made before it";
   EXPECT_TRUE(widget<QLabel>(form.Picture1)->pixmap().isNull()) << "a missing picture shows nothing";
 
   QWidget* shape = qt_->widget(form.Shape1);

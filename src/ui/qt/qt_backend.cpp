@@ -140,7 +140,7 @@ int shiftState(Qt::KeyboardModifiers m) {
   return ((m & Qt::ShiftModifier) ? 1 : 0) | ((m & Qt::ControlModifier) ? 2 : 0) | ((m & Qt::AltModifier) ? 4 : 0);
 }
 
-// Frames, labels, images, shapes and lines sit below the other controls.
+// Labels, images, shapes and lines sit below the other controls.
 bool isGraphical(ControlKind k) {
   return k == ControlKind::Label || k == ControlKind::Image || k == ControlKind::Shape || k == ControlKind::Line;
 }
@@ -390,8 +390,10 @@ void FormWindow::restack() {
   for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
     if (isGraphical((*it)->control->kind())) (*it)->widget->lower();
   }
+  // Frames and picture boxes hold other controls, so they stand behind everything.
   for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
-    if ((*it)->control->kind() == ControlKind::Frame) (*it)->widget->lower();
+    const ControlKind kind = (*it)->control->kind();
+    if (kind == ControlKind::Frame || kind == ControlKind::PictureBox) (*it)->widget->lower();
   }
 }
 

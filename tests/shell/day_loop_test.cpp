@@ -2,9 +2,11 @@
 // ageing and retirements.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/random.h"
@@ -34,6 +36,26 @@ class DayLoopTest : public ShellTest {
     std::vector<std::string> lines;
     for (int i = 0; i < g().ClubNewsCount; ++i) lines.push_back(g().ClubNewsLine(i));
     return lines;
+  }
+  // What the player does when the squad check stops the press: the first fit
+  // substitute takes the place of every starter who is out, and the hub is
+  // opened anew, as on the way back from the squad screen. The number of changes.
+  int fitTheLineUp() {
+    auto out = [&](int slot) {
+      const double p = g().TeamSquad(slot, 1);
+      return p == 0 || g().PlayerName(p).empty() || g().PlayerInjury(p) > 0;
+    };
+    int changes = 0;
+    for (int slot = 1; slot <= 11; ++slot) {
+      for (int sub = 12; sub <= 20 && out(slot); ++sub) {
+        if (out(sub)) continue;
+        std::swap(g().TeamSquad(slot, 1), g().TeamSquad(sub, 1));
+        ++changes;
+      }
+    }
+    hub().Unload();
+    hub().Show();
+    return changes;
   }
   void setDate(int day, int month, int season, int weekDay) {
     g().MonthDay = day;
@@ -76,6 +98,8 @@ TEST_F(DayLoopTest, FebruaryFollowsTheSeasonsYear) {
 }
 
 TEST_F(DayLoopTest, WednesdayMatchdayAnnouncesTheSaturdayGame) {
+  playMatchdays();
+  addClubNews(g(), "Yesterday's news");
   g().WeekDay = 3;
   g().CurrentWeek = 10;
   press();
@@ -83,52 +107,71 @@ TEST_F(DayLoopTest, WednesdayMatchdayAnnouncesTheSaturdayGame) {
   EXPECT_EQ(g().CurrentWeek, 11);
   EXPECT_TRUE(hub().loaded());
   EXPECT_EQ(hub().Label6.caption(), "Thursday");
-  // Round 11: club 1 is away to club 2, a league game.
-  ASSERT_FALSE(news().empty());
-  EXPECT_EQ(news().front(), "Our next game is against Millbrook Rovers at home.");
+  // Round 10 was played, the user's match (club 2 at home to club 1) watched to the end.
+  EXPECT_GE(standIn->talks(), 1);
+  EXPECT_EQ(finalScoreBoxes(), 1);
+  EXPECT_EQ(standIn->minutePresses(), 1);
+  EXPECT_EQ(g().LastResultText.rfind("Millbrook Rovers", 0), 0u) << g().LastResultText;
+  // The matchday starts the news afresh; the next fixture comes after its
+  // reports. Round 11: club 1 is at home to club 2, a league game.
+  const std::vector<std::string> lines = news();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "Yesterday's news"), 0);
+  EXPECT_EQ(lines.back(), "Our next game is against Millbrook Rovers at home.");
 }
 
 TEST_F(DayLoopTest, CupGameWordingDependsOnTheMatchday) {
-  // Round 12 is a competition-3 round; club 1 is away in even rounds.
+  playMatchdays();
+  // Every fourth round is a competition-3 round; club 1 is away in even rounds.
   g().WeekDay = 3;
   g().CurrentWeek = 11;
   press();
   EXPECT_EQ(news().back(), "Our next game is against Millbrook Rovers on the road. It is a cup game.");
 
-  clearClubNews(g());
   g().WeekDay = 6;
-  g().CurrentWeek = 11;
+  g().CurrentWeek = 15;
   press();
   EXPECT_EQ(news().back(), "Our next game is against Millbrook Rovers on the road.");
 
-  clearClubNews(g());
-  g().FixtureCompetition(1, 12) = 2;
+  g().FixtureCompetition(1, 20) = 2;
   g().WeekDay = 6;
-  g().CurrentWeek = 11;
+  g().CurrentWeek = 19;
   press();
   EXPECT_EQ(news().back(), "Our next game is against Millbrook Rovers on the road. It is a cup game.");
 
-  clearClubNews(g());
-  g().FixtureVenue(1, 12) = 0;
+  g().FixtureVenue(1, 24) = 0;
   g().WeekDay = 3;
-  g().CurrentWeek = 11;
+  g().CurrentWeek = 23;
   press();
   EXPECT_EQ(news().back(), "Our next game is against Millbrook Rovers on neutral ground. It is a cup game.");
+  EXPECT_EQ(finalScoreBoxes(), 4) << "four matchdays played";
 }
 
 TEST_F(DayLoopTest, DaysOff) {
+  playMatchdays();
   g().FixtureOpponent(1, 21) = 0;
+  g().FixtureOpponent(1, 22) = 0;
   g().WeekDay = 3;
   g().CurrentWeek = 20;
   press();
   EXPECT_EQ(news().back(), "We have a day off on Saturday.");
+  EXPECT_EQ(finalScoreBoxes(), 1);
+  const int talks = standIn->talks();
+
+  // Saturday of round 21: the others play, the user's club rests.
   g().WeekDay = 6;
-  g().CurrentWeek = 20;
+  ASSERT_EQ(g().CurrentWeek, 21);
   press();
+  EXPECT_EQ(g().CurrentWeek, 22);
   EXPECT_EQ(news().back(), "We have a day off on Wednesday.");
+  EXPECT_EQ(finalScoreBoxes(), 1) << "no match of the user's on a day off";
+  EXPECT_EQ(standIn->talks(), talks);
+  EXPECT_EQ(g().TeamGamesPlayed(3), 2) << "rounds 20 and 21";
+  EXPECT_EQ(g().TeamGamesPlayed(1), 1) << "round 20 only";
 }
 
 TEST_F(DayLoopTest, SaturdayGoesToSundayWithoutTraining) {
+  playMatchdays();
   // Everybody trains with a training factor that makes every roll a gain: a
   // training day leaves news.
   for (int s = 1; s <= 20; ++s) g().TrainingGroup(s) = 1;
@@ -143,12 +186,22 @@ TEST_F(DayLoopTest, SaturdayGoesToSundayWithoutTraining) {
   EXPECT_EQ(g().WeekDay, 0);
   EXPECT_EQ(g().CurrentWeek, 1) << "after round 104 comes round 1";
   EXPECT_EQ(hub().Label6.caption(), "Sunday");
-  EXPECT_EQ(news().size(), 1u) << "only the next fixture";
+  EXPECT_EQ(finalScoreBoxes(), 1);
+  auto trained = [&] {
+    const std::vector<std::string> lines = news();
+    return std::count_if(lines.begin(), lines.end(),
+                         [](const std::string& line) { return line.find("in training today") != std::string::npos; });
+  };
+  // The matchday's own reports, then the next fixture; no training.
+  EXPECT_EQ(trained(), 0);
+  EXPECT_EQ(news().back(), "Our next game is against Millbrook Rovers at home.");
+  const std::size_t sunday = news().size();
 
   press();
   EXPECT_EQ(g().WeekDay, 1);
   EXPECT_EQ(hub().Label6.caption(), "Monday");
-  EXPECT_EQ(news().size(), 17u) << "sixteen players gained speed";
+  EXPECT_EQ(news().size(), sunday + 16) << "sixteen players gained speed";
+  EXPECT_EQ(trained(), 16);
   EXPECT_EQ(news().back(), "Harbour City player 16 increased his speed slightly in training today.");
 }
 
@@ -299,7 +352,7 @@ TEST_F(DayLoopTest, ASecondPressDuringAPressIsRefused) {
 // A year of presses: the calendar, the matchdays, birthdays and retirements.
 TEST_F(DayLoopTest, AYearOfPresses) {
   rng().seed(99);
-  dialogs.backend().setPolicy(ui::HeadlessBackend::Policy::Defaults);
+  playMatchdays();
   std::map<int, double> ageBefore;
   for (int p = 1; p <= g().NumPlayers; ++p) {
     g().PlayerBirthMonth(p) = 1 + p % 12;
@@ -320,9 +373,20 @@ TEST_F(DayLoopTest, AYearOfPresses) {
 
   std::map<int, int> daysInMonth;
   int matchdays = 0;
+  int usersMatches = 0;
   for (int day = 0; day < 366; ++day) {
+    // Injuries and bans stop the press on the eve of a matchday until the
+    // line-up is fit.
+    if (!hub().PlayGamesBUtton.enabled()) {
+      ASSERT_TRUE(g().WeekDay == 3 || g().WeekDay == 6) << "blocked on weekday " << g().WeekDay;
+      ASSERT_GT(fitTheLineUp(), 0);
+      ASSERT_TRUE(hub().PlayGamesBUtton.enabled());
+    }
     const double weekBefore = g().CurrentWeek;
     const int monthBefore = static_cast<int>(g().CurrentMonth);
+    if ((g().WeekDay == 3 || g().WeekDay == 6) && g().FixtureOpponent(1, static_cast<int>(weekBefore)) != 0) {
+      ++usersMatches;
+    }
     press();
     ++daysInMonth[monthBefore];
     EXPECT_LE(g().ClubNewsCount, 50);
@@ -336,6 +400,14 @@ TEST_F(DayLoopTest, AYearOfPresses) {
       EXPECT_NE(g().WeekDay, 0);
     }
   }
+  EXPECT_GT(usersMatches, 0);
+  EXPECT_EQ(finalScoreBoxes(), usersMatches) << "every match of the user's was played to the end";
+  EXPECT_EQ(standIn->minutePresses(), usersMatches);
+
+  int retirements = 0;
+  for (const ui::DialogRecord& r : dialogs.log()) {
+    if (r.title == "Going to the Old Folks home") ++retirements;
+  }
   EXPECT_EQ(g().MonthDay, 1);
   EXPECT_EQ(g().CurrentMonth, 1);
   const std::map<int, int> expected{{1, 31}, {2, 29}, {3, 31}, {4, 30},  {5, 31},  {6, 30},
@@ -344,11 +416,6 @@ TEST_F(DayLoopTest, AYearOfPresses) {
   EXPECT_EQ(matchdays, 104) << "two a week, 52 weeks and two days";
   EXPECT_EQ(g().CurrentWeek, 1) << "a full turn of the rounds";
   for (const auto& [p, age] : ageBefore) EXPECT_EQ(g().PlayerAge(p), age + 1) << "player " << p;
-
-  int retirements = 0;
-  for (const ui::DialogRecord& r : dialogs.log()) {
-    if (r.title == "Going to the Old Folks home") ++retirements;
-  }
   EXPECT_GE(retirements, 2);
   EXPECT_EQ(g().PlayerName(smallGamePlayer(1, 14)), "");
   EXPECT_EQ(g().PlayerName(smallGamePlayer(1, 15)), "");

@@ -347,6 +347,7 @@ TEST_F(HubTest, SmallScreensOfTheMenus) {
 }
 
 TEST_F(HubTest, PlayNextMatchLeavesTheCalendarAlone) {
+  playMatchdays();
   g().CurrentWeek = 9;
   g().WeekDay = 2;
   hub().Show();
@@ -354,7 +355,11 @@ TEST_F(HubTest, PlayNextMatchLeavesTheCalendarAlone) {
   EXPECT_FALSE(hub().loaded());
   EXPECT_EQ(g().CurrentWeek, 9);
   EXPECT_EQ(g().WeekDay, 2);
+  // Round 9 was played and the match screen stays up.
+  EXPECT_EQ(finalScoreBoxes(), 1);
+  EXPECT_EQ(g().TeamGamesPlayed(1), 1);
   MatchEngine& match = ui::screen<MatchEngine>();
+  EXPECT_TRUE(match.loaded());
   if (match.loaded()) match.Unload();
 }
 

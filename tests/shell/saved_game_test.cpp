@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/csv.h"
 #include "base/file_error.h"
@@ -420,7 +423,7 @@ TEST_F(LoadTest, CancelAndLosingTheFocus) {
 }
 
 TEST_F(LoadTest, ALoadedGamePlaysOnAsTheOriginal) {
-  dialogs.backend().setPolicy(ui::HeadlessBackend::Policy::Defaults);
+  playMatchdays();
   MainModule& hub = ui::screen<MainModule>();
   for (int p = 1; p <= g().NumPlayers; ++p) g().PlayerAge(p) = 30 + p % 8;  // birthdays with retirements
   for (int s = 1; s <= 20; ++s) g().TrainingGroup(s) = static_cast<std::int16_t>(1 + s % 3);
@@ -433,12 +436,18 @@ TEST_F(LoadTest, ALoadedGamePlaysOnAsTheOriginal) {
   hub.Show();
   writeSavedGame(folder.path() / "Harbour City fork.usa", g());
 
+  // Sixty days with their matchdays; the boxes they showed come along.
   auto play = [&] {
     rng().seed(777);
+    const std::size_t from = dialogs.count();
     for (int day = 0; day < 60; ++day) hub.PlayGamesBUtton_Click();
-    return savedGameText(g());
+    const std::vector<std::string> texts = dialogs.texts();
+    return std::make_pair(savedGameText(g()), std::vector<std::string>(texts.begin() + from, texts.end()));
   };
-  const std::string original = play();
+  const auto original = play();
+  // Seventeen matchdays in sixty days from a Monday, four matches each, every
+  // one shown to its end (ShowAllMatches).
+  EXPECT_EQ(finalScoreBoxes(), 17 * 4);
 
   replaceGame(smallGame());
   hub.Unload();
@@ -447,7 +456,9 @@ TEST_F(LoadTest, ALoadedGamePlaysOnAsTheOriginal) {
   chooseFile("Harbour City fork.usa");
   picker().LoadBut.userClick();
   ASSERT_TRUE(dialogs.sawText("Game loaded successfully"));
-  EXPECT_EQ(play(), original);
+  const auto loaded = play();
+  EXPECT_EQ(loaded.second, original.second);
+  EXPECT_EQ(loaded.first, original.first);
 }
 
 TEST_F(LoadTest, FromTheNewGameScreen) {

@@ -1,14 +1,17 @@
 #include "shell/shell_game.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
 #include "base/random.h"
+#include "match/match_engine.h"
 #include "newgame/pick_team.h"
 #include "shell/frm_about.h"
 #include "shell/load_bg_picture.h"
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
+#include "team/locker_room.h"
 #include "ui/screen.h"
 
 namespace kervale::test {
@@ -53,6 +56,9 @@ std::unique_ptr<MLSModule> smallGame() {
     g.TeamColour1(c) = "&HFF0000";
     g.TeamColour2(c) = "&HFFFF";
     g.TeamMoney(c) = 1000000 * c;
+    g.ManagerApproval(c) = 0.5;
+    g.TeamVenue(c) = std::string(names[c]) + " Park";
+    g.TeamMorale(c) = 1;
     g.TeamTactic(c) = 1 + c % 6;
     g.TeamFlow(c) = static_cast<std::int16_t>(1 + c % 4);
     g.TeamFormation(c) = 1 + c % 8;
@@ -77,6 +83,39 @@ std::unique_ptr<MLSModule> smallGame() {
     }
   }
   g.NumPlayers = kClubs * kSquad;
+
+  // Tactical tables under which a matchday's matches score: every flow carries
+  // the ball towards the other goal (the home side to the right, the away side
+  // to the left); positions 1-4 defend, 5-8 hold the midfield, 9-12 attack.
+  auto zone = [](int row, int column) { return 5 * (row - 1) + column; };
+  for (int flow = 1; flow <= g.NumFlows; ++flow) {
+    for (int row = 1; row <= 5; ++row) {
+      const int inward = row < 3 ? row + 1 : (row > 3 ? row - 1 : row);
+      for (int column = 1; column <= 5; ++column) {
+        const int z = zone(row, column);
+        g.FlowTable1(z, flow, 1) = zone(inward, std::min(column + 1, 5));
+        g.FlowTable1(z, flow, 2) = zone(inward, std::max(column - 1, 1));
+        for (int side = 1; side <= 2; ++side) {
+          g.FlowTable2(z, flow, side) = 1;
+          g.FlowTable3(z, flow, side) = 1;
+          g.FlowTable4(z, flow, side) = 1;
+        }
+      }
+    }
+  }
+  for (int position = 1; position <= g.NumPositions; ++position) {
+    const int line = (position - 1) / 4 + 1;
+    g.PositionPickWeight(position) = line;
+    for (int flow = 1; flow <= g.NumFlows; ++flow) {
+      for (int k = 1; k <= 3; ++k) g.PositionFactor(position, flow, k) = k == line ? 1 : 0.4;
+    }
+  }
+  for (int tactic = 1; tactic <= g.NumTactics; ++tactic) {
+    for (int k = 1; k <= 3; ++k) g.TacticFactor(tactic, k) = 1;
+  }
+  g.NumRefs = 1;
+  g.RefName(1) = "Ada Whistle";
+  g.RefStrictness(1) = 5;
   // Pairs 1-2, 3-4, ... every round, home and away in turn; every fourth
   // round is a cup round.
   for (int r = 1; r <= kLastRound; ++r) {
@@ -101,10 +140,24 @@ void ShellTest::SetUp() {
   rng().seed(1234);
 }
 
+void ShellTest::playMatchdays() {
+  dialogs.backend().setPolicy(ui::HeadlessBackend::Policy::Defaults);
+  standIn.emplace(dialogs.backend());
+}
+
+int ShellTest::finalScoreBoxes() const {
+  int boxes = 0;
+  for (const ui::DialogRecord& r : dialogs.log()) {
+    if (r.text.rfind("Final Score from", 0) == 0) ++boxes;
+  }
+  return boxes;
+}
+
 void ShellTest::TearDown() {
-  for (ui::Form* f : std::initializer_list<ui::Form*>{&ui::screen<LoadBgPicture>(), &ui::screen<frmAbout>(),
-                                                      &ui::screen<PlayerStats>(), &ui::screen<PickTeam>(),
-                                                      &ui::screen<MainModule>()}) {
+  standIn.reset();
+  for (ui::Form* f : std::initializer_list<ui::Form*>{
+           &ui::screen<LoadBgPicture>(), &ui::screen<frmAbout>(), &ui::screen<PlayerStats>(), &ui::screen<PickTeam>(),
+           &ui::screen<LockerRoom>(), &ui::screen<MatchEngine>(), &ui::screen<MainModule>()}) {
     if (f->loaded()) f->Unload();
   }
   rng().clearScript();

@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 #include "data/mls_module.h"
 #include "support/scripted_dialogs.h"
+#include "support/stand_in_user.h"
 
 namespace kervale::test {
 
 // A small started game made by hand: clubs 1..8 with sixteen named players
-// each (club 1 is the user's), a fixture grid of pairs, reference counts, and
-// the calendar at Monday January 1 of season 1, round 1.
+// each (club 1 is the user's), tactical tables under which matches score, a
+// referee, a fixture grid of pairs, reference counts, and the calendar at
+// Monday January 1 of season 1, round 1.
 std::unique_ptr<MLSModule> smallGame();
 
 // Player number of squad slot `slot` of club `club` in smallGame().
@@ -24,7 +27,16 @@ class ShellTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // From here on a matchday is played as the player plays it: a talk, quick
+  // simulation, the minute button after the final score. Its boxes vary with
+  // the play, so every box gets its default answer.
+  void playMatchdays();
+  // Final-score boxes shown so far: the user's matches, or every match when
+  // ShowAllMatches is on.
+  int finalScoreBoxes() const;
+
   ScriptedDialogs dialogs;
+  std::optional<StandInUser> standIn;
 };
 
 }  // namespace kervale::test

@@ -18,7 +18,7 @@
 #include "shell/frm_splash.h"
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
-#include "team/locker_room.h"
+#include "standin/stand_in_user.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/screen.h"
 
@@ -28,39 +28,9 @@ namespace {
 constexpr int kClub = 1;           // an MLS club: its league and the others of its calendar run
 constexpr int kRoundsPlayed = 40;  // from the new game's first round to mid-season
 
-// The player: leaves the talks for the match with a talk that changes
-// nothing, ticks quick simulation, and presses the minute button after the
-// final-score box. Runs on every yield of the match; one is queued at a time.
-bool standInQueued = false;
-void standIn();
-void queueStandIn() {
-  if (standInQueued) return;
-  standInQueued = true;
-  ui::headless().postIdle(standIn);
-}
-void standIn() {
-  standInQueued = false;
-  MatchEngine& match = ui::screen<MatchEngine>();
-  if (match.running() && match.Fastsim.value() == 0) match.Fastsim.setValue(1);
-  LockerRoom& room = ui::screen<LockerRoom>();
-  if (room.loaded() && mls().TeamTalkStage != 1) {
-    if (!room.Command2.enabled()) {
-      room.TeamTalkList.setListIndex(room.TeamTalkList.listCount() - 1);
-      room.Command1.userClick();
-    }
-    room.Command2.userClick();
-  }
-  const auto& log = ui::headless().log();
-  if (!log.empty() && log.back().text.rfind("Final Score from", 0) == 0 && match.shown() && match.minutedone) {
-    match.Minbox.userClick();
-  }
-  ui::headless().clearLog();
-  if (match.drivingMatchday()) queueStandIn();
-}
-
 // As the day loop hands it over: the match screen's load plays the round; then the round moves on.
 void playMatchday() {
-  queueStandIn();
+  const StandInUser player;
   MatchEngine& match = ui::screen<MatchEngine>();
   match.Show();
   match.Unload();
@@ -139,7 +109,7 @@ void BM_MatchdayMidSeason(benchmark::State& state) {
     state.PauseTiming();
     replaceGame(std::make_unique<MLSModule>(*start));
     rng().seed(seed++);
-    queueStandIn();
+    const StandInUser player;
     MatchEngine& match = ui::screen<MatchEngine>();
     state.ResumeTiming();
     match.Show();

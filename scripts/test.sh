@@ -10,7 +10,7 @@ options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKERVALE_WERROR=ON)
 if [ "${KERVALE_SANITIZE:-0}" = "1" ]; then
   build="$top/build-asan"
   options=(-DCMAKE_BUILD_TYPE=Debug -DKERVALE_WERROR=ON -DKERVALE_SANITIZE=ON)
-  export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 cmake -S "$top" -B "$build" "${options[@]}" >/dev/null

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "data/mls_module.h"
-#include "support/stand_in_user.h"
+#include "standin/stand_in_user.h"
 
 namespace kervale::test {
 

@@ -7,7 +7,7 @@
 
 #include "data/mls_module.h"
 #include "support/scripted_dialogs.h"
-#include "support/stand_in_user.h"
+#include "standin/stand_in_user.h"
 
 namespace kervale::test {
 

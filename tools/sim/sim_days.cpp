@@ -11,6 +11,7 @@
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
 #include "sim_new_game.h"
+#include "standin/stand_in_user.h"
 #include "team/locker_room.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/screen.h"
@@ -68,38 +69,6 @@ void loadGame(const std::filesystem::path& file) {
   }
 }
 
-// What a player does while the matchday of a press runs: leaves the team talk
-// for the match, and presses the minute button after the final-score box.
-// Runs whenever the match yields, as long as the press lasts.
-bool helperQueued = false;
-std::size_t boxesSeen = 0;
-
-void helpWithTheMatch() {
-  helperQueued = false;
-  if (!ui::screen<MainModule>().pressRunning()) return;
-  MatchEngine& match = ui::screen<MatchEngine>();
-  // Quick simulation: the user's match without the commentary delay.
-  if (match.running() && match.Fastsim.value() == 0) match.Fastsim.setValue(1);
-  LockerRoom& room = ui::screen<LockerRoom>();
-  if (room.loaded() && mls().TeamTalkStage != 1) {
-    // The go-to-match button opens only after a talk: the last one, which leaves the morale alone.
-    if (!room.Command2.enabled()) {
-      room.TeamTalkList.setListIndex(room.TeamTalkList.listCount() - 1);
-      room.Command1.userClick();
-    }
-    room.Command2.userClick();
-  }
-  const auto& log = ui::headless().log();
-  if (log.size() > boxesSeen) {
-    boxesSeen = log.size();
-    if (log.back().text.rfind("Final Score from", 0) == 0 && match.shown() && match.minutedone) {
-      match.Minbox.userClick();
-    }
-  }
-  helperQueued = true;
-  ui::headless().postIdle(helpWithTheMatch);
-}
-
 void pressContinue(int day) {
   MainModule& hub = ui::screen<MainModule>();
   if (!hub.loaded()) hub.Show();
@@ -112,11 +81,6 @@ void pressContinue(int day) {
   if (!hub.PlayGamesBUtton.enabled()) {
     throw RunError("day " + std::to_string(day) + ": the squad has no eleven fit players");
   }
-  boxesSeen = ui::headless().log().size();
-  if (!helperQueued) {
-    helperQueued = true;
-    ui::headless().postIdle(helpWithTheMatch);
-  }
   hub.PlayGamesBUtton.userClick();
 }
 
@@ -124,6 +88,7 @@ void pressContinue(int day) {
 
 void runDays(const Options& options) {
   if (options.load) loadGame(*options.load);
+  const StandInUser player;  // leaves the talks for the match, presses the minute button
   for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) pressContinue(day);
   if (options.save) {
     try {

@@ -5,14 +5,14 @@
 
 #include "ui/headless/headless_backend.h"
 
-namespace kervale::test {
+namespace kervale {
 
 // Stands in for the player while a matchday runs headless: in the team talk
 // it gives the last talk (which leaves the morale alone) and goes to the
 // match, it ticks quick simulation once the user's match runs, and it presses
 // the minute button after the final-score box. Dialogs need their answers
 // elsewhere (a default-answer policy). Active from construction to destruction.
-// Only for programs linked to the game layer.
+// Serves the headless runner, the benchmarks and the tests.
 class StandInUser {
  public:
   explicit StandInUser(ui::HeadlessBackend& backend = ui::headless());
@@ -37,4 +37,4 @@ class StandInUser {
   std::shared_ptr<State> state_ = std::make_shared<State>();
 };
 
-}  // namespace kervale::test
+}  // namespace kervale

@@ -1,4 +1,4 @@
-#include "support/stand_in_user.h"
+#include "standin/stand_in_user.h"
 
 #include <string>
 
@@ -7,7 +7,7 @@
 #include "team/locker_room.h"
 #include "ui/screen.h"
 
-namespace kervale::test {
+namespace kervale {
 
 StandInUser::StandInUser(ui::HeadlessBackend& backend) {
   state_->backend = &backend;
@@ -47,4 +47,4 @@ void StandInUser::act(const std::shared_ptr<State>& state) {
   }
 }
 
-}  // namespace kervale::test
+}  // namespace kervale

@@ -11,7 +11,7 @@
 namespace kervale {
 namespace {
 
-using test::ClubSpec;
+using test::ClubRecord;
 using test::playerRecord;
 
 class LoaderTest : public ::testing::Test {
@@ -202,7 +202,7 @@ TEST_F(LoaderTest, LastTacticIsNeverDrawn) {
 }
 
 TEST_F(LoaderTest, SeedsTheCups) {
-  world.write("mlsdata2.dat", test::clubFileWith([](int i, ClubSpec& c) {
+  world.write("mlsdata2.dat", test::clubFileWith([](int i, ClubRecord& c) {
                 if (i >= 41 && i <= 46) c.cupEntry = 2;
                 if (i == 30 || i == 33) c.division = 2;
               }));
@@ -237,7 +237,7 @@ TEST_F(LoaderTest, SeedsTheCups) {
 // Too few cup slots would leave the first-round draw redrawing for ever: the
 // load stops with an error naming the club file instead.
 TEST_F(LoaderTest, CupDrawWithoutEnoughSlotsStops) {
-  world.write("mlsdata2.dat", test::clubFileWith([](int i, ClubSpec& c) {
+  world.write("mlsdata2.dat", test::clubFileWith([](int i, ClubRecord& c) {
                 if (i >= 40 && i <= 46) c.cupEntry = 2;
               }));
   try {
@@ -293,7 +293,7 @@ TEST_F(LoaderTest, FillsThePickListInPageOrder) {
 }
 
 TEST_F(LoaderTest, SetsClubEconomyByLeague) {
-  world.write("mlsdata2.dat", test::clubFileWith([](int i, ClubSpec& c) {
+  world.write("mlsdata2.dat", test::clubFileWith([](int i, ClubRecord& c) {
                 if (i == 60) c.seats = 12345;
                 if (i == 200) c.seats = 5000;
                 if (i == 101) c.reputation = 40;

@@ -10,7 +10,7 @@
 namespace kervale::test {
 
 // One club record with every field given.
-struct ClubSpec {
+struct ClubRecord {
   std::string name;
   std::string logo;
   int division = 0;
@@ -21,7 +21,7 @@ struct ClubSpec {
   std::string colour2 = "0,0,0";
 };
 
-inline std::string clubLine(const ClubSpec& c, int i) {
+inline std::string clubLine(const ClubRecord& c, int i) {
   return quoted(c.name) + "," + quoted("Nick" + std::to_string(i)) + "," + quoted(c.logo) + "," +
          std::to_string(c.division) + "," + quoted("Ground " + std::to_string(i)) + "," + std::to_string(c.seats) +
          ",0.5," + std::to_string(c.reputation) + "," + std::to_string(c.cupEntry) + "," + c.colour1 + "," + c.colour2 +
@@ -29,12 +29,12 @@ inline std::string clubLine(const ClubSpec& c, int i) {
 }
 
 // The small world's club file with some clubs changed.
-inline std::string clubFileWith(const std::function<void(int, ClubSpec&)>& change) {
+inline std::string clubFileWith(const std::function<void(int, ClubRecord&)>& change) {
   std::string content;
   for (int i = 1; i <= 285; ++i) {
-    ClubSpec spec{"Club " + std::to_string(i), "", validDivision(i)};
-    change(i, spec);
-    content += clubLine(spec, i);
+    ClubRecord club{"Club " + std::to_string(i), "", validDivision(i)};
+    change(i, club);
+    content += clubLine(club, i);
   }
   return content;
 }

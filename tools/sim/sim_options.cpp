@@ -7,7 +7,7 @@ namespace kervale::sim {
 
 namespace {
 
-struct OptionSpec {
+struct OptionRule {
   const char* name;
   const char* valueName;  // nullptr: the option takes no value
   std::function<void(Options&, const std::string&)> apply;
@@ -24,8 +24,8 @@ Number wholeNumber(const std::string& option, const std::string& text, Number lo
   return value;
 }
 
-const std::vector<OptionSpec>& optionTable() {
-  static const std::vector<OptionSpec> table = {
+const std::vector<OptionRule>& optionTable() {
+  static const std::vector<OptionRule> table = {
       {"--world", "DIR", [](Options& o, const std::string& v) { o.world = v; }},
       {"--seed", "N",
        [](Options& o, const std::string& v) { o.seed = wholeNumber<std::uint64_t>("--seed", v, 0, UINT64_MAX); }},
@@ -44,25 +44,25 @@ Options parseOptions(const std::vector<std::string>& args) {
   Options options;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const OptionSpec* spec = nullptr;
-    for (const OptionSpec& candidate : optionTable()) {
-      if (arg == candidate.name) spec = &candidate;
+    const OptionRule* rule = nullptr;
+    for (const OptionRule& candidate : optionTable()) {
+      if (arg == candidate.name) rule = &candidate;
     }
-    if (spec == nullptr) throw UsageError("unknown option " + arg);
+    if (rule == nullptr) throw UsageError("unknown option " + arg);
     std::string value;
-    if (spec->valueName != nullptr) {
-      if (i + 1 >= args.size()) throw UsageError(arg + " needs a value " + spec->valueName);
+    if (rule->valueName != nullptr) {
+      if (i + 1 >= args.size()) throw UsageError(arg + " needs a value " + rule->valueName);
       value = args[++i];
     }
-    spec->apply(options, value);
+    rule->apply(options, value);
   }
   return options;
 }
 
 std::string usageLine() {
   std::string line = "usage: kervale-sim";
-  for (const OptionSpec& spec : optionTable()) {
-    line += " [" + std::string(spec.name) + (spec.valueName != nullptr ? " " + std::string(spec.valueName) : "") + "]";
+  for (const OptionRule& rule : optionTable()) {
+    line += " [" + std::string(rule.name) + (rule.valueName != nullptr ? " " + std::string(rule.valueName) : "") + "]";
   }
   return line;
 }

@@ -18,7 +18,7 @@
 namespace kervale {
 namespace {
 
-using test::ClubSpec;
+using test::ClubRecord;
 using ui::MsgResult;
 using ui::screen;
 
@@ -188,7 +188,7 @@ TEST_F(PickTeamTest, GermanyScotlandAndMexicoOnlyExplain) {
 }
 
 TEST_F(PickTeamTest, ChoosingAClubShowsItsColourRosterBadgeAndStrength) {
-  world.write("mlsdata2.dat", test::clubFileWith([](int i, ClubSpec& c) {
+  world.write("mlsdata2.dat", test::clubFileWith([](int i, ClubRecord& c) {
                 if (i == 4) {
                   c.logo = "badge4.gif";
                   c.colour1 = "0,128,255";

@@ -11,55 +11,42 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Home rows 1..4 weigh 1, rows 5..8 weigh 2, rows 9..10 weigh 3: 18 in all.
-class AttackerDrawTest : public EventTest {};
-
-TEST_F(AttackerDrawTest, HomeSideTakesTheFirstRowPastTheTarget) {
-  // Running sums 1 2 3 4 6 8 10 12 15 18: target 14 (0.8 x 18) lands on row 9, target 4 on row 5.
-  rng().script({0.8});
-  shown.pickAttacker(1);
-  EXPECT_EQ(shown.attacker, 9);
-  rng().script({4.5 / 18});
-  shown.pickAttacker(1);
-  EXPECT_EQ(shown.attacker, 5);
-  EXPECT_EQ(shown.pickweight(1), 1);
-  EXPECT_EQ(shown.pickweight(10), 3);
-}
-
-TEST_F(AttackerDrawTest, AwaySideTakesTheFirstRowThatReachesTheTarget) {
-  // Target 4: the away side stops at row 4, whose running sum equals it.
-  rng().script({4.5 / 18});
-  shown.pickAttacker(2);
-  EXPECT_EQ(shown.attacker, 4);
-}
-
-TEST_F(AttackerDrawTest, TargetZeroGivesTheAwaySideRowOneEvenWithoutWeight) {
-  mls().PositionPickWeight(1) = 0;  // rows 1..4 weigh nothing
-  rng().script({0.0});
-  shown.pickAttacker(2);
-  EXPECT_EQ(shown.attacker, 1);
-  rng().script({0.0});
-  shown.pickAttacker(1);
-  EXPECT_EQ(shown.attacker, 5);
-}
-
-TEST_F(AttackerDrawTest, WeightsOfNothingFallBackToTheFirstRow) {
-  MLSModule& g = mls();
-  for (int p = 0; p <= 3; ++p) g.PositionPickWeight(p) = 0;
-  rng().script({0.7});
-  shown.pickAttacker(1);
-  EXPECT_EQ(shown.attacker, 1);
-}
-
-TEST_F(AttackerDrawTest, PushUpFlattensTheDraw) {
-  mls().TeamPushUp(kHome) = 3;
-  rng().script({0.0});
-  shown.pickAttacker(1);
-  EXPECT_EQ(shown.pickweight(1), 4);
-  EXPECT_EQ(shown.pickweight(9), 6);
-}
-
-TEST_F(AttackerDrawTest, APlayerOffThePitchIsDrawnAgain) {
+// Home rows 1..4 weigh 1, rows 5..8 weigh 2, rows 9..10 weigh 3: 18 in all;
+// running sums 1 2 3 4 6 8 10 12 15 18.
+TEST_F(EventTest, AttackerDraw) {
+  struct Case {
+    const char* what;
+    int side;
+    double pushUp;
+    int weightless;  // positions 0..weightless weigh nothing
+    std::vector<double> draws;
+    int attacker;
+  };
+  const Case cases[] = {
+      {"home takes the first row past target 14", 1, 0, -1, {0.8}, 9},
+      {"home takes the first row past target 4", 1, 0, -1, {4.5 / 18}, 5},
+      {"away takes the first row that reaches target 4", 2, 0, -1, {4.5 / 18}, 4},
+      {"target zero gives away row one even without weight", 2, 0, 1, {0.0}, 1},
+      {"target zero gives home the first weighted row", 1, 0, 1, {0.0}, 5},
+      {"weights of nothing fall back to the first row", 1, 0, 3, {0.7}, 1},
+      {"push-up flattens the draw", 1, 3, -1, {0.0}, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    buildMatchGame();
+    for (int p = 0; p <= c.weightless; ++p) mls().PositionPickWeight(p) = 0;
+    mls().TeamPushUp(kHome) = c.pushUp;
+    for (double d : c.draws) rng().script({d});
+    shown.pickAttacker(c.side);
+    EXPECT_EQ(shown.attacker, c.attacker);
+    if (c.weightless < 0) {
+      EXPECT_EQ(shown.pickweight(1), 1 + c.pushUp);
+      EXPECT_EQ(shown.pickweight(9), 3 + c.pushUp);
+    }
+    EXPECT_EQ(rng().scriptedLeft(), 0u);
+  }
+  // A player off the pitch is drawn again.
+  buildMatchGame();
   shown.onpitchname(9, 1).clear();
   rng().script({0.8, 0.0});
   shown.pickAttacker(1);

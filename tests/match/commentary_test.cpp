@@ -2,14 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "match_fixture.h"
+#include "event_fixture.h"
 
 namespace kervale::test {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 // Counts the passes of every wait that yields, until stopped.
 struct PassCounter {
@@ -22,30 +25,27 @@ struct PassCounter {
   }
 };
 
-class CommentaryTest : public MatchTest {
+class CommentaryTest : public EventTest {
  protected:
   CommentaryTest() {
-    shown.hometeam = kHome;
-    shown.awayteam = kAway;
-    shown.Show();
-    rng().script({0, 0, 0, 0});
-    EXPECT_TRUE(shown.setupMatch());
     EXPECT_TRUE(shown.watched());
     shown.minute = 7;
   }
-  ~CommentaryTest() override { shown.Unload(); }
-
-  ShownMatch shown;
+  // Flushes the queue and returns the passes its waits took.
+  int flush() {
+    int passes = 0;
+    bool stop = false;
+    dialogs.idle(PassCounter{&passes, &stop});
+    shown.flushCommentary();
+    stop = true;
+    return passes;
+  }
 };
 
 TEST_F(CommentaryTest, QuietMinuteAddsOneEmptyLineAndWaitsNothing) {
   mls().CommentarySpeed = 3;
-  int passes = 0;
-  bool stop = false;
-  dialogs.idle(PassCounter{&passes, &stop});
-  shown.flushCommentary();
-  EXPECT_EQ(items(shown.Commentary), (std::vector<std::string>{""}));
-  EXPECT_EQ(passes, 0);
+  EXPECT_EQ(flush(), 0);
+  EXPECT_EQ(items(shown.Commentary), Lines{""});
 }
 
 TEST_F(CommentaryTest, EveryLineWaitsByTheSpeedAndAnEmptyOneFourTimes) {
@@ -53,41 +53,25 @@ TEST_F(CommentaryTest, EveryLineWaitsByTheSpeedAndAnEmptyOneFourTimes) {
   shown.say("First");
   shown.say("");
   shown.say("Third");
-  int passes = 0;
-  bool stop = false;
-  dialogs.idle(PassCounter{&passes, &stop});
-  shown.flushCommentary();
-  stop = true;
-  EXPECT_EQ(passes, 20000 + 80000 + 20000);
+  EXPECT_EQ(flush(), 20000 + 80000 + 20000);
   EXPECT_EQ(shown.commdelay, 20000);
-  EXPECT_EQ(items(shown.Commentary), (std::vector<std::string>{" 7", "First", "", "Third"}));
+  EXPECT_EQ(items(shown.Commentary), (Lines{" 7", "First", "", "Third"}));
   // Scrolled to each line as it came.
   EXPECT_EQ(shown.Commentary.listIndex(), 3);
   EXPECT_EQ(shown.commcount, 0);
 }
 
-TEST_F(CommentaryTest, QuickSimulationNeitherScrollsNorWaits) {
+TEST_F(CommentaryTest, QuickSimulationNeitherScrollsNorWaitsAndInfoLinesGoToTheirSide) {
   mls().CommentarySpeed = 2;
-  shown.Fastsim.setValue(1);
-  shown.say("Only line");
-  int passes = 0;
-  bool stop = false;
-  dialogs.idle(PassCounter{&passes, &stop});
-  shown.flushCommentary();
-  EXPECT_EQ(passes, 0);
-  EXPECT_EQ(shown.Commentary.listIndex(), -1);
-  EXPECT_EQ(items(shown.Commentary), (std::vector<std::string>{" 7", "Only line"}));
-}
-
-TEST_F(CommentaryTest, InfoLinesGoToTheirSidesListAfterTheCommentary) {
   shown.Fastsim.setValue(1);
   shown.say("A foul");
   shown.sayInfo(2, "R4 booked ( 7 )");
   shown.sayInfo(1, "H9 ( 7 )");
-  shown.flushCommentary();
-  EXPECT_EQ(items(shown.Commentary), (std::vector<std::string>{" 7", "A foul"}));
-  EXPECT_EQ(items(shown.homeinfo), (std::vector<std::string>{"H9 ( 7 )"}));
-  EXPECT_EQ(items(shown.awayinfo), (std::vector<std::string>{"R4 booked ( 7 )"}));
+  EXPECT_EQ(flush(), 0);
+  EXPECT_EQ(shown.Commentary.listIndex(), -1);
+  EXPECT_EQ(items(shown.Commentary), (Lines{" 7", "A foul"}));
+  EXPECT_EQ(items(shown.homeinfo), Lines{"H9 ( 7 )"});
+  EXPECT_EQ(items(shown.awayinfo), Lines{"R4 booked ( 7 )"});
   EXPECT_EQ(shown.homeinfocount, 0);
   EXPECT_EQ(shown.awayinfocount, 0);
 }
@@ -103,22 +87,12 @@ TEST_F(CommentaryTest, AFullQueueDropsWhatDoesNotFit) {
   EXPECT_EQ(shown.Commentary.list(30), "Line of 30");
 }
 
-TEST_F(CommentaryTest, HiddenComputerMatchBuildsNoCommentary) {
-  rng().script({0, 0, 0, 0});
-  ASSERT_TRUE(match.setupMatch());
-  match.say("Nobody reads this");
-  EXPECT_EQ(match.commcount, 0);
-  match.flushCommentary();
-  EXPECT_EQ(match.Commentary.listCount(), 0);
-}
-
 TEST_F(CommentaryTest, WatchedMatchTellsTheKickOffAndTheSecondHalf) {
   ShownMatch whole;
-  whole.hometeam = kHome;
-  whole.awayteam = kAway;
+  pairUp(whole);
   whole.Show();
   whole.Playgame();
-  const std::vector<std::string> lines = items(whole.Commentary);
+  const Lines lines = items(whole.Commentary);
   ASSERT_GT(lines.size(), 4u);
   EXPECT_EQ(lines[0], " 1");
   EXPECT_EQ(lines[1], "Line 1");
@@ -137,84 +111,55 @@ TEST_F(CommentaryTest, WatchedMatchTellsTheKickOffAndTheSecondHalf) {
   whole.Unload();
 }
 
-class FinalBoxTest : public MatchTest {
- protected:
-  FinalBoxTest() {
-    mls().ShowAllMatches = true;
-    keepersStopEverything();
+TEST_F(MatchTest, FinalScoreBoxes) {
+  struct Case {
+    int extratime, minute, home, away;
+    std::string text;
+  };
+  const std::string from = "Final Score from Harbour Ground\rHarbour ";
+  const Case cases[] = {
+      {0, 30, 2, 1, from + "2 : 1 Ridge"},
+      {0, 0, 0, 0, from + "0 : 0 Ridge"},    // level without overtime
+      {1, 97, 0, 1, from + " 0 : 1 Ridge"},  // golden goal: no box at 90, no extra-time mark
+      {1, 0, 0, 0, from + " 0 : 0 Ridge (aet)"},
+  };
+  mls().ShowAllMatches = true;
+  keepersStopEverything();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    MatchEngine m;
+    pairUp(m);
+    m.extratimeflag = c.extratime;
+    dialogs.idle(OnceAtMinute{&m, c.minute, [&m, c] {
+                                m.homegoals = c.home;
+                                m.awaygoals = c.away;
+                                m.goldengoal = c.extratime;
+                              }});
+    dialogs.answer(ui::MsgResult::OK);
+    const std::size_t before = dialogs.count();
+    m.Playgame();
+    EXPECT_EQ(dialogs.count(), before + 1);
+    EXPECT_EQ(dialogs.last().text, c.text);
+    EXPECT_EQ(m.Label1.caption(), " " + std::to_string(c.home) + " : " + std::to_string(c.away));
   }
-  void at(int minute, std::function<void()> action) {
-    struct Once {
-      const MatchEngine* match;
-      int when;
-      std::function<void()> action;
-      void operator()() const {
-        if (match->minute == when) {
-          action();
-        } else if (match->minute < when) {
-          ui::headless().postIdle(*this);
-        }
-      }
-    };
-    dialogs.idle(Once{&match, minute, std::move(action)});
-  }
-};
-
-TEST_F(FinalBoxTest, HomeWinInRegularTime) {
-  at(30, [this] {
-    match.homegoals = 2;
-    match.awaygoals = 1;
-  });
-  dialogs.answer(ui::MsgResult::OK);
+  // No box for a computer match unless all are shown.
+  mls().ShowAllMatches = false;
+  const std::size_t before = dialogs.count();
   match.Playgame();
-  EXPECT_EQ(dialogs.count(), 1u);
-  EXPECT_EQ(dialogs.last().text, "Final Score from Harbour Ground\rHarbour 2 : 1 Ridge");
-  EXPECT_EQ(match.Label1.caption(), " 2 : 1");
+  EXPECT_EQ(dialogs.count(), before);
 }
 
-TEST_F(FinalBoxTest, DrawWithoutOvertimeGetsTheFirstBox) {
-  dialogs.answer(ui::MsgResult::OK);
-  match.Playgame();
-  EXPECT_EQ(dialogs.last().text, "Final Score from Harbour Ground\rHarbour 0 : 0 Ridge");
-}
-
-TEST_F(FinalBoxTest, GoldenGoalBoxHasNoExtraTimeMark) {
-  match.extratimeflag = 1;
-  at(97, [this] {
-    match.awaygoals = 1;
-    match.goldengoal = 1;
-  });
-  dialogs.answer(ui::MsgResult::OK);
-  match.Playgame();
-  // No box at 90: the level match went on.
-  EXPECT_EQ(dialogs.count(), 1u);
-  EXPECT_EQ(dialogs.last().text, "Final Score from Harbour Ground\rHarbour  0 : 1 Ridge");
-}
-
-TEST_F(FinalBoxTest, LevelAfterOvertimeIsAfterExtraTime) {
-  match.extratimeflag = 1;
-  dialogs.answer(ui::MsgResult::OK);
-  match.Playgame();
-  EXPECT_EQ(dialogs.count(), 1u);
-  EXPECT_EQ(dialogs.last().text, "Final Score from Harbour Ground\rHarbour  0 : 0 Ridge (aet)");
-}
-
-TEST_F(FinalBoxTest, ClubSixtyNineWinningAtHomeGetsItsSong) {
+TEST_F(MatchTest, ClubSixtyNineWinningAtHomeGetsItsSong) {
+  mls().ShowAllMatches = true;
   buildClub(mls(), 69, 301, 10, "Harbour");
-  keepersStopEverything({69});
+  keepersStopEverything({69, kAway});
   match.hometeam = 69;
-  at(30, [this] { match.homegoals = 1; });
+  dialogs.idle(OnceAtMinute{&match, 30, [this] { match.homegoals = 1; }});
   dialogs.answer(ui::MsgResult::OK);
   match.Playgame();
   const std::string& text = dialogs.last().text;
   EXPECT_EQ(text.rfind("Final Score from Harbour Ground\rHarbour 1 : 0 Ridge\r'", 0), 0u);
   EXPECT_EQ(text.substr(text.size() - 4), "...'");
-}
-
-TEST_F(FinalBoxTest, NoBoxForAComputerMatchUnlessAllAreShown) {
-  mls().ShowAllMatches = false;
-  match.Playgame();
-  EXPECT_EQ(dialogs.count(), 0u);
 }
 
 }  // namespace

@@ -8,13 +8,17 @@
 
 namespace kervale::test {
 
+inline void pairUp(MatchEngine& m) {
+  m.hometeam = kHome;
+  m.awayteam = kAway;
+}
+
 // A watched match set up and standing in a given minute, so a test can run
 // one step of the match on scripted draws and read its commentary.
 class EventTest : public MatchTest {
  protected:
   EventTest() {
-    shown.hometeam = kHome;
-    shown.awayteam = kAway;
+    pairUp(shown);
     shown.Show();
     rng().script({0, 0, 0, 0});  // referee 1, crowd and broadcast draws
     EXPECT_TRUE(shown.setupMatch());
@@ -49,6 +53,21 @@ struct AtMinuteOf {
     if (match->minute == when) {
       action();
     } else if (match->minute < when || !match->running()) {
+      ui::headless().postIdle(*this);
+    }
+  }
+};
+
+// Runs an action at the first yield of a minute and is dropped once that
+// minute has passed, so it never outlives its match.
+struct OnceAtMinute {
+  const MatchEngine* match;
+  int when;
+  std::function<void()> action;
+  void operator()() const {
+    if (match->minute == when) {
+      action();
+    } else if (match->minute < when) {
       ui::headless().postIdle(*this);
     }
   }

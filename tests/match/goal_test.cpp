@@ -54,57 +54,37 @@ TEST_F(GoalTest, FirstAwayGoalOfTheMatch) {
 
 TEST_F(GoalTest, AwayReportFollowsTheScore) {
   struct Case {
-    int home, away;  // score before the goal
+    int minute, home, away;  // the score before the goal
     int buildup;
     std::vector<double> draws;
     std::string report;
     std::string homeReport;
   };
+  const std::string pass = "R10 scored off of a great pass from R5. ";
+  const std::string shot = "R10 nailed a shot into the net. ";
+  // clang-format off
   const Case cases[] = {
-      {1,
-       0,
-       2,
-       {0.0, 0.6},
+      {30, 1, 0, 2, {0.0, 0.6},
        "We then equalized in minute 30. A scoring chance was created by R5. He beat the keeper on a header off of the "
-       "incoming cross. Our goal made the score 1 - 1. ",
-       "R10 beat H2 on a header. "},
-      {1,
-       1,
-       3,
-       {0.0, 0.3},
-       "We then took the lead in minute number 30; R10 nailed a shot into the net. This made the score 1 - 2 with all "
-       "of 60 minutes left in regulation time. ",
-       ""},
-      {3,
-       1,
-       4,
-       {0.0, 0.9},
-       "Then we pulled one back. R10 scored off of a great pass from R5. The score became 3 - 2 with 60 minutes left "
-       "in regulation time. ",
-       ""},
-      {0,
-       1,
-       5,
-       {0.0, 0.1, 0.0},
-       "Our team then added an insurance goal in minute 30. R10 scored off of a great pass from R5. The score was then "
-       "0 - 2. ",
-       ""},
-      {0,
-       1,
-       5,
-       {0.0, 0.5, 0.0},
-       "We added a goal in minute 30. R10 scored off of a great pass from R5. The score was then 0 - 2. ",
-       ""},
-      {1,
-       3,
-       3,
-       {0.0, 0.9, 0.0},
-       "We took a 3 goal lead in minute 30. R10 nailed a shot into the net. The score was then 1 - 4. ",
-       ""},
+       "incoming cross. Our goal made the score 1 - 1. ", "R10 beat H2 on a header. "},
+      {30, 1, 1, 3, {0.0, 0.3}, "We then took the lead in minute number 30; " + shot +
+       "This made the score 1 - 2 with all of 60 minutes left in regulation time. ", ""},
+      {30, 3, 1, 4, {0.0, 0.9},
+       "Then we pulled one back. " + pass + "The score became 3 - 2 with 60 minutes left in regulation time. ", ""},
+      {30, 0, 1, 5, {0.0, 0.1, 0.0},
+       "Our team then added an insurance goal in minute 30. " + pass + "The score was then 0 - 2. ", ""},
+      {30, 0, 1, 5, {0.0, 0.5, 0.0}, "We added a goal in minute 30. " + pass + "The score was then 0 - 2. ", ""},
+      {30, 1, 3, 3, {0.0, 0.9, 0.0}, "We took a 3 goal lead in minute 30. " + shot + "The score was then 1 - 4. ", ""},
+      // An overtime goal leaves no minutes in regulation time.
+      {97, 0, 0, 3, {0.0, 0.3}, "We started the scoring in minute 97. " + shot +
+       "This made the score 0 - 1 with all of 0 minutes left in regulation time. ", ""},
   };
+  // clang-format on
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.report);
     shown.matchreport.clear();
     shown.homereport.clear();
+    shown.minute = c.minute;
     shown.homegoals = c.home;
     shown.awaygoals = c.away;
     shown.buildupkind = c.buildup;
@@ -113,6 +93,7 @@ TEST_F(GoalTest, AwayReportFollowsTheScore) {
     shown.awayGoal();
     EXPECT_EQ(shown.matchreport, c.report);
     EXPECT_EQ(shown.homereport, c.homeReport);
+    EXPECT_EQ(shown.goldengoal, c.minute > 90 ? 1 : 0);
     EXPECT_EQ(rng().scriptedLeft(), 0u);
   }
 }
@@ -168,18 +149,6 @@ TEST_F(GoalTest, ACupTieLeavesThePlayersTalliesAlone) {
     EXPECT_EQ(g.PlayerGoalsSeason(keeper(club)), 0);
     EXPECT_EQ(g.PlayerAssistsSeason(maker(club)), 0);
   }
-}
-
-TEST_F(GoalTest, AnOvertimeGoalLeavesNoMinutesInRegulationTime) {
-  shown.minute = 97;
-  shown.buildupkind = 3;
-  rng().script({0.0, 0.3});
-  shown.awayGoal();
-  EXPECT_EQ(
-      shown.matchreport,
-      "We started the scoring in minute 97. R10 nailed a shot into the net. This made the score 0 - 1 with all of "
-      "0 minutes left in regulation time. ");
-  EXPECT_EQ(shown.goldengoal, 1);
 }
 
 TEST_F(GoalTest, APenaltyGoalTellsItsOwnStory) {

@@ -53,34 +53,33 @@ TEST_F(SetupTest, MoraleIsClampedBeforeAnythingElse) {
   }
 }
 
-TEST_F(SetupTest, SameFirstColoursPutTheAwaySideInItsSecond) {
+TEST_F(SetupTest, NameColours) {
+  struct Case {
+    const char *home1, *home2, *away1, *away2;
+    unsigned homeBack, homeFore, awayBack, awayFore;
+  };
+  const Case cases[] = {
+      // Same first colours put the away side in its second.
+      {"&HFF", "&HFF00", "&HFF", "&HFFFF", 0xFF, 0xFF00, 0xFFFF, 0xFF},
+      // Equal colour pairs get white names.
+      {"&HFF", "&HFF", "&H8000", "&H8000", 0xFF, ui::kWhite, 0x8000, ui::kWhite},
+  };
   MLSModule& g = mls();
-  g.TeamColour1(kHome) = "&HFF";
-  g.TeamColour2(kHome) = "&HFF00";
-  g.TeamColour1(kAway) = "&HFF";
-  g.TeamColour2(kAway) = "&HFFFF";
-  scriptSetup(0, 0, 0, 0);
-  ASSERT_TRUE(match.setupMatch());
-  EXPECT_EQ(match.hometeamlabel.backColor(), 0xFFu);
-  EXPECT_EQ(match.hometeamlabel.foreColor(), 0xFF00u);
-  EXPECT_EQ(match.awayteamlabel.backColor(), 0xFFFFu);
-  EXPECT_EQ(match.awayteamlabel.foreColor(), 0xFFu);
-  EXPECT_EQ(match.awayteambgcol.backColor(), 0xFFFFu);
-  EXPECT_EQ(match.hometeambgcol.backColor(), 0xFFu);
-}
-
-TEST_F(SetupTest, EqualColourPairsGetWhiteNames) {
-  MLSModule& g = mls();
-  g.TeamColour1(kHome) = "&HFF";
-  g.TeamColour2(kHome) = "&HFF";
-  g.TeamColour1(kAway) = "&H8000";
-  g.TeamColour2(kAway) = "&H8000";
-  scriptSetup(0, 0, 0, 0);
-  ASSERT_TRUE(match.setupMatch());
-  EXPECT_EQ(match.hometeamlabel.backColor(), 0xFFu);
-  EXPECT_EQ(match.hometeamlabel.foreColor(), ui::kWhite);
-  EXPECT_EQ(match.awayteamlabel.backColor(), 0x8000u);
-  EXPECT_EQ(match.awayteamlabel.foreColor(), ui::kWhite);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.away2);
+    g.TeamColour1(kHome) = c.home1;
+    g.TeamColour2(kHome) = c.home2;
+    g.TeamColour1(kAway) = c.away1;
+    g.TeamColour2(kAway) = c.away2;
+    scriptSetup(0, 0, 0, 0);
+    ASSERT_TRUE(match.setupMatch());
+    EXPECT_EQ(match.hometeamlabel.backColor(), c.homeBack);
+    EXPECT_EQ(match.hometeamlabel.foreColor(), c.homeFore);
+    EXPECT_EQ(match.awayteamlabel.backColor(), c.awayBack);
+    EXPECT_EQ(match.awayteamlabel.foreColor(), c.awayFore);
+    EXPECT_EQ(match.hometeambgcol.backColor(), c.homeBack);
+    EXPECT_EQ(match.awayteambgcol.backColor(), c.awayBack);
+  }
 }
 
 TEST_F(SetupTest, NamesRefereeCrowdAndGateMoney) {
@@ -156,24 +155,26 @@ TEST_F(SetupTest, BroadcastRollZeroPaysBothSums) {
   EXPECT_EQ(g.TicketIncome, 0);
 }
 
-TEST_F(SetupTest, UsersHomeMatchKeepsTicketAndTvIncome) {
+TEST_F(SetupTest, UsersHomeMatchKeepsTicketAndTvIncomeAndIsWatched) {
   MLSModule& g = mls();
-  g.MyTeam = kHome;
-  scriptSetup(0, 0.5, 0.5, 0.2);
-  ASSERT_TRUE(match.setupMatch());
-  EXPECT_EQ(g.TicketIncome, 203000);
-  EXPECT_EQ(g.TvIncome, 25000);
-  EXPECT_TRUE(match.userMatch());
-  EXPECT_EQ(match.Fastsim.value(), 0);
-}
-
-TEST_F(SetupTest, ComputerMatchKeepsQuickSimulationTicked) {
   match.Fastsim.setValue(1);
   scriptSetup(0, 0, 0, 0);
   ASSERT_TRUE(match.setupMatch());
   EXPECT_FALSE(match.userMatch());
   EXPECT_FALSE(match.watched());
-  EXPECT_EQ(match.Fastsim.value(), 1);
+  EXPECT_EQ(match.Fastsim.value(), 1);  // a computer match keeps quick simulation ticked
+
+  MatchEngine own;
+  own.hometeam = kHome;
+  own.awayteam = kAway;
+  own.Fastsim.setValue(1);
+  g.MyTeam = kHome;
+  scriptSetup(0, 0.5, 0.5, 0.2);
+  ASSERT_TRUE(own.setupMatch());
+  EXPECT_EQ(g.TicketIncome, 203000);
+  EXPECT_EQ(g.TvIncome, 25000);
+  EXPECT_TRUE(own.userMatch());
+  EXPECT_EQ(own.Fastsim.value(), 0);
 }
 
 TEST_F(SetupTest, PitchPictureFollowsHomeReputation) {
@@ -189,25 +190,6 @@ TEST_F(SetupTest, PitchPictureFollowsHomeReputation) {
     ASSERT_TRUE(match.setupMatch());
     EXPECT_EQ(match.Image4.picture(), picture) << reputation;
   }
-}
-
-TEST_F(SetupTest, FlowAndTacticOutsideTheirTablesPlayAsTheFirst) {
-  MLSModule& g = mls();
-  g.TeamFlow(kHome) = 0;
-  g.TeamFlow(kAway) = 2;
-  g.TeamTactic(kHome) = 31;
-  g.TeamTactic(kAway) = 2;
-  EXPECT_EQ(MatchEngine::flowOf(kHome), 1);
-  EXPECT_EQ(MatchEngine::flowOf(kAway), 2);
-  EXPECT_EQ(MatchEngine::tacticOf(kHome), 1);
-  EXPECT_EQ(MatchEngine::tacticOf(kAway), 2);
-  g.TeamFlow(kAway) = 3;  // past NumFlows
-  g.TeamTactic(kAway) = -1;
-  EXPECT_EQ(MatchEngine::flowOf(kAway), 1);
-  EXPECT_EQ(MatchEngine::tacticOf(kAway), 1);
-  scriptSetup(0, 0, 0, 0);
-  ASSERT_TRUE(match.setupMatch());
-  EXPECT_EQ(match.homeflow, 1);
 }
 
 }  // namespace

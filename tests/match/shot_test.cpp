@@ -31,21 +31,42 @@ class ShotTest : public EventTest {
   int shooter(int side) const { return player(side == 1 ? kHome : kAway, 10); }
 };
 
-TEST_F(ShotTest, EqualRollsScoreForTheHomeSideOnly) {
-  MLSModule& g = mls();
-  // Shot roll 5 against save roll 5.
-  rng().script({0.45, 0.5, 0.0});
-  shown.shotStep(1);
-  EXPECT_EQ(shown.homegoals, 1);
-  EXPECT_EQ(g.PlayerShotsOnTarget(shooter(1)), 1);
-  EXPECT_EQ(shown.ballzone, 13);
-  EXPECT_EQ(shown.possession, 2);
-
-  rng().script({0.45, 0.4, 7.5 / 12, 0.0});
-  shown.shotStep(2);
-  EXPECT_EQ(shown.awaygoals, 0);
-  EXPECT_EQ(g.PlayerShotsOnTarget(shooter(2)), 0);
-  EXPECT_EQ(rng().scriptedLeft(), 0u);
+TEST_F(ShotTest, TheDuelWithTheKeeper) {
+  struct Case {
+    const char* what;
+    int side;
+    double homeKeeper, awayKeeper, shooterAttack;  // ratings, < 0 leaves the fixture's
+    std::vector<double> draws;
+    bool goal;
+  };
+  const Case cases[] = {
+      // Shot roll 5 against save roll 5.
+      {"equal rolls, home", 1, -1, -1, -1, {0.45, 0.5, 0.0}, true},
+      {"equal rolls, away", 2, -1, -1, -1, {0.45, 0.4, 7.5 / 12, 0.0}, false},
+      // Save roll 1 against the away side: a shot roll of 1 fails, 2 scores.
+      {"keeper rated nothing, roll 1", 2, 0, -1, -1, {0.0, 0.5, 7.5 / 12, 0.0}, false},
+      {"keeper rated nothing, roll 2", 2, 0, -1, -1, {0.15, 0.5}, true},
+      // Save roll 0 against the home side: everything goes in, even from a shooter rated nothing.
+      {"home shooter rated nothing", 1, -1, 0, 0, {0.9, 0.9, 0.0}, true},
+      {"away shooter rated nothing", 2, 0, -1, 0, {0.99, 0.0, 7.5 / 12, 0.0}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fresh();
+    if (c.homeKeeper >= 0) shown.homekeeperrating = c.homeKeeper;
+    if (c.awayKeeper >= 0) shown.awaykeeperrating = c.awayKeeper;
+    if (c.shooterAttack >= 0) mls().PlayerAttack(shooter(c.side)) = c.shooterAttack;
+    for (double d : c.draws) rng().script({d});
+    shown.shotStep(c.side);
+    EXPECT_EQ(shown.homegoals + shown.awaygoals, c.goal ? 1 : 0);
+    EXPECT_EQ(c.side == 1 ? shown.homegoals : shown.awaygoals, c.goal ? 1 : 0);
+    EXPECT_EQ(mls().PlayerShotsOnTarget(shooter(c.side)), c.goal ? 1 : 0);
+    if (c.goal) {
+      EXPECT_EQ(shown.ballzone, 13);
+      EXPECT_EQ(shown.possession, 3 - c.side);
+    }
+    EXPECT_EQ(rng().scriptedLeft(), 0u);
+  }
 }
 
 TEST_F(ShotTest, EveryShotCountsForTheSeasonOnBothSides) {
@@ -68,125 +89,47 @@ TEST_F(ShotTest, EveryShotCountsForTheSeasonOnBothSides) {
   EXPECT_DOUBLE_EQ(rating(1, 2), 5.5);
 }
 
-TEST_F(ShotTest, AKeeperRatedNothing) {
-  MLSModule& g = mls();
-  // Save roll 1 against the away side: a shot roll of 1 fails, 2 scores.
-  shown.homekeeperrating = 0;
-  rng().script({0.0, 0.5, 7.5 / 12, 0.0});
-  shown.shotStep(2);
-  EXPECT_EQ(shown.awaygoals, 0);
-  rng().script({0.15, 0.5});
-  shown.shotStep(2);
-  EXPECT_EQ(shown.awaygoals, 1);
-  // Save roll 0 against the home side: everything goes in, even from a shooter rated nothing.
-  shown.awaykeeperrating = 0;
-  g.PlayerAttack(shooter(1)) = 0;
-  rng().script({0.9, 0.9, 0.0});
-  shown.shotStep(1);
-  EXPECT_EQ(shown.homegoals, 1);
-}
-
-TEST_F(ShotTest, AnAwayShooterRatedNothingNeverScores) {
-  mls().PlayerAttack(shooter(2)) = 0;
-  shown.homekeeperrating = 0;
-  rng().script({0.99, 0.0, 7.5 / 12, 0.0});
-  shown.shotStep(2);
-  EXPECT_EQ(shown.awaygoals, 0);
-}
-
-struct Outcome {
-  int code;
-  Lines away;  // lines when the away side shoots
-  Lines home;  // ... and when the home side does
-  bool restartDrawn;
-  bool onTargetAway, onTargetHome;
-  double keeperAway, keeperHome;  // the defending keeper's rating afterwards (5, +0.5 for facing a shot)
-};
-
 TEST_F(ShotTest, TheTwelveMissesTellTheirLinesAndRestart) {
+  struct Outcome {
+    int code;
+    const char* lines;  // '|' between lines; '#' stands for the defending side's letter
+    bool restartDrawn;
+    bool onTargetAway, onTargetHome;
+    double keeperAway, keeperHome;  // the defending keeper's rating afterwards (5, +0.5 for facing a shot)
+  };
   const Outcome outcomes[] = {
-      {1, {"H1 makes a nice save"}, {"R1 makes a nice save"}, true, true, true, 6.1, 5.5},
-      {2, {"Great save by H1"}, {"Great save by R1"}, true, true, true, 6.1, 5.5},
-      {3,
-       {"A poor shot, nowhere near the target"},
-       {"A poor shot, nowhere near the target", "R1 takes the goal kick"},
-       true,
-       false,
-       false,
-       5.5,
-       5.5},
-      {4,
-       {"It whistles just past the post"},
-       {"It whistles just past the post", "R1 takes the goal kick"},
-       true,
-       false,
-       false,
-       5.5,
-       5.5},
-      {5,
-       {"GOAL!", "NO! It's been disallowed!", "The linesman had his flag raised"},
-       {"GOAL!", "NO! It's been disallowed!", "The linesman had his flag raised"},
-       false,
-       false,
-       true,
-       5.5,
-       5.5},
-      {6,
-       {"The keeper coolly collects the ball."},
-       {"The keeper coolly collects the ball."},
-       true,
-       true,
-       true,
-       5.8,
-       5.5},
-      {7,
-       {"It hits the crossbar!", "The keeper clears it"},
-       {"It hits the crossbar!", "The keeper clears it"},
-       true,
-       false,
-       false,
-       5.8,
-       5.5},
-      {8, {"It's flown right over the bar!"}, {"It's flown right over the bar!"}, true, false, false, 5.5, 5.5},
-      {9,
-       {"It hits H4 in the back!", "Out for a corner"},
-       {"It hits R4 in the back!", "Out for a corner"},
-       false,
-       false,
-       false,
-       5.5,
-       5.5},
+      {1, "#1 makes a nice save", true, true, true, 6.1, 5.5},
+      {2, "Great save by #1", true, true, true, 6.1, 5.5},
+      {3, "A poor shot, nowhere near the target", true, false, false, 5.5, 5.5},
+      {4, "It whistles just past the post", true, false, false, 5.5, 5.5},
+      {5, "GOAL!|NO! It's been disallowed!|The linesman had his flag raised", false, false, true, 5.5, 5.5},
+      {6, "The keeper coolly collects the ball.", true, true, true, 5.8, 5.5},
+      {7, "It hits the crossbar!|The keeper clears it", true, false, false, 5.8, 5.5},
+      {8, "It's flown right over the bar!", true, false, false, 5.5, 5.5},
+      {9, "It hits #4 in the back!|Out for a corner", false, false, false, 5.5, 5.5},
       {10,
-       {"Just tipped away by H1!", "Remarkable fingertip save!", "One for the highlights reel right there",
-        "Out for a corner"},
-       {"Just tipped away by R1!", "Remarkable fingertip save!", "One for the highlights reel right there",
-        "Out for a corner"},
-       false,
-       false,
-       false,
-       6.2,
-       5.8},
-      {11,
-       {"H1 saves it!", "H5 puts it over the line", "A safe play, that one was", "Out for a corner"},
-       {"R1 saves it!", "R5 puts it over the line", "A safe play, that one was", "Out for a corner"},
-       false,
-       false,
-       false,
-       5.5,
+       "Just tipped away by #1!|Remarkable fingertip save!|One for the highlights reel right there|Out for a corner",
+       false, false, false, 6.2, 5.8},
+      {11, "#1 saves it!|#5 puts it over the line|A safe play, that one was|Out for a corner", false, false, false, 5.5,
        5.5},
-      {12,
-       {"H1 saves it!", "H5 puts it over the line", "A safe play, that one was", "Out for a corner"},
-       {"R1 saves it!", "R5 puts it over the line", "A safe play, that one was", "Out for a corner"},
-       false,
-       false,
-       false,
-       5.5,
+      {12, "#1 saves it!|#5 puts it over the line|A safe play, that one was|Out for a corner", false, false, false, 5.5,
        5.5},
   };
   for (const Outcome& o : outcomes) {
     for (int side = 1; side <= 2; ++side) {
+      SCOPED_TRACE("outcome " + std::to_string(o.code) + " side " + std::to_string(side));
       fresh();
       const int defending = 3 - side;
+      Lines expected(1);
+      for (const char* ch = o.lines; *ch; ++ch) {
+        if (*ch == '|') {
+          expected.emplace_back();
+        } else {
+          expected.back() += *ch == '#' ? (side == 2 ? 'H' : 'R') : *ch;
+        }
+      }
+      // A wide home shot gives the away keeper a goal kick.
+      if (side == 1 && (o.code == 3 || o.code == 4)) expected.push_back("R1 takes the goal kick");
       // Shot roll 1 against a save roll of 5 or 6; the outcome; defender 3; restart code 3 when drawn.
       if (o.code >= 9) {
         rng().script({0.0, 0.5, (o.code - 0.5) / 12, 2.5 / 6, 0.7});
@@ -194,18 +137,16 @@ TEST_F(ShotTest, TheTwelveMissesTellTheirLinesAndRestart) {
         rng().script({0.0, 0.5, (o.code - 0.5) / 12, 0.7});
       }
       shown.shotStep(side);
-      const std::string where = "outcome " + std::to_string(o.code) + " side " + std::to_string(side);
-      EXPECT_EQ(queued(), side == 2 ? o.away : o.home) << where;
-      EXPECT_EQ(shown.ballzone, o.restartDrawn ? 18 : 13) << where;
-      EXPECT_EQ(shown.possession, defending) << where;
-      EXPECT_EQ(rng().scriptedLeft(), o.restartDrawn ? 0u : 1u) << where;
-      EXPECT_EQ(mls().PlayerShotsOnTarget(shooter(side)), (side == 2 ? o.onTargetAway : o.onTargetHome) ? 1 : 0)
-          << where;
-      EXPECT_NEAR(rating(1, defending), side == 2 ? o.keeperAway : o.keeperHome, 1e-9) << where;
+      EXPECT_EQ(queued(), expected);
+      EXPECT_EQ(shown.ballzone, o.restartDrawn ? 18 : 13);
+      EXPECT_EQ(shown.possession, defending);
+      EXPECT_EQ(rng().scriptedLeft(), o.restartDrawn ? 0u : 1u);
+      EXPECT_EQ(mls().PlayerShotsOnTarget(shooter(side)), (side == 2 ? o.onTargetAway : o.onTargetHome) ? 1 : 0);
+      EXPECT_NEAR(rating(1, defending), side == 2 ? o.keeperAway : o.keeperHome, 1e-9);
       if (o.code >= 11) {
-        EXPECT_NEAR(rating(5, defending), 5.35, 1e-9) << where;
+        EXPECT_NEAR(rating(5, defending), 5.35, 1e-9);
       }
-      EXPECT_EQ(shown.homegoals + shown.awaygoals, 0) << where;
+      EXPECT_EQ(shown.homegoals + shown.awaygoals, 0);
       rng().clearScript();
     }
   }

@@ -1,4 +1,5 @@
-// Seeded runs of many computer matches: the figures the game is tuned to.
+// Seeded runs of many computer matches: the figures the game is tuned to, on
+// the fixture's clubs and on the world's own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,57 +14,83 @@
 namespace kervale::test {
 namespace {
 
-struct Figures {
+struct Tally {
   int matches = 0;
-  double homeBall = 0;  // share of the contests the home side held the ball in
-  double minutes = 0;
   int homeWins = 0, draws = 0, awayWins = 0;
-  double goals = 0;
+  double goals = 0, homeBall = 0, shots = 0, minutes = 0;
+  double fouls = 0, yellows = 0, reds = 0, penalties = 0;
+
+  double perMatch(double total) const { return total / matches; }
+  double share(int count) const { return static_cast<double>(count) / matches; }
 };
 
-// Plays n matches between the two clubs, resetting their morale, money and
-// counters each time so every match starts alike.
-Figures playMany(int n, double homeSkill, double awaySkill) {
-  buildMatchGame(homeSkill, awaySkill);
-  rng().seed(2024);
-  MatchEngine m;
-  m.Fastsim.setValue(1);
-  Figures f;
-  for (int i = 0; i < n; ++i) {
-    MLSModule& g = mls();
-    g.TeamMorale(kHome) = 1;
-    g.TeamMorale(kAway) = 1;
-    g.LastResultText.clear();
-    g.TeamLatestNews(kHome).clear();
-    g.TeamLatestNews(kAway).clear();
-    m.hometeam = kHome;
-    m.awayteam = kAway;
-    m.extratimeflag = 0;
-    m.Playgame();
-    ++f.matches;
-    f.homeBall += static_cast<double>(m.homepossession) / m.possessiontotal;
-    f.minutes += m.minute;
-    f.goals += m.homegoals + m.awaygoals;
-    if (m.homegoals > m.awaygoals) ++f.homeWins;
-    if (m.homegoals == m.awaygoals) ++f.draws;
-    if (m.homegoals < m.awaygoals) ++f.awayWins;
-  }
-  f.homeBall /= n;
-  f.minutes /= n;
-  f.goals /= n;
-  replaceGame(nullptr);
-  return f;
+std::ostream& operator<<(std::ostream& out, const Tally& t) {
+  return out << "goals " << t.perMatch(t.goals) << ", home/draw/away " << 100 * t.share(t.homeWins) << "/"
+             << 100 * t.share(t.draws) << "/" << 100 * t.share(t.awayWins) << "%, home possession "
+             << 100 * t.perMatch(t.homeBall) << "%, shots " << t.perMatch(t.shots) << ", fouls " << t.perMatch(t.fouls)
+             << ", yellows " << t.perMatch(t.yellows) << ", reds " << t.perMatch(t.reds) << ", penalties "
+             << t.perMatch(t.penalties);
 }
 
-// The world's own clubs: a middle club of the first English division at home
-// to the next club of that division made its equal (same ratings, positions,
-// formation, flow and tactic), its ratings scaled by awayScale.
-struct WorldPair {
-  int home = 0;
-  int away = 0;
-};
+// Plays n computer matches, resetting morale and news each time so every match starts alike.
+Tally playSeries(int n, int home, int away, unsigned seed) {
+  rng().seed(seed);
+  MLSModule& g = mls();
+  MatchEngine m;
+  Tally t;
+  for (int i = 0; i < n; ++i) {
+    g.TeamMorale(home) = 1;
+    g.TeamMorale(away) = 1;
+    g.LastResultText.clear();
+    g.TeamLatestNews(home).clear();
+    g.TeamLatestNews(away).clear();
+    const double yellows = g.TeamYellowCards(home) + g.TeamYellowCards(away);
+    const double reds = g.TeamRedCards(home) + g.TeamRedCards(away);
+    m.hometeam = home;
+    m.awayteam = away;
+    m.extratimeflag = 0;
+    m.Fastsim.setValue(1);
+    m.Playgame();
+    ++t.matches;
+    t.goals += m.homegoals + m.awaygoals;
+    if (m.homegoals > m.awaygoals) ++t.homeWins;
+    if (m.homegoals == m.awaygoals) ++t.draws;
+    if (m.homegoals < m.awaygoals) ++t.awayWins;
+    t.homeBall += static_cast<double>(m.homepossession) / m.possessiontotal;
+    t.minutes += m.minute;
+    t.shots += m.homeshots + m.awayshots;
+    t.fouls += m.homefouls + m.awayfouls;
+    t.yellows += g.TeamYellowCards(home) + g.TeamYellowCards(away) - yellows;
+    t.reds += g.TeamRedCards(home) + g.TeamRedCards(away) - reds;
+    t.penalties += m.penaltycount;
+  }
+  return t;
+}
 
-WorldPair equalWorldClubs(double awayScale) {
+Tally playFixture(int n, double homeSkill, double awaySkill) {
+  buildMatchGame(homeSkill, awaySkill);
+  const Tally t = playSeries(n, kHome, kAway, 2024);
+  replaceGame(nullptr);
+  return t;
+}
+
+TEST(MatchStatisticsTest, EqualClubsShareTheBallAndTheStrongerHoldsItMore) {
+  ScriptedDialogs dialogs;
+  const Tally equal = playFixture(10000, 10, 10);
+  const Tally stronger = playFixture(2000, 12, 10);
+  const Tally weaker = playFixture(2000, 10, 12);
+  std::cout << "equal clubs: " << equal << "\nhome 20% stronger: " << stronger << "\naway 20% stronger: " << weaker
+            << "\n";
+  EXPECT_EQ(equal.perMatch(equal.minutes), 90);
+  EXPECT_GT(equal.perMatch(equal.homeBall), 0.35);
+  EXPECT_LT(equal.perMatch(equal.homeBall), 0.65);
+  EXPECT_GT(stronger.perMatch(stronger.homeBall), weaker.perMatch(weaker.homeBall) + 0.03);
+}
+
+// A middle club of the world's first English division at home to the next
+// club of that division made its equal (same ratings, positions and
+// settings), each side's ratings then scaled; {0, 0} without two such clubs.
+std::pair<int, int> worldClubs(double homeScale, double awayScale) {
   LoaderOptions options;
   options.seed = 11;
   replaceGame(loadNewGame(KERVALE_WORLD_DIR, {}, options));
@@ -78,96 +105,77 @@ WorldPair equalWorldClubs(double awayScale) {
     }
     clubs.emplace_back(sum, club);
   }
-  if (clubs.size() < 2) return {};
+  if (clubs.size() < 2) return {0, 0};
   std::sort(clubs.begin(), clubs.end());
-  const WorldPair pair{clubs[clubs.size() / 2].second, clubs[clubs.size() / 2 + 1].second};
+  const int home = clubs[clubs.size() / 2].second;
+  const int away = clubs[clubs.size() / 2 + 1].second;
   for (int slot = 1; slot <= 20; ++slot) {
-    const double from = g.TeamSquad(slot, pair.home);
-    const double to = g.TeamSquad(slot, pair.away);
+    const double from = g.TeamSquad(slot, home);
+    const double to = g.TeamSquad(slot, away);
     if (from == 0 || to == 0) continue;
-    g.PlayerGoalkeeping(to) = static_cast<float>(g.PlayerGoalkeeping(from) * awayScale);
-    g.PlayerDefense(to) = g.PlayerDefense(from) * awayScale;
-    g.PlayerMidfield(to) = g.PlayerMidfield(from) * awayScale;
-    g.PlayerAttack(to) = g.PlayerAttack(from) * awayScale;
-    g.PlayerHeading(to) = g.PlayerHeading(from) * awayScale;
     g.PlayerAggression(to) = g.PlayerAggression(from);
+    // The away player first, from the home player's ratings before they are scaled.
+    for (auto [p, scale] : {std::pair{to, awayScale}, std::pair{from, homeScale}}) {
+      g.PlayerGoalkeeping(p) = static_cast<float>(g.PlayerGoalkeeping(from) * scale);
+      g.PlayerDefense(p) = g.PlayerDefense(from) * scale;
+      g.PlayerMidfield(p) = g.PlayerMidfield(from) * scale;
+      g.PlayerAttack(p) = g.PlayerAttack(from) * scale;
+      g.PlayerHeading(p) = g.PlayerHeading(from) * scale;
+    }
   }
-  for (int j = 0; j <= 10; ++j) g.TeamPosition(j, pair.away) = g.TeamPosition(j, pair.home);
-  g.TeamFormation(pair.away) = g.TeamFormation(pair.home);
-  g.TeamFlow(pair.away) = g.TeamFlow(pair.home);
-  g.TeamTactic(pair.away) = g.TeamTactic(pair.home);
-  g.TeamPushUp(pair.away) = g.TeamPushUp(pair.home);
-  g.TeamKeyPlayerSlot(pair.away) = g.TeamKeyPlayerSlot(pair.home);
+  for (int j = 0; j <= 10; ++j) g.TeamPosition(j, away) = g.TeamPosition(j, home);
+  g.TeamFormation(away) = g.TeamFormation(home);
+  g.TeamFlow(away) = g.TeamFlow(home);
+  g.TeamTactic(away) = g.TeamTactic(home);
+  g.TeamPushUp(away) = g.TeamPushUp(home);
+  g.TeamKeyPlayerSlot(away) = g.TeamKeyPlayerSlot(home);
   g.MyTeam = 0;
-  return pair;
+  g.ShowAllMatches = false;
+  g.CupTieFlag = 0;
+  return {home, away};
 }
 
-Figures playWorld(int n, const WorldPair& pair) {
-  rng().seed(2025);
-  MatchEngine m;
-  Figures f;
-  for (int i = 0; i < n; ++i) {
-    MLSModule& g = mls();
-    g.TeamMorale(pair.home) = 1;
-    g.TeamMorale(pair.away) = 1;
-    g.LastResultText.clear();
-    g.TeamLatestNews(pair.home).clear();
-    g.TeamLatestNews(pair.away).clear();
-    m.hometeam = pair.home;
-    m.awayteam = pair.away;
-    m.extratimeflag = 0;
-    m.Fastsim.setValue(1);
-    m.Playgame();
-    ++f.matches;
-    f.homeBall += static_cast<double>(m.homepossession) / m.possessiontotal;
-    f.goals += m.homegoals + m.awaygoals;
-    if (m.homegoals > m.awaygoals) ++f.homeWins;
-    if (m.homegoals == m.awaygoals) ++f.draws;
-    if (m.homegoals < m.awaygoals) ++f.awayWins;
-  }
-  f.homeBall /= n;
-  f.goals /= n;
-  return f;
-}
-
-TEST(WorldMatchStatisticsTest, EqualMidStrengthClubsOfTheWorld) {
-  ScriptedDialogs dialogs;
-  WorldPair pair;
-  try {
-    pair = equalWorldClubs(1);
-  } catch (const std::exception& e) {
-    FAIL() << "the world does not load: " << e.what();
-  }
-  ASSERT_NE(pair.home, 0);
-  const Figures equal = playWorld(10000, pair);
-  pair = equalWorldClubs(1.2);
-  const Figures stronger = playWorld(2000, pair);
-  std::cout << "world, equal clubs " << pair.home << " v " << pair.away << ": home possession " << 100 * equal.homeBall
-            << "%, goals " << equal.goals << ", home/draw/away " << equal.homeWins << "/" << equal.draws << "/"
-            << equal.awayWins << "; away 20% stronger: home possession " << 100 * stronger.homeBall << "%\n";
-  EXPECT_GT(equal.homeBall, 0.35);
-  EXPECT_LT(equal.homeBall, 0.65);
-  EXPECT_LT(stronger.homeBall, equal.homeBall - 0.02);
+Tally playWorld(int n, double homeScale, double awayScale) {
+  const auto [home, away] = worldClubs(homeScale, awayScale);
+  EXPECT_NE(home, 0);
+  const Tally t = home == 0 ? Tally{} : playSeries(n, home, away, 8);
   replaceGame(nullptr);
+  return t;
 }
 
-TEST(MatchStatisticsTest, EqualClubsShareTheBall) {
+TEST(WorldMatchStatisticsTest, EqualClubsPlayLikeRealFootball) {
   ScriptedDialogs dialogs;
-  const Figures f = playMany(10000, 10, 10);
-  std::cout << "equal clubs: home possession " << 100 * f.homeBall << "%, goals " << f.goals << ", home/draw/away "
-            << f.homeWins << "/" << f.draws << "/" << f.awayWins << "\n";
-  EXPECT_EQ(f.minutes, 90);
-  EXPECT_GT(f.homeBall, 0.35);
-  EXPECT_LT(f.homeBall, 0.65);
+  const Tally t = playWorld(10000, 1, 1);
+  std::cout << "world, equal clubs: " << t << "\n";
+  EXPECT_GE(t.perMatch(t.goals), 1.5);
+  EXPECT_LE(t.perMatch(t.goals), 4);
+  EXPECT_GT(t.homeWins, t.awayWins);
+  EXPECT_GE(t.share(t.draws), 0.15);
+  EXPECT_LE(t.share(t.draws), 0.40);
+  EXPECT_GT(t.perMatch(t.homeBall), 0.35);
+  EXPECT_LT(t.perMatch(t.homeBall), 0.65);
+  EXPECT_GE(t.perMatch(t.fouls), 20);
+  EXPECT_LE(t.perMatch(t.fouls), 30);
+  // Only 7 card rolls in 200 book a player, so 20 to 30 fouls give about one
+  // yellow card a match, not the two to five of real football.
+  EXPECT_GE(t.perMatch(t.yellows), 0.6);
+  EXPECT_LE(t.perMatch(t.yellows), 1.2);
+  EXPECT_LT(t.perMatch(t.reds), 0.3);
+  EXPECT_GT(t.reds, 0);
+  EXPECT_LT(t.perMatch(t.penalties), 0.5);
+  EXPECT_GT(t.penalties, 0);
 }
 
-TEST(MatchStatisticsTest, StrongerClubHoldsTheBallMore) {
+TEST(WorldMatchStatisticsTest, TheStrongerClubWinsClearlyMoreAndHoldsTheBallMore) {
   ScriptedDialogs dialogs;
-  const Figures stronger = playMany(2000, 12, 10);
-  const Figures weaker = playMany(2000, 10, 12);
-  std::cout << "home 20% stronger: " << 100 * stronger.homeBall << "%; away 20% stronger: " << 100 * weaker.homeBall
-            << "%\n";
-  EXPECT_GT(stronger.homeBall, weaker.homeBall + 0.03);
+  const Tally equal = playWorld(4000, 1, 1);
+  const Tally home = playWorld(4000, 1.2, 1);
+  const Tally away = playWorld(4000, 1, 1.2);
+  std::cout << "world, home 20% stronger: " << home << "\naway 20% stronger: " << away << "\n";
+  EXPECT_GT(home.share(home.homeWins), equal.share(equal.homeWins) + 0.1);
+  EXPECT_GT(away.share(away.awayWins), equal.share(equal.awayWins) + 0.1);
+  EXPECT_GT(away.awayWins, away.homeWins);
+  EXPECT_LT(away.perMatch(away.homeBall), equal.perMatch(equal.homeBall) - 0.02);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Per-minute strengths, condition, morale drift and the rating bounds.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "match_fixture.h"
 
 namespace kervale::test {
@@ -96,20 +98,19 @@ TEST_F(StrengthsTest, SettingsChangedDuringTheMatchCountFromTheNextMinute) {
   g.TeamPosition(1, kHome) = 3;  // the defender moves up front
   match.rebuildStrengths();
   EXPECT_GT(match.homeattvalue(1), before * 5);
-  g.TeamFlow(kAway) = 0;  // no such flow: the first one is played
-  g.TeamTactic(kAway) = 0;
-  match.rebuildStrengths();
-  EXPECT_GT(match.awaydefvalue(1), 0);
-}
-
-TEST_F(StrengthsTest, PlayerWithZeroedSkillsAddsNothing) {
-  match.homedefskill(4) = 0;
-  match.homemidskill(4) = 0;
-  match.homeattskill(4) = 0;
-  match.rebuildStrengths();
-  EXPECT_EQ(match.homedefvalue(4), 0);
-  EXPECT_EQ(match.homemidvalue(4), 0);
-  EXPECT_EQ(match.homeattvalue(4), 0);
+  // No such flow or tactic: the first one is played.
+  for (auto [flow, tactic] : {std::pair{0, 0}, {3, -1}, {1, 31}}) {
+    g.TeamFlow(kAway) = flow;
+    g.TeamTactic(kAway) = tactic;
+    EXPECT_EQ(MatchEngine::flowOf(kAway), 1);
+    EXPECT_EQ(MatchEngine::tacticOf(kAway), 1);
+    match.rebuildStrengths();
+    EXPECT_GT(match.awaydefvalue(1), 0);
+  }
+  g.TeamFlow(kAway) = 2;
+  g.TeamTactic(kAway) = 2;
+  EXPECT_EQ(MatchEngine::flowOf(kAway), 2);
+  EXPECT_EQ(MatchEngine::tacticOf(kAway), 2);
 }
 
 TEST_F(StrengthsTest, RatingsAreKeptWithinBoundsAtTheStartOfAMinute) {

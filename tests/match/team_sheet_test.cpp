@@ -55,7 +55,7 @@ TEST_F(TeamSheetTest, TheClubButtonPausesAndShowsTheSide) {
   EXPECT_EQ(sheet().Label9.caption(), "Flow: Direct");
 }
 
-TEST_F(TeamSheetTest, TheOpponentsSheetShowsNoControlsOfTheUser) {
+TEST_F(TeamSheetTest, OnlyTheUsersOwnSideShowsItsControls) {
   shown.Command3.userClick();
   EXPECT_EQ(mls().SettingsSide, 2);
   EXPECT_EQ(sheet().playrnm(5).caption(), "DMF R5");
@@ -65,20 +65,15 @@ TEST_F(TeamSheetTest, TheOpponentsSheetShowsNoControlsOfTheUser) {
   EXPECT_FALSE(sheet().Label8.visible());
   // Written all the same.
   EXPECT_EQ(sheet().Label8.caption(), "Tactic: Balanced");
-}
-
-TEST_F(TeamSheetTest, TheUsersSideAwayShowsItsPositionsToo) {
+  // The user's side playing away shows its positions too.
+  sheet().Unload();
   mls().MyTeam = kAway;
+  mls().PlayerName(player(kAway, 20)).clear();
   shown.Command3.userClick();
   EXPECT_TRUE(sheet().Label7(0).visible());
   EXPECT_EQ(sheet().Label7(6).caption(), "MID");
   EXPECT_TRUE(sheet().Command2.visible());
-}
-
-TEST_F(TeamSheetTest, AnEmptySquadSlotShowsNothing) {
-  MLSModule& g = mls();
-  g.PlayerName(player(kHome, 20)).clear();
-  shown.Command1.userClick();
+  // An empty squad slot shows nothing.
   EXPECT_EQ(sheet().playrnm(20).caption(), "");
   EXPECT_EQ(sheet().matchrate(20).caption(), "");
 }
@@ -114,23 +109,16 @@ TEST_F(TeamSheetTest, TheSlotsChangeTheUsersClubWhicheverSideIsShown) {
 }
 
 TEST_F(TeamSheetTest, LeavingTheSheetResumes) {
-  shown.Command1.userClick();
-  sheet().Command1.userClick();
-  EXPECT_FALSE(sheet().loaded());
-  EXPECT_EQ(mls().PauseFlag, 0);
-
-  shown.Command3.userClick();
-  ASSERT_EQ(mls().PauseFlag, 1);
-  sheet().userDeactivate();
-  EXPECT_FALSE(sheet().loaded());
-  EXPECT_EQ(mls().PauseFlag, 0);
-
-  shown.Command1.userClick();
-  sheet().userClose();
-  EXPECT_EQ(mls().PauseFlag, 0);
-}
-
-TEST_F(TeamSheetTest, TheOtherButtonRedrawsAnOpenSheet) {
+  const std::function<void()> leaves[] = {[] { sheet().Command1.userClick(); }, [] { sheet().userDeactivate(); },
+                                          [] { sheet().userClose(); }};
+  for (const auto& leave : leaves) {
+    shown.Command3.userClick();
+    ASSERT_EQ(mls().PauseFlag, 1);
+    leave();
+    EXPECT_FALSE(sheet().loaded());
+    EXPECT_EQ(mls().PauseFlag, 0);
+  }
+  // The other button redraws an open sheet.
   shown.Command1.userClick();
   shown.Command3.userClick();
   EXPECT_EQ(sheet().playrnm(1).caption(), "G R1");
@@ -139,8 +127,7 @@ TEST_F(TeamSheetTest, TheOtherButtonRedrawsAnOpenSheet) {
 
 TEST_F(TeamSheetTest, TheMatchWaitsAtTheEndOfTheMinuteUntilTheSheetCloses) {
   ShownMatch m;
-  m.hometeam = kHome;
-  m.awayteam = kAway;
+  pairUp(m);
   m.Fastsim.setValue(1);
   mls().MyTeam = kUser;
   m.Show();

@@ -4,24 +4,19 @@
 #include <string>
 #include <vector>
 
-#include "match_fixture.h"
+#include "event_fixture.h"
 
 namespace kervale::test {
 namespace {
 
-class ZonesTest : public MatchTest {
+using Lines = std::vector<std::string>;
+
+class ZonesTest : public EventTest {
  protected:
   ZonesTest() {
-    shown.hometeam = kHome;
-    shown.awayteam = kAway;
-    shown.Show();
-    rng().script({0, 0, 0, 0});
-    EXPECT_TRUE(shown.setupMatch());
     shown.minute = 12;
     setSums(10, 10, 10, 10, 10, 10);
   }
-  ~ZonesTest() override { shown.Unload(); }
-
   void setSums(double d1, double m1, double a1, double d2, double m2, double a2) {
     shown.homedefsum = d1;
     shown.homemidsum = m1;
@@ -37,14 +32,6 @@ class ZonesTest : public MatchTest {
     shown.lastcarrier = carrier;
     shown.lastside = lastSide;
   }
-  std::vector<std::string> queued() const {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= shown.commcount; ++i) lines.push_back(shown.commline(i));
-    return lines;
-  }
-  static double rating(int slot, int side) { return mls().MatchRating(slot, side); }
-
-  ShownMatch shown;
 };
 
 TEST_F(ZonesTest, OpenPlayRollEqualToTheHomeShareGoesAway) {
@@ -59,8 +46,7 @@ TEST_F(ZonesTest, OpenPlayRollEqualToTheHomeShareGoesAway) {
   EXPECT_EQ(shown.possessiontotal, 1);
   EXPECT_EQ(shown.homepossession, 1);
   // The away player with the home carrier's row is named and credited.
-  EXPECT_EQ(queued(),
-            (std::vector<std::string>{"Oh dear, he gives it away!", "Horrible pass there by H4", "Nice play by R4"}));
+  EXPECT_EQ(queued(), (Lines{"Oh dear, he gives it away!", "Horrible pass there by H4", "Nice play by R4"}));
   EXPECT_DOUBLE_EQ(rating(4, 2), 5.2);
   EXPECT_DOUBLE_EQ(rating(4, 1), 5);
   EXPECT_EQ(shown.lastside, 2);
@@ -79,8 +65,8 @@ TEST_F(ZonesTest, OpenPlayRollBelowTheShareGoesHome) {
   EXPECT_EQ(shown.possession, 1);
   EXPECT_EQ(shown.ballzone, 14);
   EXPECT_EQ(shown.awaypossession, 1);
-  EXPECT_EQ(queued(), (std::vector<std::string>{"Harbour now have the ball!", "R6 passed it right to them.",
-                                                "Horrible pass there by R6"}));
+  EXPECT_EQ(queued(),
+            (Lines{"Harbour now have the ball!", "R6 passed it right to them.", "Horrible pass there by R6"}));
   EXPECT_DOUBLE_EQ(rating(6, 2), 5 - 0.22);
   // The newly drawn carrier gets the credit, whichever closing line is drawn.
   EXPECT_EQ(shown.ballcarrier, 8);
@@ -107,7 +93,7 @@ TEST_F(ZonesTest, HomePassBetweenTwoCarriersCreditsBoth) {
   shown.possessionStep();
   EXPECT_EQ(shown.lastcarrier, 2);
   EXPECT_EQ(shown.ballcarrier, 6);
-  EXPECT_EQ(queued(), (std::vector<std::string>{"H3 made a nice pass"}));
+  EXPECT_EQ(queued(), (Lines{"H3 made a nice pass"}));
   EXPECT_DOUBLE_EQ(rating(3, 1), 5.2);
   EXPECT_DOUBLE_EQ(rating(7, 1), 5.2);
 }
@@ -133,8 +119,7 @@ TEST_F(ZonesTest, HomeWinningAtItsAttackingEndStartsTheAttack) {
   EXPECT_EQ(shown.contestwinner, 1);
   EXPECT_EQ(shown.possessiontotal, 1);
   EXPECT_EQ(shown.attacker, 1);
-  EXPECT_EQ(queued(), (std::vector<std::string>{"Nice run here by H10", "The pass to H2...",
-                                                "Cleared out of danger by the defence"}));
+  EXPECT_EQ(queued(), (Lines{"Nice run here by H10", "The pass to H2...", "Cleared out of danger by the defence"}));
   EXPECT_EQ(shown.ballzone, 13);
   EXPECT_EQ(shown.possession, 2);
   EXPECT_EQ(rng().scriptedLeft(), 0u);
@@ -224,7 +209,7 @@ TEST_F(ZonesTest, BadFlowTableEntryLeavesTheBallOnThePitch) {
   shown.possessionStep();
   EXPECT_EQ(shown.possession, 2);
   EXPECT_EQ(shown.ballzone, 13);
-  EXPECT_EQ(queued(), (std::vector<std::string>{"The pass to R4 goes through nicely"}));
+  EXPECT_EQ(queued(), (Lines{"The pass to R4 goes through nicely"}));
 }
 
 }  // namespace

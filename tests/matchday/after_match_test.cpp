@@ -102,7 +102,8 @@ TEST_F(AfterMatch, HomeWinInTheLeague) {
 }
 
 TEST_F(AfterMatch, AwayWinInTheLeague) {
-  g().TeamForm(H) = "WW";
+  g().TeamForm(H) = "WWWWWWWW";  // the eight newest letters are kept
+  g().TeamForm(A) = "DDDDDDDL";
   play(0, 2);
   EXPECT_EQ(g().TeamWins(A), 1);
   EXPECT_EQ(g().TeamLosses(H), 1);
@@ -112,8 +113,8 @@ TEST_F(AfterMatch, AwayWinInTheLeague) {
   EXPECT_DOUBLE_EQ(g().TeamFanDemand(A), 0.62);
   EXPECT_DOUBLE_EQ(g().ManagerApproval(H), 0.46);
   EXPECT_DOUBLE_EQ(g().ManagerApproval(A), 0.53);
-  EXPECT_EQ(g().TeamForm(H), "LWW");
-  EXPECT_EQ(g().TeamForm(A), "W");
+  EXPECT_EQ(g().TeamForm(H), "LWWWWWWW");
+  EXPECT_EQ(g().TeamForm(A), "WDDDDDDD");
   EXPECT_EQ(g().TeamBiggestWinText(A), " 2 - 0 at Harbour, Week 32, 2003");
   EXPECT_EQ(g().TeamBiggestLossText(H), " 0 - 2 vs Ridge, Week 32, 2003");
   EXPECT_DOUBLE_EQ(g().PlayerForm(playerOf(H, 5)), 49.2);
@@ -137,14 +138,6 @@ TEST_F(AfterMatch, GoallessDrawInTheLeague) {
   EXPECT_EQ(g().TeamMostGoalsText(H), "");
   EXPECT_DOUBLE_EQ(g().PlayerForm(playerOf(H, 3)), 50.1);
   EXPECT_DOUBLE_EQ(g().PlayerForm(playerOf(A, 3)), 50.3);
-}
-
-TEST_F(AfterMatch, FormKeepsTheEightNewestLetters) {
-  g().TeamForm(H) = "WWWWWWWW";
-  g().TeamForm(A) = "DDDDDDDL";
-  play(1, 0);
-  EXPECT_EQ(g().TeamForm(H), "WWWWWWWW");
-  EXPECT_EQ(g().TeamForm(A), "LDDDDDDD");
 }
 
 TEST_F(AfterMatch, BlowOutsAndUpsetsMakeHeadlines) {

@@ -38,10 +38,8 @@ TEST_F(ManagerMarket, ApprovalBelowFifteenPercentBringsANewManager) {
   EXPECT_EQ(g.Headlines(0), "Cedar have hired a new manager.");
   EXPECT_EQ(g.ClubNewsCount, 0);
   EXPECT_EQ(engine().betweentally.sackings, 1);
-}
 
-TEST_F(ManagerMarket, TheTacticAndFlowComeFromTheLoadedCounts) {
-  MLSModule& g = game();
+  // The tactic and flow come from the loaded counts.
   g.NumTactics = 3;
   g.NumFlows = 2;
   g.ManagerApproval(4) = 0;

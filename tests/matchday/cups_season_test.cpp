@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -143,60 +144,41 @@ TEST_F(CupSeason, AnAmericanSeasonRunsTheCupThePlayoffsAndTheSixClubPhase) {
 
   // The US Open Cup, round by round: each round's clubs are exactly the last
   // round's winners in the order played, then its byes.
+  struct Round {
+    int week;
+    std::function<std::vector<int>()> places;   // the round's bracket
+    std::function<std::vector<int>()> through;  // what it passes on, once played
+  };
+  const std::vector<Round> cup = {
+      {48, [&] { return placesOf(g.USCupRound1Team, 52); },
+       [&] { return through(g.USCupRound1Team, g.USCupRound1Result, 52, 48); }},
+      {54, [&] { return placesOf(g.USCupRound2Team, 32); },
+       [&] { return through(g.USCupRound2Team, g.USCupRound2Result, 32, 54); }},
+      {60, [&] { return placesOf(g.USCupRound3Team, 16); },
+       [&] { return through(g.USCupRound3Team, g.USCupRound3Result, 16, 60); }},
+      {67, [&] { return placesOf(g.USCupRound4Team, 8); },
+       [&] { return through(g.USCupRound4Team, g.USCupRound4Result, 8, 67); }},
+      {70, [&] { return placesOf(g.USCupSemiTeam, 4); },
+       [&] { return through(g.USCupSemiTeam, g.USCupSemiResult, 4, 70); }},
+      {78, [&] { return placesOf(g.USCupFinalTeam, 2); }, nullptr},
+  };
   playUntil(48);
-  std::vector<int> entrants = placesOf(g.USCupRound1Team, 52);
-  const int rounds[] = {48, 54, 60, 67, 70};
-  for (int k = 0; k < 5; ++k) {
-    playUntil(rounds[k]);
-    std::vector<int> now;
-    switch (k) {
-      case 0:
-        now = placesOf(g.USCupRound1Team, 52);
-        break;
-      case 1:
-        now = placesOf(g.USCupRound2Team, 32);
-        break;
-      case 2:
-        now = placesOf(g.USCupRound3Team, 16);
-        break;
-      case 3:
-        now = placesOf(g.USCupRound4Team, 8);
-        break;
-      default:
-        now = placesOf(g.USCupSemiTeam, 4);
-    }
+  std::vector<int> entrants = cup[0].places();
+  for (std::size_t k = 0; k + 1 < cup.size(); ++k) {
+    SCOPED_TRACE(cup[k].week);
+    playUntil(cup[k].week);
+    std::vector<int> now = cup[k].places();
     now.resize(entrants.size(), 0);
-    EXPECT_EQ(now, entrants) << "round " << rounds[k];
-    expectNoClubTwice(now, rounds[k]);
+    EXPECT_EQ(now, entrants);
+    expectNoClubTwice(now, cup[k].week);
     playRound();
-    std::vector<int> next;
-    switch (k) {
-      case 0:
-        next = through(g.USCupRound1Team, g.USCupRound1Result, 52, 48);
-        entrants = placesOf(g.USCupRound2Team, 32);
-        break;
-      case 1:
-        next = through(g.USCupRound2Team, g.USCupRound2Result, 32, 54);
-        entrants = placesOf(g.USCupRound3Team, 16);
-        break;
-      case 2:
-        next = through(g.USCupRound3Team, g.USCupRound3Result, 16, 60);
-        entrants = placesOf(g.USCupRound4Team, 8);
-        break;
-      case 3:
-        next = through(g.USCupRound4Team, g.USCupRound4Result, 8, 67);
-        entrants = placesOf(g.USCupSemiTeam, 4);
-        break;
-      default:
-        next = through(g.USCupSemiTeam, g.USCupSemiResult, 4, 70);
-        entrants = placesOf(g.USCupFinalTeam, 2);
-    }
+    std::vector<int> next = cup[k].through();
+    entrants = cup[k + 1].places();
     next.resize(entrants.size(), 0);
-    EXPECT_EQ(entrants, next) << "after round " << rounds[k];
+    EXPECT_EQ(entrants, next);
     for (std::size_t i = 0; i + 1 < entrants.size(); i += 2) {
-      const int next_round = k == 4 ? 78 : rounds[k + 1];
       if (entrants[i] != 0 && entrants[i + 1] != 0) {
-        EXPECT_TRUE(tieIn(g, entrants[i], entrants[i + 1], next_round, 2));
+        EXPECT_TRUE(tieIn(g, entrants[i], entrants[i + 1], cup[k + 1].week, 2));
       }
     }
   }

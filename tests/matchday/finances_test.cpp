@@ -49,14 +49,19 @@ TEST_F(Finances, WagesAndScoutingArePaidUpToRound26) {
   EXPECT_EQ(g.WageBill, 0) << "the last club charged, 237, has nobody";
 }
 
-TEST_F(Finances, NothingIsChargedFromRound27) {
+TEST_F(Finances, NothingIsChargedFromRound27NorToAClubOutsideTheTables) {
   MLSModule& g = game();
-  g.CurrentWeek = 27;
-  g.StadiumExpansionPlan(kElm) = 2;
-  engine().teamfinance();
-  EXPECT_EQ(g.TeamMoney(kElm), 500000);
-  EXPECT_EQ(g.ClubNewsCount, 0);
-  EXPECT_EQ(rng().scriptedLeft(), 0u);
+  for (int club : {kElm, 240}) {
+    SCOPED_TRACE(club);
+    g.MyTeam = club;
+    g.CurrentWeek = club == kElm ? 27 : 10;
+    g.TeamMoney(club) = 100;
+    g.StadiumExpansionPlan(club) = 2;
+    engine().teamfinance();
+    EXPECT_EQ(g.TeamMoney(club), 100);
+    EXPECT_EQ(g.ClubNewsCount, 0);
+    EXPECT_EQ(rng().scriptedLeft(), 0u);
+  }
 }
 
 TEST_F(Finances, TheUsersOwnSquadSlotOfAnEmptyRecordAddsItsWage) {
@@ -64,16 +69,6 @@ TEST_F(Finances, TheUsersOwnSquadSlotOfAnEmptyRecordAddsItsWage) {
   g.PlayerWage(0) = 3;  // an empty slot holds player 0, whose wage counts as it stands
   engine().teamfinance();
   EXPECT_EQ(g.TeamMoney(kElm), 500000 - 70000 - 17 * 3000 - 40);
-}
-
-TEST_F(Finances, AClubOutsideTheTablesPaysNoScouting) {
-  MLSModule& g = game();
-  g.MyTeam = 240;
-  g.TeamMoney(240) = 100;
-  g.StadiumExpansionPlan(240) = 2;
-  engine().teamfinance();
-  EXPECT_EQ(g.TeamMoney(240), 100);
-  EXPECT_EQ(g.ClubNewsCount, 0);
 }
 
 TEST_F(Finances, TheChairmanAddsSeatsWhenTheFansWouldFillThem) {
@@ -111,26 +106,27 @@ TEST_F(Finances, TheChairmanSaysNoAndIsAskedAgainNextTime) {
   EXPECT_EQ(g.StadiumExpansionPlan(kElm), 2);
 }
 
-TEST_F(Finances, TheRandomTermDecidesACloseCase) {
+TEST_F(Finances, TheRandomTermDecidesACloseCaseAndThePlanCapsTheSeats) {
   MLSModule& g = game();
-  g.TicketPrice(kElm) = 100;    // no price term: 0.75 home fans per seat of demand
-  g.TeamFanDemand(kElm) = 0.9;  // 0.675
-  g.StadiumExpansionPlan(kElm) = 2;
-  rng().script({(8 - 0.5) / 12});  // +0.02
-  engine().teamfinance();
-  EXPECT_EQ(g.StadiumExpansionPlan(kElm), 2);
-  rng().script({(9 - 0.5) / 12});  // +0.03
-  engine().teamfinance();
-  EXPECT_EQ(g.StadiumExpansionPlan(kElm), 6000);
-}
-
-TEST_F(Finances, AHugeDemandIsCutToWhatThePlanHolds) {
-  MLSModule& g = game();
-  g.StadiumExpansionPlan(kElm) = 2;
-  g.TeamFanDemand(kElm) = 9;
-  rng().script({0.5});
-  engine().teamfinance();
-  EXPECT_EQ(g.StadiumExpansionPlan(kElm), 30000);
+  struct Case {
+    double price, demand;
+    int term;  // 1..12
+    double plan;
+  };
+  const Case cases[] = {
+      {100, 0.9, 8, 2},     // no price term: 0.75 * 0.9 = 0.675, +0.02 is not enough
+      {100, 0.9, 9, 6000},  // +0.03 is
+      {0, 9, 7, 30000},     // a huge demand is cut to what the plan holds
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.term);
+    g.TicketPrice(kElm) = c.price;
+    g.TeamFanDemand(kElm) = c.demand;
+    g.StadiumExpansionPlan(kElm) = 2;
+    rng().script({(c.term - 0.5) / 12});
+    engine().teamfinance();
+    EXPECT_EQ(g.StadiumExpansionPlan(kElm), c.plan);
+  }
 }
 
 TEST_F(Finances, ASponsorSignsBelowTheApprovalAndPaysTheSameDay) {

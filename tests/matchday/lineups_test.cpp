@@ -108,6 +108,15 @@ TEST_F(Lineups, TheUsersClubIsNeverTouched) {
   EXPECT_EQ(g.TeamFormation(kUser), 4);
   EXPECT_EQ(g.TeamFlow(kUser), 3);
   EXPECT_EQ(g.TeamPosition(1, kUser), 7);
+
+  // In commissioner mode no club is touched.
+  g.CommishMode = 1;
+  g.PlayerInjury(playerOf(kClub, 2)) = 3;
+  g.PlayerForm(playerOf(kClub, 4)) = 10;
+  const std::vector<double> computer = squad(kClub);
+  match.teamupdate();
+  EXPECT_EQ(squad(kClub), computer);
+  EXPECT_EQ(g.PlayerTransferListed(playerOf(kClub, 4)), 0);
 }
 
 TEST_F(Lineups, TransferListFollowsForm) {
@@ -146,13 +155,9 @@ TEST_F(Lineups, TheBestFitKeeperGoesInGoal) {
   EXPECT_NE(g.TeamSquad(1, kClub), playerOf(kClub, 12));
   EXPECT_EQ(g.TeamSquad(1, kClub), playerOf(kClub, 1));
   EXPECT_EQ(g.TeamSquad(1, kOther), playerOf(kOther, 1));
-}
 
-TEST_F(Lineups, WithoutAFitKeeperSlotOneStays) {
-  MLSModule& g = mls();
-  for (int s = 1; s <= 20; ++s) {
-    g.PlayerGoalkeeping(playerOf(kClub, s)) = 0;
-  }
+  // Without a fit keeper slot 1 stays.
+  for (int s = 1; s <= 20; ++s) g.PlayerGoalkeeping(playerOf(kClub, s)) = 0;
   g.PlayerInjury(playerOf(kClub, 1)) = 1;
   const double before = g.TeamSquad(1, kClub);
   match.teamupdate();
@@ -275,17 +280,6 @@ TEST_F(Lineups, AnAllDefenceSquadIsCappedAtTenOutfieldPlaces) {
   for (int s = 1; s <= 11; ++s) EXPECT_TRUE(available(g.TeamSquad(s, kClub)));
 }
 
-TEST_F(Lineups, NothingMovesInCommissionerMode) {
-  MLSModule& g = mls();
-  g.CommishMode = 1;
-  g.PlayerInjury(playerOf(kClub, 2)) = 3;
-  g.PlayerForm(playerOf(kClub, 4)) = 10;
-  const std::vector<double> before = squad(kClub);
-  match.teamupdate();
-  EXPECT_EQ(squad(kClub), before);
-  EXPECT_EQ(g.PlayerTransferListed(playerOf(kClub, 4)), 0);
-}
-
 TEST_F(Lineups, PlayercheckRebuildsComputerSquadsFromTheirPlayers) {
   MLSModule& g = mls();
   g.NumPlayers = 90;
@@ -325,11 +319,10 @@ TEST_F(Lineups, PlayercheckRebuildsComputerSquadsFromTheirPlayers) {
   match.playercheck();
   EXPECT_EQ(g.TeamSquadCount(kClub), 24);
   EXPECT_EQ(g.TeamSquadCount(kOther), 19);
-}
 
-TEST_F(Lineups, PlayercheckEmptiesTheListOfAClubWithoutPlayers) {
-  MLSModule& g = mls();
+  // A club without players is emptied.
   for (int s = 1; s <= 20; ++s) g.PlayerTeam(playerOf(kOther, s)) = 0;
+  g.PlayerTeam(playerOf(kUser, 5)) = 0;
   match.playercheck();
   EXPECT_EQ(g.TeamSquadCount(kOther), 0);
   for (int s = 1; s <= 20; ++s) EXPECT_EQ(g.TeamSquad(s, kOther), 0);

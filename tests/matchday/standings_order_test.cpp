@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <vector>
 
 #include "data/mls_module.h"
@@ -19,10 +18,6 @@ class StandingsOrder : public ::testing::Test {
     game->TeamDraws(club) = draws;
     game->TeamGoalsFor(club) = goalsFor;
     game->TeamGoalsAgainst(club) = goalsFor - gd;
-  }
-  void store(std::initializer_list<int> clubs) {
-    int i = 0;
-    for (int c : clubs) game->WestOrder(++i) = c;
   }
   std::vector<int> west(int n) const {
     std::vector<int> out;
@@ -42,59 +37,60 @@ TEST_F(StandingsOrder, PointsFirstThenGoalDifference) {
   EXPECT_FALSE(ranksAbove(*game, 1, 2));
   EXPECT_TRUE(ranksAbove(*game, 2, 3));
   EXPECT_TRUE(ranksAbove(*game, 4, 3));
-  store({1, 2, 3, 4});
+  record(5, 2, 0, 1, 3);  // level with 6 but for the goals scored, which do not count
+  record(6, 2, 0, 1, 9);
+  EXPECT_FALSE(ranksAbove(*game, 5, 6));
+  EXPECT_FALSE(ranksAbove(*game, 6, 5));
+  for (int i = 1; i <= 4; ++i) game->WestOrder(i) = i;
   sortStandings(*game, game->WestOrder, 4);
   EXPECT_EQ(west(4), (std::vector<int>{2, 4, 3, 1}));
   EXPECT_EQ(standingsPoints(*game, 2), 4);
   EXPECT_EQ(goalDifference(*game, 1), -5);
 }
 
-TEST_F(StandingsOrder, LevelClubsKeepTheirOrderWhateverTheirGoalsScored) {
-  record(1, 2, 0, 1, 3);
-  record(2, 2, 0, 1, 9);
-  record(3, 2, 0, 1, 0);
-  EXPECT_FALSE(ranksAbove(*game, 2, 1));
-  EXPECT_FALSE(ranksAbove(*game, 1, 2));
-  store({1, 2, 3});
-  sortStandings(*game, game->WestOrder, 3);
-  EXPECT_EQ(west(3), (std::vector<int>{1, 2, 3}));
-}
-
-TEST_F(StandingsOrder, AClubCarriedDownPassesItsEquals) {
-  // Stored A, B, C, D with 5, 5, 3 and 6 points, goal differences equal.
-  record(11, 1, 2, 0);
-  record(12, 1, 2, 0);
-  record(13, 1, 0, 0);
-  record(14, 2, 0, 0);
-  store({11, 12, 13, 14});
-  sortStandings(*game, game->WestOrder, 4);
-  EXPECT_EQ(west(4), (std::vector<int>{14, 12, 11, 13}));
-}
-
-TEST_F(StandingsOrder, ASortedListIsLeftAsItIs) {
-  record(5, 3, 0, 2);
-  record(6, 2, 1, 4);
-  record(7, 2, 1, 4);
-  record(8, 0, 0, -9);
-  store({5, 6, 7, 8});
-  sortStandings(*game, game->WestOrder, 4);
-  EXPECT_EQ(west(4), (std::vector<int>{5, 6, 7, 8}));
-  // Sorting again changes nothing either.
-  sortStandings(*game, game->WestOrder, 4);
-  EXPECT_EQ(west(4), (std::vector<int>{5, 6, 7, 8}));
-}
-
-TEST_F(StandingsOrder, EmptyCountersAndOneClubChangeNothing) {
-  store({3, 1, 2});
-  sortStandings(*game, game->WestOrder, 3);
-  EXPECT_EQ(west(3), (std::vector<int>{3, 1, 2}));
-
-  record(2, 5, 0, 0);
-  store({1, 2});
-  sortStandings(*game, game->WestOrder, 1);
-  EXPECT_EQ(west(2), (std::vector<int>{1, 2}));
-  sortStandings(*game, game->WestOrder, 0);
-  EXPECT_EQ(west(2), (std::vector<int>{1, 2}));
+TEST_F(StandingsOrder, TheExchangeSortOfStoredLists) {
+  struct Record {
+    int club, wins, draws, gd, goalsFor;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Record> records;
+    std::vector<int> stored;
+    int count;
+    std::vector<int> sorted;
+  };
+  const std::vector<Case> cases = {
+      {"level clubs keep their order whatever their goals scored",
+       {{1, 2, 0, 1, 3}, {2, 2, 0, 1, 9}, {3, 2, 0, 1, 0}},
+       {1, 2, 3},
+       3,
+       {1, 2, 3}},
+      // 5, 5, 3 and 6 points, goal differences equal.
+      {"a club carried down passes its equals",
+       {{11, 1, 2, 0, 10}, {12, 1, 2, 0, 10}, {13, 1, 0, 0, 10}, {14, 2, 0, 0, 10}},
+       {11, 12, 13, 14},
+       4,
+       {14, 12, 11, 13}},
+      {"a sorted list is left as it is",
+       {{5, 3, 0, 2, 10}, {6, 2, 1, 4, 10}, {7, 2, 1, 4, 10}, {8, 0, 0, -9, 10}},
+       {5, 6, 7, 8},
+       4,
+       {5, 6, 7, 8}},
+      {"empty counters", {}, {3, 1, 2}, 3, {3, 1, 2}},
+      {"one club", {{2, 5, 0, 0, 10}}, {1, 2}, 1, {1, 2}},
+      {"no club", {{2, 5, 0, 0, 10}}, {1, 2}, 0, {1, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    game = makeEmptyGame();
+    for (const Record& r : c.records) record(r.club, r.wins, r.draws, r.gd, r.goalsFor);
+    for (std::size_t i = 0; i < c.stored.size(); ++i) game->WestOrder(static_cast<int>(i) + 1) = c.stored[i];
+    const int n = static_cast<int>(c.stored.size());
+    for (int pass = 0; pass < 2; ++pass) {  // sorting again changes nothing
+      sortStandings(*game, game->WestOrder, c.count);
+      EXPECT_EQ(west(n), c.sorted);
+    }
+  }
 }
 
 TEST_F(StandingsOrder, ACountBeyondTheListStaysInsideIt) {

@@ -1,8 +1,10 @@
 // The computer transfer market with scripted player draws on the small game.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "matchday/between_game.h"
@@ -73,48 +75,38 @@ TEST_F(TransferMarket, MoneyMustExceedTheValueAndAKeeperIsValuedByKeepingAlone) 
   EXPECT_EQ(engine().transfermoves[0].to, 4);
 }
 
-TEST_F(TransferMarket, NoBidderWhoCanPayMeansNoMove) {
-  MLSModule& g = game();
-  ratings(21, 1, 1, 1, 30);
-  listWith(21, {3, 4});
-  g.TeamMoney(3) = 9000;
-  g.TeamMoney(4) = -5;
-  run({21});
-  EXPECT_EQ(g.PlayerTeam(21), 2);
-  EXPECT_EQ(g.LastWeekTransfersText, "");
-}
-
-TEST_F(TransferMarket, HighestBidWinsAndEqualBidsGoToTheLowerColumn) {
-  MLSModule& g = game();
-  listWith(21, {3, 4});  // Damson's reputation is higher
-  listWith(31, {4, 2});
-  g.TeamReputation(2) = 40;  // now Birch and Damson bid the same for 31
-  run({21, 31});
-  EXPECT_EQ(g.PlayerTeam(21), 4);
-  EXPECT_EQ(g.PlayerTeam(31), 4);
-  EXPECT_EQ(g.LastWeekTransfersText, "Birch 1 from Birch to Damson\rCedar 1 from Cedar to Damson\r");
-  EXPECT_EQ(g.TeamSquad(6, 4), 21);
-  EXPECT_EQ(g.TeamSquad(7, 4), 31);
-}
-
-TEST_F(TransferMarket, ABidOfNothingBuysNothing) {
-  MLSModule& g = game();
-  ratings(21, 0, 0, 0, 0);  // worth 0, and Elm's reputation is 0
-  listWith(21, {20});
-  g.TeamMoney(20) = 1;
-  run({21});
-  EXPECT_EQ(g.PlayerTeam(21), 2) << "no bid above 0: nobody to sell him to";
-  EXPECT_EQ(g.TeamSquad(1, 0), 0);
-}
-
-TEST_F(TransferMarket, AFullSquadGetsNobodyWhateverItBid) {
-  MLSModule& g = game();
-  for (int s = kPlayers + 1; s <= 20; ++s) g.TeamSquad(s, 4) = 60 + s;
-  listWith(21, {3, 4});
-  run({21});
-  EXPECT_EQ(g.PlayerTeam(21), 2) << "the best bidder had no room, and the draw ends there";
-  EXPECT_EQ(g.TeamSquad(1, 2), 21);
-  EXPECT_EQ(g.LastWeekTransfersText, "");
+TEST_F(TransferMarket, NoMoveWithoutABidderWhoCanPayAndHasRoom) {
+  const std::vector<std::pair<const char*, std::function<void(MLSModule&)>>> cases = {
+      {"nobody can pay",
+       [](MLSModule& g) {
+         ratings(21, 1, 1, 1, 30);
+         listWith(21, {3, 4});
+         g.TeamMoney(3) = 9000;
+         g.TeamMoney(4) = -5;
+       }},
+      {"a bid of nothing",
+       [](MLSModule& g) {
+         ratings(21, 0, 0, 0, 0);  // worth 0, and Elm's reputation is 0
+         listWith(21, {20});
+         g.TeamMoney(20) = 1;
+       }},
+      {"the best bidder has no room, and the draw ends there",
+       [](MLSModule& g) {
+         for (int s = kPlayers + 1; s <= 20; ++s) g.TeamSquad(s, 4) = 60 + s;
+         listWith(21, {3, 4});
+       }},
+  };
+  for (const auto& [name, setUp] : cases) {
+    SCOPED_TRACE(name);
+    replaceGame(betweenGame());
+    MLSModule& g = game();
+    setUp(g);
+    run({21});
+    EXPECT_EQ(g.PlayerTeam(21), 2);
+    EXPECT_EQ(g.TeamSquad(1, 2), 21);
+    EXPECT_EQ(g.TeamSquad(1, 0), 0);
+    EXPECT_EQ(g.LastWeekTransfersText, "");
+  }
 }
 
 TEST_F(TransferMarket, AFreeAgentComesFromClubZero) {
@@ -143,32 +135,25 @@ TEST_F(TransferMarket, AClubNeverBidsForItsOwnPlayerAndARedrawnPlayerMovesAgain)
   EXPECT_EQ(engine().betweentally.transfers, 2);
 }
 
-TEST_F(TransferMarket, TheUserIsAskedAndYesSellsHim) {
-  MLSModule& g = game();
-  listWith(11, {2});
-  dialogs.answer(ui::MsgResult::Yes);
-  run({11});
-  ASSERT_EQ(dialogs.count(), 1u);
-  EXPECT_EQ(dialogs.last().title, "Transfer?");
-  EXPECT_EQ(dialogs.last().buttons, ui::MsgButtons::YesNo);
-  // 5, 5, 5: 225 * (1 + 0.625 + 0.5) = 478.125, plus Birch's reputation 20.
-  EXPECT_EQ(dialogs.last().text, "Birch have won the bidding war with a bid of  498k forAlder 1\r\r. Sell him?");
-  EXPECT_EQ(g.PlayerTeam(11), 2);
-  EXPECT_EQ(g.TeamSquad(1, 1), 0) << "the user's squad is not rebuilt, so the move clears it";
-  EXPECT_EQ(squadsHolding(11), 1);
-  EXPECT_EQ(g.LastWeekTransfersText, "Alder 1 from Alder to Birch\r");
-}
-
-TEST_F(TransferMarket, NoKeepsTheUsersPlayer) {
-  MLSModule& g = game();
-  listWith(11, {2});
-  dialogs.answer(ui::MsgResult::No);
-  run({11});
-  EXPECT_EQ(dialogs.count(), 1u);
-  EXPECT_EQ(g.PlayerTeam(11), 1);
-  EXPECT_EQ(g.TeamSquad(1, 1), 11);
-  EXPECT_EQ(g.LastWeekTransfersText, "");
-  EXPECT_TRUE(engine().transfermoves.empty());
+TEST_F(TransferMarket, TheUserIsAskedAndOnlyYesSellsHim) {
+  for (bool sell : {true, false}) {
+    SCOPED_TRACE(sell);
+    replaceGame(betweenGame());
+    MLSModule& g = game();
+    listWith(11, {2});
+    dialogs.answer(sell ? ui::MsgResult::Yes : ui::MsgResult::No);
+    run({11});
+    EXPECT_EQ(dialogs.last().title, "Transfer?");
+    EXPECT_EQ(dialogs.last().buttons, ui::MsgButtons::YesNo);
+    // 5, 5, 5: 225 * (1 + 0.625 + 0.5) = 478.125, plus Birch's reputation 20.
+    EXPECT_EQ(dialogs.last().text, "Birch have won the bidding war with a bid of  498k forAlder 1\r\r. Sell him?");
+    EXPECT_EQ(g.PlayerTeam(11), sell ? 2 : 1);
+    EXPECT_EQ(g.TeamSquad(1, 1), sell ? 0 : 11) << "the user's squad is not rebuilt, so the move clears it";
+    EXPECT_EQ(squadsHolding(11), 1);
+    EXPECT_EQ(g.LastWeekTransfersText, sell ? "Alder 1 from Alder to Birch\r" : "");
+    EXPECT_EQ(engine().transfermoves.size(), sell ? 1u : 0u);
+  }
+  EXPECT_EQ(dialogs.count(), 2u);
 }
 
 TEST_F(TransferMarket, TheUsersClubBuysWithoutBeingAsked) {

@@ -2,35 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
+#include <vector>
 
 #include "base/random.h"
 #include "data/mls_module.h"
+#include "newgame/fixture_grid.h"
 
 namespace kervale {
 namespace {
 
-// A match on both rows, as the grid holds it.
-void pair(MLSModule& g, int home, int away, int round, int code) {
-  g.FixtureOpponent(home, round) = static_cast<std::int16_t>(away);
-  g.FixtureOpponent(away, round) = static_cast<std::int16_t>(home);
-  g.FixtureCompetition(home, round) = g.FixtureCompetition(away, round) = static_cast<std::int16_t>(code);
-  g.FixtureVenue(home, round) = 1;
-  g.FixtureVenue(away, round) = 2;
-}
-
-// Every club's opponent points back, with the same code and opposite venues.
-void expectSymmetric(const MLSModule& g) {
-  for (int c = 0; c <= kLastClub; ++c) {
-    for (int r = 0; r <= kLastRound; ++r) {
-      const int o = g.FixtureOpponent(c, r);
-      if (o == 0) continue;
-      ASSERT_EQ(g.FixtureOpponent(o, r), c) << "club " << c << " round " << r;
-      ASSERT_EQ(g.FixtureCompetition(o, r), g.FixtureCompetition(c, r)) << "club " << c << " round " << r;
-      ASSERT_EQ(g.FixtureVenue(o, r) + g.FixtureVenue(c, r), 3) << "club " << c << " round " << r;
-    }
-  }
-}
+using test::expectSymmetric;
+using test::pair;
 
 class FixtureCheckTest : public ::testing::Test {
  protected:
@@ -42,26 +26,14 @@ TEST_F(FixtureCheckTest, TieInFreeRoundChangesOnlyItsTwoRows) {
   pair(g, 30, 31, 53, 1);
   const auto before = std::make_unique<MLSModule>(g);
   fixturecheck(g, 5, 40, 54, 0);
-  EXPECT_EQ(g.FixtureOpponent(5, 54), 40);
-  EXPECT_EQ(g.FixtureOpponent(40, 54), 5);
   EXPECT_EQ(g.FixtureCompetition(5, 54), 2);  // 0 stands for a knockout tie
-  EXPECT_EQ(g.FixtureCompetition(40, 54), 2);
   EXPECT_EQ(g.FixtureVenue(5, 54), 1);
-  EXPECT_EQ(g.FixtureVenue(40, 54), 2);
   int changed = 0;
   for (int c = 0; c <= kLastClub; ++c) {
-    for (int r = 0; r <= kLastRound; ++r) {
-      if (g.FixtureOpponent(c, r) != before->FixtureOpponent(c, r)) ++changed;
-    }
+    for (int r = 0; r <= kLastRound; ++r) changed += g.FixtureOpponent(c, r) != before->FixtureOpponent(c, r);
   }
   EXPECT_EQ(changed, 2);
-}
-
-TEST_F(FixtureCheckTest, CodeIsWrittenAsAsked) {
-  fixturecheck(g, 5, 6, 60, 3);
-  EXPECT_EQ(g.FixtureCompetition(5, 60), 3);
-  fixturecheck(g, 7, 8, 60, 1);
-  EXPECT_EQ(g.FixtureCompetition(8, 60), 1);
+  expectSymmetric(g);
 }
 
 TEST_F(FixtureCheckTest, ByeOrSameClubPlacesNothing) {
@@ -71,65 +43,47 @@ TEST_F(FixtureCheckTest, ByeOrSameClubPlacesNothing) {
   for (int r = 0; r <= kLastRound; ++r) EXPECT_EQ(g.FixtureOpponent(5, r), 0);
 }
 
-TEST_F(FixtureCheckTest, ClashMovesWholeToNextFreeRoundKeepingVenues) {
-  pair(g, 5, 9, 54, 1);  // 5 at home to 9
-  fixturecheck(g, 5, 40, 54, 2);
-  EXPECT_EQ(g.FixtureOpponent(5, 55), 9);
-  EXPECT_EQ(g.FixtureOpponent(9, 55), 5);
-  EXPECT_EQ(g.FixtureCompetition(5, 55), 1);
-  EXPECT_EQ(g.FixtureVenue(5, 55), 1);
-  EXPECT_EQ(g.FixtureVenue(9, 55), 2);
-  EXPECT_EQ(g.FixtureOpponent(5, 54), 40);
-  EXPECT_EQ(g.FixtureOpponent(9, 54), 0);
-  EXPECT_EQ(g.FixtureCompetition(9, 54), 0);
-  expectSymmetric(g);
-}
+// Club 5 is given a tie with club 40 in round 54; the clashing match moves whole.
+struct ClashCase {
+  const char* name;
+  std::vector<std::array<int, 4>> matches;  // home, away, round, code
+  bool fiveBusyFrom55;
+  int playedWeek;
+  int club, opponent;  // the moved match, seen from `club`
+  int round, venue, code;
+};
 
-TEST_F(FixtureCheckTest, MovedCupTieKeepsItsCode) {
-  pair(g, 9, 5, 54, 2);  // a knockout tie on both rows
-  pair(g, 12, 40, 54, 3);
-  fixturecheck(g, 5, 40, 54, 1);
-  EXPECT_EQ(g.FixtureOpponent(9, 55), 5);
-  EXPECT_EQ(g.FixtureCompetition(9, 55), 2);
-  EXPECT_EQ(g.FixtureCompetition(5, 55), 2);
-  EXPECT_EQ(g.FixtureOpponent(12, 55), 40);
-  EXPECT_EQ(g.FixtureCompetition(40, 55), 3);
-  EXPECT_EQ(g.FixtureOpponent(9, 54), 0);  // the knockout tie left round 54 on both rows
-  EXPECT_EQ(g.FixtureOpponent(12, 54), 0);
-  expectSymmetric(g);
-}
-
-TEST_F(FixtureCheckTest, SearchSkipsRoundsWhereEitherClubIsBusy) {
-  pair(g, 5, 9, 54, 1);
-  pair(g, 5, 11, 55, 1);  // 5 busy in 55
-  pair(g, 9, 12, 56, 1);  // 9 busy in 56
-  fixturecheck(g, 5, 40, 54, 2);
-  EXPECT_EQ(g.FixtureOpponent(5, 57), 9);
-  EXPECT_EQ(g.FixtureOpponent(5, 55), 11);
-  EXPECT_EQ(g.FixtureOpponent(9, 56), 12);
-  expectSymmetric(g);
-}
-
-TEST_F(FixtureCheckTest, SearchPassesFrom104ToRoundOne) {
-  pair(g, 5, 9, 54, 1);
-  for (int r = 55; r <= kLastRound; ++r) pair(g, 5, 100 + (r % 50), r, 1);
-  pair(g, 5, 150, 1, 1);
-  pair(g, 5, 151, 2, 1);
-  fixturecheck(g, 5, 40, 54, 2);
-  EXPECT_EQ(g.FixtureOpponent(5, 3), 9);
-  EXPECT_EQ(g.FixtureOpponent(9, 3), 5);
-  EXPECT_EQ(g.FixtureOpponent(5, 0), 0);  // round 0 is never used
-  expectSymmetric(g);
-}
-
-TEST_F(FixtureCheckTest, NeverMovesIntoAPlayedRound) {
-  g.CurrentWeek = 10;  // rounds 1..10 are played
-  pair(g, 5, 9, 54, 1);
-  for (int r = 55; r <= kLastRound; ++r) pair(g, 5, 100 + (r % 50), r, 1);
-  fixturecheck(g, 5, 40, 54, 2);
-  for (int r = 1; r <= 10; ++r) EXPECT_EQ(g.FixtureOpponent(9, r), 0) << "round " << r;
-  EXPECT_EQ(g.FixtureOpponent(5, 11), 9);
-  expectSymmetric(g);
+TEST_F(FixtureCheckTest, ClashMovesWholeToNextFreeRound) {
+  const ClashCase cases[] = {
+      {"home club's clash", {{5, 9, 54, 1}}, false, 0, 5, 9, 55, 1, 1},
+      {"away club's clash keeps its code", {{12, 40, 54, 3}}, false, 0, 40, 12, 55, 2, 3},
+      {"cup tie keeps its code", {{9, 5, 54, 2}}, false, 0, 5, 9, 55, 2, 2},
+      {"clash between the two moves once", {{40, 5, 54, 1}}, false, 0, 5, 40, 55, 2, 1},
+      {"skips rounds where either is busy", {{5, 9, 54, 1}, {5, 11, 55, 1}, {9, 12, 56, 1}}, false, 0, 5, 9, 57, 1, 1},
+      {"passes from 104 to round 1", {{5, 9, 54, 1}, {5, 150, 1, 1}, {5, 151, 2, 1}}, true, 0, 5, 9, 3, 1, 1},
+      {"never into a played round", {{5, 9, 54, 1}}, true, 10, 5, 9, 11, 1, 1},
+  };
+  for (const ClashCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto fresh = makeEmptyGame();
+    MLSModule& f = *fresh;
+    f.CurrentWeek = c.playedWeek;
+    for (const auto& [home, away, round, code] : c.matches) pair(f, home, away, round, code);
+    for (int r = 55; c.fiveBusyFrom55 && r <= kLastRound; ++r) pair(f, 5, 100 + (r % 50), r, 1);
+    fixturecheck(f, 5, 40, 54, 2);
+    EXPECT_EQ(f.FixtureOpponent(5, 54), 40);
+    EXPECT_EQ(f.FixtureCompetition(5, 54), 2);
+    EXPECT_EQ(f.FixtureOpponent(c.club, c.round), c.opponent);
+    EXPECT_EQ(f.FixtureVenue(c.club, c.round), c.venue);
+    EXPECT_EQ(f.FixtureCompetition(c.club, c.round), c.code);
+    int meetings = 0;
+    for (int r = 0; r <= kLastRound; ++r) meetings += r != 54 && f.FixtureOpponent(c.club, r) == c.opponent;
+    EXPECT_EQ(meetings, 1);
+    if (c.opponent != 5 && c.opponent != 40) {
+      EXPECT_EQ(f.FixtureOpponent(c.opponent, 54), 0);
+    }
+    expectSymmetric(f);
+  }
 }
 
 TEST_F(FixtureCheckTest, ClashWithNoFreeRoundIsDroppedAndReported) {
@@ -148,27 +102,6 @@ TEST_F(FixtureCheckTest, ClashWithNoFreeRoundIsDroppedAndReported) {
   EXPECT_EQ(g.Headlines(0), "Millbrook v Harbour City could not be rescheduled and has been called off.");
   ASSERT_EQ(g.ClubNewsCount, 1);  // the user's club is one of them
   EXPECT_EQ(g.ClubNewsLine(0), g.Headlines(0));
-  expectSymmetric(g);
-}
-
-TEST_F(FixtureCheckTest, ClashOfTheAwayClubMovesToo) {
-  pair(g, 40, 41, 54, 1);
-  fixturecheck(g, 5, 40, 54, 2);
-  EXPECT_EQ(g.FixtureOpponent(40, 55), 41);
-  EXPECT_EQ(g.FixtureVenue(40, 55), 1);
-  EXPECT_EQ(g.FixtureOpponent(40, 54), 5);
-  expectSymmetric(g);
-}
-
-TEST_F(FixtureCheckTest, ClashBetweenTheTwoClubsMovesOnce) {
-  pair(g, 40, 5, 54, 1);
-  fixturecheck(g, 5, 40, 54, 2);
-  EXPECT_EQ(g.FixtureOpponent(5, 55), 40);
-  EXPECT_EQ(g.FixtureVenue(5, 55), 2);
-  EXPECT_EQ(g.FixtureCompetition(5, 55), 1);
-  EXPECT_EQ(g.FixtureOpponent(5, 54), 40);
-  EXPECT_EQ(g.FixtureCompetition(5, 54), 2);
-  for (int r = 56; r <= kLastRound; ++r) EXPECT_EQ(g.FixtureOpponent(5, r), 0);
   expectSymmetric(g);
 }
 

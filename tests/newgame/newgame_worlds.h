@@ -48,12 +48,6 @@ struct SmallWorld {
   void remove(const std::string& name) const { std::filesystem::remove(dir.path() / name); }
 };
 
-// A copy of the real world, for tests that break one file of it.
-inline void copyRealWorld(const std::filesystem::path& to) {
-  std::filesystem::copy(KERVALE_WORLD_DIR, to,
-                        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-}
-
 inline bool realWorldPresent() {
   return std::filesystem::exists(std::filesystem::path(KERVALE_WORLD_DIR) / "players2.dat");
 }

@@ -7,6 +7,7 @@
 
 #include "base/numbers.h"
 #include "data/mls_module.h"
+#include "newgame/fixture_grid.h"
 #include "newgame/newgame_worlds.h"
 #include "newgame/pick_team.h"
 #include "shell/frm_splash.h"
@@ -22,12 +23,7 @@ using ui::screen;
 struct StartCase {
   const char* league;
   int page;  // 0 USA, 1 England, 2 Australia
-  int scroll;
-  int button;
-  int club;
-  int round;
-  int month;
-  int day;
+  int scroll, button, club, round, month, day;
   friend void PrintTo(const StartCase& c, std::ostream* os) { *os << c.league << " club " << c.club; }
 };
 
@@ -56,11 +52,7 @@ class WorldNewGame : public ::testing::TestWithParam<StartCase> {
     ASSERT_FALSE(pick.loaded());
     ASSERT_TRUE(screen<MainModule>().shown());
   }
-  int leagueFixtures(int club) const {
-    int count = 0;
-    for (int r = 1; r <= kLastRound; ++r) count += mls().FixtureCompetition(club, r) == 1 ? 1 : 0;
-    return count;
-  }
+  static int leagueFixtures(int club) { return test::fixturesOf(mls(), club, 1); }
 
   test::ScopedCurrentDir inWorld{KERVALE_WORLD_DIR};
   test::ScriptedDialogs dialogs{ui::HeadlessBackend::Policy::Strict};
@@ -82,16 +74,7 @@ TEST_P(WorldNewGame, StartsWithItsLeaguesCupAndLetter) {
             "Thanks for your application. We feel that you are the best for the " + g.TeamName(c.club) + " job.");
   EXPECT_EQ(g.Headlines(0), g.TeamName(c.club) + " have hired a new manager.");
 
-  // The grid holds every match on both rows.
-  for (int club = 1; club <= kLastClub; ++club) {
-    for (int r = 1; r <= kLastRound; ++r) {
-      const int o = g.FixtureOpponent(club, r);
-      if (o == 0) continue;
-      ASSERT_EQ(g.FixtureOpponent(o, r), club) << "club " << club << " round " << r;
-      ASSERT_EQ(g.FixtureCompetition(o, r), g.FixtureCompetition(club, r));
-      ASSERT_EQ(g.FixtureVenue(o, r) + g.FixtureVenue(club, r), 3);
-    }
-  }
+  test::expectSymmetric(g);  // the grid holds every match on both rows
 
   // League matches of every league run: the American ones only in an American club's game.
   const bool american = c.club <= 52;

@@ -153,6 +153,14 @@ int ShellTest::finalScoreBoxes() const {
   return boxes;
 }
 
+MainModule& ShellTest::hub() { return ui::screen<MainModule>(); }
+
+std::vector<std::string> ShellTest::news() {
+  std::vector<std::string> lines;
+  for (int i = 0; i < mls().ClubNewsCount; ++i) lines.push_back(mls().ClubNewsLine(i));
+  return lines;
+}
+
 void ShellTest::TearDown() {
   standIn.reset();
   for (ui::Form* f : std::initializer_list<ui::Form*>{

@@ -4,10 +4,16 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "data/mls_module.h"
-#include "support/scripted_dialogs.h"
 #include "standin/stand_in_user.h"
+#include "support/scripted_dialogs.h"
+
+namespace kervale {
+class MainModule;
+}
 
 namespace kervale::test {
 
@@ -34,6 +40,10 @@ class ShellTest : public ::testing::Test {
   // Final-score boxes shown so far: the user's matches, or every match when
   // ShowAllMatches is on.
   int finalScoreBoxes() const;
+  static MLSModule& g() { return mls(); }
+  static MainModule& hub();
+  // The club news lines in order.
+  static std::vector<std::string> news();
 
   ScriptedDialogs dialogs;
   std::optional<StandInUser> standIn;

@@ -2,78 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "panel.h"
 #include "support/scripted_dialogs.h"
 #include "ui/control_array.h"
-#include "ui/form.h"
 
 namespace kervale::ui {
 namespace {
 
-// A small screen with one control of most kinds and a log of the events.
-class Panel : public Form {
- public:
-  Panel() : Form("Panel") {
-    state_.caption = "Panel";
-    Label1.setCaption("Name");
-    Check1.setCaption("Tick");
-    Scroll1.setMin(1);
-    Scroll1.setMax(100);
-    Scroll1.setValue(1);
-    for (const char* s : {"Alpha", "Beta", "Gamma"}) List1.addItem(s);
-    for (const char* s : {"Red", "Blue"}) Combo1.addItem(s);
-    Frame1.setCaption("Side");
-    OptionA.setContainer(&Frame1);
-    OptionB.setContainer(&Frame1);
-    OptionA.setValue(1);
-    OptionC.setValue(1);
-
-    Label1.onChange = [this] { events.push_back("Label1_Change"); };
-    Text1.onChange = [this] { events.push_back("Text1_Change:" + Text1.text()); };
-    Check1.onClick = [this] { events.push_back("Check1_Click:" + std::to_string(Check1.value())); };
-    Scroll1.onChange = [this] { events.push_back("Scroll1_Change:" + std::to_string(Scroll1.value())); };
-    Scroll1.onScroll = [this] { events.push_back("Scroll1_Scroll"); };
-    List1.onClick = [this] { events.push_back("List1_Click:" + std::to_string(List1.listIndex())); };
-    List1.onDblClick = [this] { events.push_back("List1_DblClick"); };
-    Combo1.onClick = [this] { events.push_back("Combo1_Click:" + Combo1.text()); };
-    Combo1.onChange = [this] { events.push_back("Combo1_Change"); };
-    OptionA.onClick = [this] { events.push_back("OptionA_Click"); };
-    OptionB.onClick = [this] { events.push_back("OptionB_Click"); };
-    OptionC.onClick = [this] { events.push_back("OptionC_Click"); };
-    OptionD.onClick = [this] { events.push_back("OptionD_Click"); };
-    Command1.onClick = [this] { events.push_back("Command1_Click"); };
-    designDone();
-  }
-
-  std::vector<std::string> events;
-
-  Label Label1{*this, "Label1"};
-  TextBox Text1{*this, "Text1"};
-  CheckBox Check1{*this, "Check1"};
-  HScrollBar Scroll1{*this, "Scroll1"};
-  ListBox List1{*this, "List1"};
-  ComboBox Combo1{*this, "Combo1"};
-  Frame Frame1{*this, "Frame1"};
-  OptionButton OptionA{*this, "OptionA"};  // in Frame1
-  OptionButton OptionB{*this, "OptionB"};  // in Frame1
-  OptionButton OptionC{*this, "OptionC"};  // on the form
-  OptionButton OptionD{*this, "OptionD"};  // on the form
-  CommandButton Command1{*this, "Command1"};
-};
-
-class ControlTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    panel.Load();
-    panel.events.clear();
-  }
-  test::ScriptedDialogs dialogs;
-  Panel panel;
-};
-
-using Events = std::vector<std::string>;
+using ControlTest = PanelTest;
+using Events = Strings;
 
 TEST_F(ControlTest, ProgramChangesFireTheUsersEventsOnlyOnARealChange) {
   panel.Label1.setCaption("Name");  // unchanged
@@ -81,8 +22,14 @@ TEST_F(ControlTest, ProgramChangesFireTheUsersEventsOnlyOnARealChange) {
   panel.Text1.setText("abc");
   panel.Text1.setText("abc");
   panel.Command1.setCaption("&Go");  // buttons have no Change
-  EXPECT_EQ(panel.events, (Events{"Label1_Change", "Text1_Change:abc"}));
-  EXPECT_EQ(panel.Command1.caption(), "&Go");
+  // A combo selection sets the text and fires Click, not Change; typed text is a Change.
+  panel.Combo1.setListIndex(1);
+  EXPECT_EQ(panel.Combo1.text(), "Blue");
+  panel.Combo1.setListIndex(-1);
+  EXPECT_EQ(panel.Combo1.text(), "");
+  panel.Combo1.setText("Green");
+  EXPECT_EQ(panel.events,
+            (Events{"Label1_Change", "Text1_Change:abc", "Combo1_Click:Blue", "Combo1_Click:", "Combo1_Change"}));
 }
 
 TEST_F(ControlTest, CheckBoxValueFiresClickAndTakesTrueAsTicked) {
@@ -165,7 +112,6 @@ TEST_F(ControlTest, ListSelectionFiresClickAndSurvivesEdits) {
   l.setListIndex(-2);  // outside: ignored
   EXPECT_EQ(l.listIndex(), 1);
   EXPECT_EQ(panel.events, (Events{"List1_Click:1"}));
-  EXPECT_EQ(l.list(1), "Beta");
   EXPECT_EQ(l.list(3), "");
   EXPECT_EQ(l.list(-1), "");
 
@@ -190,9 +136,8 @@ TEST_F(ControlTest, ListSelectionFiresClickAndSurvivesEdits) {
   l.setItemData(1, 42);
   l.addItemAt("Top", 0);
   EXPECT_EQ(l.itemData(2), 42);
-  EXPECT_EQ(l.itemData(0), 0);
-  EXPECT_EQ(l.itemData(99), 0);
   l.setItemData(99, 5);  // ignored
+  EXPECT_EQ(l.itemData(99), 0);
 
   l.setListIndex(0);
   l.clear();
@@ -211,16 +156,6 @@ TEST_F(ControlTest, SelectingAnItemBringsItIntoView) {
   EXPECT_EQ(l.topIndex(), 2);
   l.setTopIndex(500);
   EXPECT_EQ(l.topIndex(), 39);
-}
-
-TEST_F(ControlTest, ComboSelectionSetsTheTextAndFiresClickNotChange) {
-  auto& c = panel.Combo1;
-  c.setListIndex(1);
-  EXPECT_EQ(c.text(), "Blue");
-  c.setListIndex(-1);
-  EXPECT_EQ(c.text(), "");
-  c.setText("Green");  // typed text is a Change
-  EXPECT_EQ(panel.events, (Events{"Combo1_Click:Blue", "Combo1_Click:", "Combo1_Change"}));
 }
 
 TEST_F(ControlTest, UserActionsReachOnlyEnabledVisibleControlsOfALoadedForm) {
@@ -310,15 +245,72 @@ TEST(ControlArrayTest, HandlersGetTheIndexAndAMissingIndexThrows) {
 }
 
 TEST(AccessKeyTest, AmpersandMarksTheKeyAndDoubledIsPlain) {
-  EXPECT_EQ(accessKey("&File"), 'f');
-  EXPECT_EQ(accessKey("E&xit"), 'x');
-  EXPECT_EQ(accessKey("Save && Quit"), 0);
-  EXPECT_EQ(accessKey("Save && &Quit"), 'q');
-  EXPECT_EQ(accessKey("Trailing&"), 0);
-  EXPECT_EQ(accessKey(""), 0);
-  EXPECT_EQ(shownCaption("&Go to the Match"), "Go to the Match");
-  EXPECT_EQ(shownCaption("Save && Quit"), "Save & Quit");
-  EXPECT_EQ(shownCaption("-"), "-");
+  const struct {
+    const char* caption;
+    char key;
+    const char* shown;
+  } cases[] = {{"&File", 'f', "File"},
+               {"E&xit", 'x', "Exit"},
+               {"Save && Quit", 0, "Save & Quit"},
+               {"Save && &Quit", 'q', "Save & Quit"},
+               {"Trailing&", 0, "Trailing&"},
+               {"", 0, ""},
+               {"-", 0, "-"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    EXPECT_EQ(accessKey(c.caption), c.key);
+    EXPECT_EQ(shownCaption(c.caption), c.shown);
+  }
+}
+
+TEST_F(ControlTest, MenusKeepTheOrderOfCreationAndItemsMayGoInAnyOrder) {
+  EXPECT_EQ(panel.menuBar(), (std::vector<MenuItem*>{&panel.File_Menu, &panel.Language_Menu, &panel.Stats_Menu}));
+  EXPECT_EQ(panel.File_Menu.children(),
+            (std::vector<MenuItem*>{&panel.Load_Game, &panel.Save_Game, &panel.Separator1, &panel.Exit_Game}));
+  EXPECT_EQ(panel.Exit_Game.parent(), &panel.File_Menu);
+
+  auto parent = std::make_unique<MenuItem>(panel, "Extra", "E&xtra");
+  auto child = std::make_unique<MenuItem>(panel, "Sub", "&Sub", parent.get());
+  parent.reset();  // the child forgets it
+  EXPECT_EQ(child->parent(), nullptr);
+  auto other = std::make_unique<MenuItem>(panel, "Other", "&Other", child.get());
+  other.reset();  // the parent forgets it
+  EXPECT_TRUE(child->children().empty());
+  child.reset();
+  EXPECT_EQ(panel.allMenus().size(), 9u);
+  EXPECT_EQ(panel.menuBar().size(), 3u);
+}
+
+TEST_F(ControlTest, OnlyReachableMenuItemsAnswerClicksAndUnloadingRestoresTheDesign) {
+  panel.Load_Game.userClick();
+  panel.Save_Game.userClick();  // disabled
+  panel.English.userClick();    // its menu is hidden
+  panel.Separator1.userClick();
+  panel.File_Menu.setEnabled(false);  // a disabled menu disables its items
+  panel.Exit_Game.userClick();
+  panel.File_Menu.setEnabled(true);
+  panel.Exit_Game.setVisible(false);
+  panel.Exit_Game.userClick();
+
+  panel.Save_Game.setEnabled(true);
+  panel.Save_Game.userClick();
+  panel.Stats_Menu_Cup.setCaption("FA Cup");
+  panel.Stats_Menu_Cup.setChecked(true);
+  panel.Language_Menu.setVisible(true);
+  panel.English.userClick();
+  panel.Stats_Menu_Cup.userClick();
+  EXPECT_EQ(panel.events, (Events{"Load_Game", "Save_Game", "English", "Stats_Menu_Cup"}));
+  EXPECT_TRUE(panel.Stats_Menu_Cup.checked()) << "clicking does not tick an item by itself";
+
+  panel.Unload();
+  panel.Load_Game.userClick();
+  EXPECT_EQ(panel.events.size(), 4u) << "the menu of an unloaded form does nothing";
+  panel.Load();
+  EXPECT_EQ(panel.Stats_Menu_Cup.caption(), "US Open &Cup");
+  EXPECT_FALSE(panel.Stats_Menu_Cup.checked());
+  EXPECT_FALSE(panel.Language_Menu.visible());
+  EXPECT_FALSE(panel.Save_Game.enabled());
+  EXPECT_TRUE(panel.Exit_Game.visible());
 }
 
 }  // namespace

@@ -55,15 +55,16 @@ TEST_F(FolderListTest, FileListShowsMatchingFilesSortedWhateverTheCase) {
   f.userSelectItem(1);
   EXPECT_EQ(f.fileName(), "B.USA");
 
-  f.setPattern("*.USA");
-  EXPECT_EQ(f.state().items, (Names{"a.usa", "B.USA"}));
-  EXPECT_EQ(f.listIndex(), -1) << "a new listing has no selection";
-  f.setPattern("*.*");
-  EXPECT_EQ(f.state().items, (Names{"a.usa", "B.USA", "c.sav", "d.txt", "noext"}));
-  f.setPattern("?.s*; *.TXT ");
-  EXPECT_EQ(f.state().items, (Names{"c.sav", "d.txt"}));
-  f.setPattern("*.BMP");
-  EXPECT_TRUE(f.state().items.empty());
+  const std::pair<const char*, Names> patterns[] = {{"*.USA", {"a.usa", "B.USA"}},
+                                                    {"*.*", {"a.usa", "B.USA", "c.sav", "d.txt", "noext"}},
+                                                    {"?.s*; *.TXT ", {"c.sav", "d.txt"}},
+                                                    {"*.BMP", {}}};
+  for (const auto& [pattern, files] : patterns) {
+    SCOPED_TRACE(pattern);
+    f.setPattern(pattern);
+    EXPECT_EQ(f.state().items, files);
+    EXPECT_EQ(f.listIndex(), -1) << "a new listing has no selection";
+  }
   EXPECT_EQ(f.fileName(), "");
 
   // New files show on the next listing.
@@ -124,7 +125,6 @@ TEST_F(FolderListTest, ListsStartInTheCurrentFolderAndRelativePathsFollowIt) {
 
   // One drive, already chosen.
   EXPECT_EQ(picker.Drive1.state().items, (Names{"/"}));
-  EXPECT_EQ(picker.Drive1.path(), "/");
   EXPECT_EQ(picker.Drive1.listIndex(), 0);
   picker.Drive1.userSelectItem(0);
   EXPECT_EQ(picker.changes.size(), 1u);

@@ -21,15 +21,12 @@ const char* const kFixedPictures[] = {
     "button club page.png", "button continue.png",
 };
 
-TEST(WorldPictures, PitchPicturesAreJpegs) {
+TEST(WorldPictures, FixedAndPitchPicturesAreShowable) {
+  for (const char* name : kFixedPictures) EXPECT_TRUE(isShowablePicture(name)) << name;
   for (int p = 1; p <= 8; ++p) {
     const std::string name = "pitch " + std::to_string(p) + ".jpg";
     EXPECT_EQ(pictureKind(name), PictureKind::Jpeg) << name;
   }
-}
-
-TEST(WorldPictures, FixedPicturesAreShowable) {
-  for (const char* name : kFixedPictures) EXPECT_TRUE(isShowablePicture(name)) << name;
 }
 
 TEST(WorldPictures, FolderHoldsOnlyDataFilesAndNamedPictures) {

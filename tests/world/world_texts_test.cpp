@@ -115,63 +115,51 @@ TEST(WorldTexts, DefaultBackgroundIsAPicture) {
 
 TEST(WorldTexts, ExpansionFileOffersTwoFreshClubsForEachNewSlot) {
   const auto clubs = readClubs();
-  std::set<std::string> mlsNames;
-  for (int c = 1; c <= 10; ++c) mlsNames.insert(clubs[c].name);
-  std::set<std::string> allNames;
-  for (int c = 1; c <= 285; ++c) allNames.insert(clubs[c].name);
+  std::set<std::string> names;  // the world's clubs, then the expansion's
+  for (int c = 1; c <= 285; ++c) names.insert(clubs[c].name);
 
   CsvReader in = openWorldFile("mlsexp.dat");
   const int count = in.nextInt16();
   ASSERT_GE(count, 4);
   ASSERT_LE(count, 50);
-  int slots[2] = {};
-  std::set<std::string> names;
-  std::set<int> moved;
-  auto colour = [&](const std::string& what) {
-    for (int k = 0; k < 3; ++k) {
-      const double component = in.nextNumber();
-      EXPECT_TRUE(component == 0 || (component >= 16 && component <= 255)) << what;
+  // A new club, or the club that moves: name, logo, slot (dropped for the
+  // moved club), venue, seats, fan demand and two colours.
+  auto readClub = [&](int* slot) {
+    const std::string name = in.nextText(), logo = in.nextText();
+    if (slot != nullptr) {
+      *slot = in.nextInt16();
+    } else {
+      in.next();
     }
+    const std::string venue = in.nextText();
+    const double seats = in.nextNumber(), fanDemand = in.nextNumber();
+    for (int k = 0; k < 6; ++k) {
+      const double component = in.nextNumber();
+      EXPECT_TRUE(component == 0 || (component >= 16 && component <= 255)) << name << " colour " << k;
+    }
+    return [=, &names] {
+      EXPECT_TRUE(names.insert(name).second) << name << " is not fresh";
+      EXPECT_FALSE(venue.empty()) << name;
+      EXPECT_GT(seats, 0) << name;
+      EXPECT_GT(fanDemand, 0) << name;
+      EXPECT_TRUE(isShowablePicture(logo)) << logo;
+    };
   };
+  int slots[2] = {};
+  std::set<int> moved;
   for (int r = 1; r <= count; ++r) {
     SCOPED_TRACE("record " + std::to_string(r));
     const int movedClub = in.nextInt16();
-    const std::string name = in.nextText();
-    const std::string logo = in.nextText();
-    const int slot = in.nextInt16();
-    const std::string venue = in.nextText();
-    const double seats = in.nextNumber();
-    const double fanDemand = in.nextNumber();
-    colour("first colour");
-    colour("second colour");
+    int slot = -1;
+    readClub (&slot)();
     ASSERT_TRUE(slot == 0 || slot == 1);
-    EXPECT_FALSE(mlsNames.count(name)) << name;
-    EXPECT_FALSE(allNames.count(name)) << name;
-    EXPECT_TRUE(names.insert(name).second) << name;
     ++slots[slot];
-    EXPECT_FALSE(venue.empty());
-    EXPECT_GT(seats, 0);
-    EXPECT_GT(fanDemand, 0);
-    EXPECT_TRUE(isShowablePicture(logo)) << logo;
-
-    const std::string movedName = in.nextText();
-    const std::string movedLogo = in.nextText();
-    in.next();  // read and dropped
-    const std::string movedVenue = in.nextText();
-    const double movedSeats = in.nextNumber();
-    const double movedFanDemand = in.nextNumber();
-    colour("moved club's first colour");
-    colour("moved club's second colour");
+    const auto checkMoved = readClub(nullptr);
     if (movedClub != 0) {
       EXPECT_GE(movedClub, 17);
       EXPECT_LE(movedClub, 34);
       EXPECT_TRUE(moved.insert(movedClub).second) << "club " << movedClub << " moves twice";
-      EXPECT_FALSE(allNames.count(movedName)) << movedName;
-      EXPECT_TRUE(names.insert(movedName).second) << movedName;
-      EXPECT_FALSE(movedVenue.empty());
-      EXPECT_GT(movedSeats, 0);
-      EXPECT_GT(movedFanDemand, 0);
-      EXPECT_TRUE(isShowablePicture(movedLogo)) << movedLogo;
+      checkMoved();
     }
   }
   EXPECT_TRUE(in.atEnd());

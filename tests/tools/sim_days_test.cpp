@@ -1,14 +1,9 @@
 // kervale-sim plays days, saves and loads.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +11,7 @@
 #include "data/mls_module.h"
 #include "data/small_world.h"
 #include "shell/saved_game.h"
+#include "sim_run.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -23,31 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using kervale::test::TempDir;
 
-struct SimOutput {
-  int status = -1;
-  std::string out;
-  std::string err;
-  std::map<std::string, std::string> values() const {
-    std::map<std::string, std::string> result;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-      const auto eq = line.find('=');
-      if (eq != std::string::npos && !result.count(line.substr(0, eq)))
-        result[line.substr(0, eq)] = line.substr(eq + 1);
-    }
-    return result;
-  }
-  std::vector<std::string> news() const {
-    std::vector<std::string> result;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-      if (line.rfind("news=", 0) == 0) result.push_back(line.substr(5));
-    }
-    return result;
-  }
-};
-
-std::string shellQuoted(const std::string& text) { return "'" + text + "'"; }
+using kervale::test::SimRun;
 
 class SimDays : public ::testing::Test {
  protected:
@@ -65,17 +37,10 @@ class SimDays : public ::testing::Test {
     }
     world.write("players2.dat", std::to_string(count) + "\r\n" + players);
   }
-  SimOutput sim(const std::vector<std::string>& more) {
-    std::string command = shellQuoted(KERVALE_SIM_PATH) + " --world " + shellQuoted(world.str()) + " --seed 9";
-    for (const std::string& arg : more) command += " " + shellQuoted(arg);
-    command +=
-        " >" + shellQuoted((scratch.path() / "out").string()) + " 2>" + shellQuoted((scratch.path() / "err").string());
-    SimOutput run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = kervale::readWholeFile(scratch.path() / "out");
-    run.err = kervale::readWholeFile(scratch.path() / "err");
-    return run;
+  SimRun sim(const std::vector<std::string>& more) {
+    std::vector<std::string> args = {"--world", world.str(), "--seed", "9"};
+    args.insert(args.end(), more.begin(), more.end());
+    return kervale::test::runSim(args);
   }
   std::string file(const std::string& name) const { return (files.path() / name).string(); }
   std::unique_ptr<kervale::MLSModule> parse(const std::string& name) const {
@@ -84,11 +49,10 @@ class SimDays : public ::testing::Test {
 
   TempDir world;
   TempDir files;
-  TempDir scratch;
 };
 
 TEST_F(SimDays, PlaysDaysAndReportsTheHub) {
-  const SimOutput run = sim({"--days", "9", "--save", file("nine.usa")});
+  const SimRun run = sim({"--days", "9", "--save", file("nine.usa")});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto values = run.values();
   // Monday June 1 and nine presses: two matchdays, two rounds.
@@ -96,7 +60,7 @@ TEST_F(SimDays, PlaysDaysAndReportsTheHub) {
   EXPECT_EQ(values.at("round"), "45");
   EXPECT_EQ(values.at("weekline"), "Week 22");
   EXPECT_FALSE(values.at("money").empty());
-  const auto news = run.news();
+  const auto news = run.all("news");
   ASSERT_FALSE(news.empty());
   EXPECT_LE(news.size(), 5u);
   // The game went to the file, calendar and all.
@@ -109,7 +73,7 @@ TEST_F(SimDays, PlaysDaysAndReportsTheHub) {
 
 TEST_F(SimDays, SaveLoadSaveGivesTheSameFile) {
   ASSERT_EQ(sim({"--days", "4", "--save", file("a.usa")}).status, 0);
-  const SimOutput again = sim({"--load", file("a.usa"), "--save", file("b.usa")});
+  const SimRun again = sim({"--load", file("a.usa"), "--save", file("b.usa")});
   ASSERT_EQ(again.status, 0) << again.err;
   EXPECT_EQ(kervale::readWholeFile(file("a.usa")), kervale::readWholeFile(file("b.usa")));
   EXPECT_EQ(again.values().at("dateline"), "Friday June 5, 2003");
@@ -118,10 +82,10 @@ TEST_F(SimDays, SaveLoadSaveGivesTheSameFile) {
 TEST_F(SimDays, AnUnusableSaveIsAnError) {
   TempDir other;
   other.write("short.usa", "44\r\n1,2\r\n");
-  const SimOutput bad = sim({"--load", (other.path() / "short.usa").string()});
+  const SimRun bad = sim({"--load", (other.path() / "short.usa").string()});
   EXPECT_EQ(bad.status, 2);
   EXPECT_NE(bad.err.find("\"short.usa\" could not be loaded"), std::string::npos) << bad.err;
-  const SimOutput missing = sim({"--load", file("none.usa")});
+  const SimRun missing = sim({"--load", file("none.usa")});
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("none.usa"), std::string::npos) << missing.err;
 }
@@ -138,7 +102,7 @@ TEST_F(SimDays, AnInjuredStarterGoesToTheBench) {
   game->PlayerInjury(injured) = 3;
   kervale::writeSavedGame(file("injured.usa"), *game);
 
-  const SimOutput run = sim({"--load", file("injured.usa"), "--days", "1", "--save", file("after.usa")});
+  const SimRun run = sim({"--load", file("injured.usa"), "--days", "1", "--save", file("after.usa")});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto after = parse("after.usa");
   EXPECT_EQ(after->WeekDay, 4) << "the matchday press went through";

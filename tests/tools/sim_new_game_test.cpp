@@ -1,17 +1,14 @@
 // kervale-sim starts a new game headless and reports it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/csv.h"
 #include "data/small_world.h"
+#include "sim_run.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -19,47 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 using kervale::test::TempDir;
 
-struct SimRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-  // key=value lines of the output.
-  std::map<std::string, std::string> values() const {
-    std::map<std::string, std::string> result;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-      const auto eq = line.find('=');
-      if (eq != std::string::npos) result[line.substr(0, eq)] = line.substr(eq + 1);
-    }
-    return result;
-  }
-  std::vector<std::string> errorLines() const {
-    std::vector<std::string> result;
-    std::istringstream lines(err);
-    for (std::string line; std::getline(lines, line);) result.push_back(line);
-    return result;
-  }
-};
-
-std::string slurp(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string quoted(const std::string& text) { return "'" + text + "'"; }
-
-SimRun runSim(const std::vector<std::string>& args) {
-  const TempDir scratch;
-  std::string command = quoted(KERVALE_SIM_PATH);
-  for (const std::string& arg : args) command += " " + quoted(arg);
-  command += " >" + quoted((scratch.path() / "out").string()) + " 2>" + quoted((scratch.path() / "err").string());
-  SimRun run;
-  const int raw = std::system(command.c_str());
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = slurp(scratch.path() / "out");
-  run.err = slurp(scratch.path() / "err");
-  return run;
-}
+using kervale::test::runSim;
+using kervale::test::SimRun;
 
 class SimSmallWorld : public ::testing::Test {
  protected:
@@ -178,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(Leagues, SimRealWorld, ::testing::Values("1", "20", "60
 TEST(SimRealWorldCopy, BrokenFileIsNamed) {
   const TempDir copy;
   fs::copy(KERVALE_WORLD_DIR, copy.path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-  const std::string tactics = slurp(copy.path() / "tactics.dat");
+  const std::string tactics = kervale::readWholeFile(copy.path() / "tactics.dat");
   copy.write("tactics.dat", tactics.substr(0, tactics.size() / 2));
   const SimRun run = runSim({"--world", copy.str()});
   EXPECT_EQ(run.status, 2);

@@ -8,36 +8,24 @@
 namespace kervale {
 namespace {
 
-TEST(NumText, WholeAndFractionalValues) {
-  EXPECT_EQ(numText(0.0), "0");
+TEST(NumText, DoublesAndSingles) {
   EXPECT_EQ(numText(-0.0), "0");
-  EXPECT_EQ(numText(13.0), "13");
   EXPECT_EQ(numText(-13.0), "-13");
-  EXPECT_EQ(numText(0.5), ".5");
   EXPECT_EQ(numText(-0.5), "-.5");
-  EXPECT_EQ(numText(2.25), "2.25");
   EXPECT_EQ(numText(0.05), ".05");
-  EXPECT_EQ(numText(1000000.0), "1000000");
   EXPECT_EQ(numText(123456789012345.0), "123456789012345");
-}
-
-TEST(NumText, FifteenDigitsForDoubles) {
-  EXPECT_EQ(numText(20.0 / 3.0), "6.66666666666667");
-  EXPECT_EQ(numText(2.0 / 3.0), ".666666666666667");
-  EXPECT_EQ(numText(0.1 + 0.2), ".3");  // 0.30000000000000004 is 15 digits of 3
+  EXPECT_EQ(numText(20.0 / 3.0), "6.66666666666667");  // fifteen digits for doubles
+  EXPECT_EQ(numText(0.1 + 0.2), ".3");
   EXPECT_EQ(numText(1.0 - 1e-16), "1");
-}
-
-TEST(NumText, SevenDigitsForSingles) {
-  EXPECT_EQ(numText(0.1f), ".1");
+  EXPECT_EQ(numText(0.1f), ".1");  // seven for singles
   EXPECT_EQ(numText(20.0f / 3.0f), "6.666667");
-  EXPECT_EQ(numText(-2.5f), "-2.5");
   EXPECT_EQ(numText(9999999.0f), "9999999");
   EXPECT_EQ(numText(1e7f), "1E+07");
+  EXPECT_EQ(numText(std::int16_t{-7}), "-7");
+  EXPECT_EQ(numText(2147483647L), "2147483647");
 }
 
 TEST(NumText, ExponentFormForVeryLargeAndSmall) {
-  EXPECT_EQ(numText(1e16), "1E+16");
   EXPECT_EQ(numText(1e15), "1E+15");
   EXPECT_EQ(numText(-2.5e20), "-2.5E+20");
   EXPECT_EQ(numText(0.0001), ".0001");
@@ -46,43 +34,24 @@ TEST(NumText, ExponentFormForVeryLargeAndSmall) {
   EXPECT_EQ(numText(999999999999999.9), "1E+15");  // rounding carries into a new digit
 }
 
-TEST(NumText, IntegerOverloads) {
-  EXPECT_EQ(numText(42), "42");
-  EXPECT_EQ(numText(std::int16_t{-7}), "-7");
-  EXPECT_EQ(numText(2147483647L), "2147483647");
-}
-
 TEST(Str, LeadingBlankForZeroAndAbove) {
-  EXPECT_EQ(Str(0.0), " 0");
   EXPECT_EQ(Str(-0.0), " 0");
   EXPECT_EQ(Str(-0.5), "-.5");
   EXPECT_EQ(Str(0.5), " .5");
   EXPECT_EQ(Str(13), " 13");
-  EXPECT_EQ(Str(-13), "-13");
   EXPECT_EQ(Str(20.0 / 3.0), " 6.66666666666667");
-  EXPECT_EQ(Str(0.1f), " .1");
   EXPECT_EQ(Str(-0.1f), "-.1");
 }
 
-TEST(Rounding, IntIsFloor) {
+TEST(Rounding, FloorAndHalvesToEven) {
   EXPECT_EQ(Int(2.7), 2);
   EXPECT_EQ(Int(-2.2), -3);
-  EXPECT_EQ(Int(-3.0), -3);
-  EXPECT_EQ(Int(0.999999), 0);
-}
-
-TEST(Rounding, HalvesGoToEven) {
   EXPECT_EQ(roundHalfEven(0.5), 0);
   EXPECT_EQ(roundHalfEven(1.5), 2);
-  EXPECT_EQ(roundHalfEven(2.5), 2);
   EXPECT_EQ(roundHalfEven(-2.5), -2);
   EXPECT_EQ(roundHalfEven(-3.5), -4);
   EXPECT_EQ(roundHalfEven(2.5000001), 3);
-  EXPECT_EQ(roundHalfEven(-0.6), -1);
-  EXPECT_EQ(CInt(0.5), 0);
-  EXPECT_EQ(CInt(1.5), 2);
   EXPECT_EQ(CInt(2.5), 2);
-  EXPECT_EQ(CInt(-2.5), -2);
   EXPECT_EQ(CLng(3.5), 4);
   EXPECT_EQ(CLng(-4.5), -4);
 }
@@ -90,13 +59,11 @@ TEST(Rounding, HalvesGoToEven) {
 TEST(Rounding, OutOfRangeClampsInsteadOfOverflowing) {
   EXPECT_EQ(CInt(40000), 32767);
   EXPECT_EQ(CInt(-40000), -32768);
-  EXPECT_EQ(CInt(32767.4), 32767);
   EXPECT_EQ(CInt(32767.5), 32767);
   EXPECT_EQ(CInt(-32768.5), -32768);
   EXPECT_EQ(CLng(3e9), 2147483647);
   EXPECT_EQ(CLng(-3e9), -2147483647 - 1);
   EXPECT_EQ(CLng(2147483646.5), 2147483646);
-  EXPECT_EQ(CLng(1e300), 2147483647);
   EXPECT_EQ(CLng(std::numeric_limits<double>::infinity()), 2147483647);
   EXPECT_EQ(CInt(-std::numeric_limits<double>::infinity()), -32768);
   EXPECT_EQ(CInt(std::nan("")), 0);
@@ -104,69 +71,37 @@ TEST(Rounding, OutOfRangeClampsInsteadOfOverflowing) {
 }
 
 TEST(Val, LeadingNumberOfText) {
-  EXPECT_EQ(Val("12"), 12);
   EXPECT_EQ(Val("  -3.25xyz"), -3.25);
   EXPECT_EQ(Val("+7"), 7);
   EXPECT_EQ(Val(".5"), 0.5);
-  EXPECT_EQ(Val("5."), 5);
   EXPECT_EQ(Val("1 2 3"), 123);  // blanks inside the number are skipped too
-  EXPECT_EQ(Val("2.5e3"), 2500);
   EXPECT_EQ(Val("1E-05"), 1e-5);
   EXPECT_EQ(Val("1.5D2"), 150);
   EXPECT_EQ(Val("3e"), 3);
   EXPECT_EQ(Val("1.2.3"), 1.2);
-}
-
-TEST(Val, NotANumberGivesZero) {
-  EXPECT_EQ(Val(""), 0);
-  EXPECT_EQ(Val("abc"), 0);
-  EXPECT_EQ(Val("-"), 0);
-  EXPECT_EQ(Val("."), 0);
-  EXPECT_EQ(Val("   "), 0);
-  EXPECT_EQ(Val("e5"), 0);
-}
-
-TEST(Val, HexAndExtremes) {
-  EXPECT_EQ(Val("&HFF"), 255);
+  for (const char* none : {"", "abc", "-", ".", "   ", "e5", "&H", "&X12", "-1e-999"}) EXPECT_EQ(Val(none), 0) << none;
   EXPECT_EQ(Val("&hff500"), 0xFF500);
   EXPECT_EQ(Val("&HFFFF"), 65535);
-  EXPECT_EQ(Val("&H"), 0);
-  EXPECT_EQ(Val("&X12"), 0);
   EXPECT_TRUE(std::isinf(Val("1e999")));
-  EXPECT_EQ(Val("-1e-999"), 0);
-  EXPECT_EQ(Val("0.0000001e-400"), 0);
 }
 
-TEST(Format, PercentPattern) {
+TEST(Format, Patterns) {
   EXPECT_EQ(Format(0.4567, "##.#%"), "45.7%");
-  EXPECT_EQ(Format(0.5, "##.#%"), "50.%");
   EXPECT_EQ(Format(1.0, "##.#%"), "100.%");
   EXPECT_EQ(Format(0.0, "##.#%"), ".%");
-  EXPECT_EQ(Format(1.0 / 3.0, "##.#%"), "33.3%");
-}
-
-TEST(Format, OptionalDecimals) {
   EXPECT_EQ(Format(7, "#.##"), "7.");
   EXPECT_EQ(Format(0.5, "#.##"), ".5");
-  EXPECT_EQ(Format(4.0 / 3.0, "#.##"), "1.33");
   EXPECT_EQ(Format(2.0 / 3.0, "#.##"), ".67");
   EXPECT_EQ(Format(0.125, "#.##"), ".13");  // halves away from zero
   EXPECT_EQ(Format(1.005, "#.##"), "1.01");
   EXPECT_EQ(Format(9.999, "#.##"), "10.");
   EXPECT_EQ(Format(-1.25, "#.##"), "-1.25");
   EXPECT_EQ(Format(-0.001, "#.##"), ".");
-  EXPECT_EQ(Format(2, "####.##"), "2.");
-  EXPECT_EQ(Format(0.5, "####.##"), ".5");
   EXPECT_EQ(Format(12345.678, "####.##"), "12345.68");
-}
-
-TEST(Format, RequiredDigitsAndGrouping) {
-  EXPECT_EQ(Format(0.5, "0.0"), "0.5");
   EXPECT_EQ(Format(3, "0.0"), "3.0");
   EXPECT_EQ(Format(-0.04, "0.0"), "0.0");
   EXPECT_EQ(Format(2.25, "0.0"), "2.3");
   EXPECT_EQ(Format(0, "#,##0"), "0");
-  EXPECT_EQ(Format(999, "#,##0"), "999");
   EXPECT_EQ(Format(1234567, "#,##0"), "1,234,567");
   EXPECT_EQ(Format(-1234.5, "#,##0"), "-1,235");
   EXPECT_EQ(Format(5, "000"), "005");
@@ -174,29 +109,22 @@ TEST(Format, RequiredDigitsAndGrouping) {
   EXPECT_EQ(Format(2.5, ""), "2.5");
 }
 
-TEST(TextHelpers, CaseAndTrim) {
+TEST(TextHelpers, CaseTrimAndSlicesNeverRunOutside) {
   EXPECT_EQ(UCase("Kervale fc 1"), "KERVALE FC 1");
   EXPECT_EQ(LCase("KerVale"), "kervale");
   EXPECT_EQ(Trim("  two words  "), "two words");
   EXPECT_EQ(Trim("    "), "");
-  EXPECT_EQ(Trim(""), "");
-}
-
-TEST(TextHelpers, SlicesNeverRunOutside) {
   EXPECT_EQ(Left("abcdef", 2), "ab");
   EXPECT_EQ(Left("abc", 10), "abc");
   EXPECT_EQ(Left("abc", -1), "");
   EXPECT_EQ(Right("abcdef", 2), "ef");
-  EXPECT_EQ(Right("abc", 10), "abc");
   EXPECT_EQ(Right("abc", -3), "");
   EXPECT_EQ(Mid("abcdef", 2, 3), "bcd");
   EXPECT_EQ(Mid("abcdef", 4), "def");
   EXPECT_EQ(Mid("abcdef", 5, 10), "ef");
-  EXPECT_EQ(Mid("abcdef", 7, 1), "");
   EXPECT_EQ(Mid("abcdef", 100), "");
   EXPECT_EQ(Mid("abcdef", 0, 2), "ab");
   EXPECT_EQ(Mid("abcdef", -5), "abcdef");
-  EXPECT_EQ(Mid("abc", 2, 0), "");
   EXPECT_EQ(Mid("", 1, 1), "");
 }
 

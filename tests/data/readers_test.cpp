@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "base/file_error.h"
 #include "data/data_files.h"
@@ -26,6 +27,15 @@ std::string fileError(Call&& call) {
   return "no error";
 }
 
+// The valid club file with club's record replaced.
+std::string withClub(int club, const std::string& record) {
+  std::string clubs;
+  for (int i = 1; i <= 285; ++i) {
+    clubs += i == club ? record : clubRecord(i, "Club " + std::to_string(i), test::validDivision(i));
+  }
+  return clubs;
+}
+
 class ReadersTest : public ::testing::Test {
  protected:
   void SetUp() override { test::writeSmallWorld(dir); }
@@ -33,26 +43,14 @@ class ReadersTest : public ::testing::Test {
   std::unique_ptr<MLSModule> game = makeEmptyGame();
 };
 
-TEST_F(ReadersTest, QuotedClubNameWithACommaIsOneValue) {
-  std::string clubs = test::clubFile();
+TEST_F(ReadersTest, ClubRecordsFillTheClubTablesAndDivisionCopies) {
+  std::string clubs = withClub(7, "\"Seven\",\"FC\",\"seven.gif\",1,\"Park\",12000,0.75,63,2,0,10,255,16,1,128\r\n");
   clubs.replace(0, clubs.find("\r\n") + 2, clubRecord(1, "Kansas City, Wizards", 1));
   dir.write("mlsdata2.dat", clubs);
   loadClubs(dir.path(), *game);
-  EXPECT_EQ(game->TeamName(1), "Kansas City, Wizards");
+  EXPECT_EQ(game->TeamName(1), "Kansas City, Wizards");  // a quoted comma is part of the name
   EXPECT_EQ(game->TeamNickname(1), "Nick1");
-  EXPECT_EQ(game->TeamVenue(1), "Ground 1");
   EXPECT_EQ(game->TeamName(2), "Club 2");
-}
-
-TEST_F(ReadersTest, ClubRecordsFillTheClubTablesAndDivisionCopies) {
-  std::string clubs;
-  for (int i = 1; i <= 285; ++i) {
-    std::string record = clubRecord(i, "Club " + std::to_string(i), test::validDivision(i));
-    if (i == 7) record = "\"Seven\",\"FC\",\"seven.gif\",1,\"Park\",12000,0.75,63,2,0,10,255,16,1,128\r\n";
-    clubs += record;
-  }
-  dir.write("mlsdata2.dat", clubs);
-  loadClubs(dir.path(), *game);
   EXPECT_EQ(game->TeamLogo(7), "seven.gif");
   EXPECT_EQ(game->TeamDivision(7), 1);
   EXPECT_EQ(game->StadiumCapacity(7), 12000);
@@ -83,7 +81,7 @@ TEST_F(ReadersTest, ThirtyFiveTacticsKeepTheFirstThirty) {
   EXPECT_EQ(readTactics(dir.path()).names.size(), 30u);
 }
 
-TEST_F(ReadersTest, FlowValuesLandInTheirTableZoneAndSide) {
+TEST_F(ReadersTest, TacticalFilesFillTheirTables) {
   loadTacticalFiles(dir.path(), *game);
   EXPECT_EQ(game->NumFlows, 8);
   EXPECT_EQ(game->FlowName(8), "Flow 8");
@@ -95,10 +93,6 @@ TEST_F(ReadersTest, FlowValuesLandInTheirTableZoneAndSide) {
   EXPECT_EQ(game->FlowTable3(7, 2, 1), 3107);
   EXPECT_EQ(game->FlowTable4(25, 8, 2), 4225);
   EXPECT_EQ(game->FlowTable4(0, 8, 2), 0);  // zone 0 is never written
-}
-
-TEST_F(ReadersTest, FormationsPositionsAndTacticsFillTheirTables) {
-  loadTacticalFiles(dir.path(), *game);
   EXPECT_EQ(game->NumTactics, 5);
   EXPECT_EQ(game->NumFormations, 4);
   EXPECT_EQ(game->FormationName(4), "4-4-2 #4");
@@ -120,12 +114,10 @@ TEST_F(ReadersTest, ReferenceFilesFillTheirTables) {
   loadSponsors(dir.path(), *game);
   EXPECT_EQ(game->NationName(3), "Nation 3");
   EXPECT_EQ(game->NationFlagFile(1), "flag1.gif");
-  EXPECT_EQ(game->CommentaryLine(1), "Line 1");
   EXPECT_EQ(game->CommentaryLine(50), "Line 50");
   EXPECT_EQ(game->RatingWord(0), "Grade 0");
   EXPECT_EQ(game->AggressionWord(20), "Temper 20");
   EXPECT_EQ(game->SkillValueTable(4), 0);
-  EXPECT_EQ(game->SkillValueTable(5), 50);
   EXPECT_EQ(game->SkillValueTable(54), 540);
   EXPECT_EQ(game->NumRefs, 2);
   EXPECT_EQ(game->RefName(2), "Ref Two");
@@ -143,25 +135,14 @@ TEST_F(ReadersTest, PlayerValuesLandInTheirTables) {
   EXPECT_EQ(game->PlayerName(2), "Bo Back");
   EXPECT_EQ(game->PlayerTeam(2), 20);
   EXPECT_EQ(game->PlayerGoalkeeping(1), 9.0f);
-  EXPECT_EQ(game->PlayerDefense(2), 9);
-  EXPECT_EQ(game->PlayerMidfield(2), 5);
-  EXPECT_EQ(game->PlayerAttack(2), 3);
-  EXPECT_EQ(game->PlayerAge(2), 25);
-  EXPECT_EQ(game->PlayerNation(2), 3);
-  EXPECT_EQ(game->PlayerAggression(2), 30);
-  EXPECT_EQ(game->PlayerTrainingFactor(2), 4);
-  EXPECT_EQ(game->PlayerBallControl(2), 10);
-  EXPECT_EQ(game->PlayerTackling(2), 11);
-  EXPECT_EQ(game->PlayerPassing(2), 12);
-  EXPECT_EQ(game->PlayerAttribute14(2), 14);
-  EXPECT_EQ(game->PlayerShooting(2), 15);
-  EXPECT_EQ(game->PlayerHeading(2), 16);
-  EXPECT_EQ(game->PlayerSpeed(2), 17);
-  EXPECT_EQ(game->PlayerAttribute18(2), 18);
-  EXPECT_EQ(game->PlayerAwareness(2), 19);
-  EXPECT_EQ(game->PlayerAttribute20(2), 20);
-  EXPECT_EQ(game->PlayerBirthMonth(2), 5);
-  EXPECT_EQ(game->PlayerBirthDay(2), 17);
+  // Each value in its own column: a swap of two columns shows here.
+  const std::vector<double> read = {
+      game->PlayerDefense(2),     game->PlayerMidfield(2),   game->PlayerAttack(2),         game->PlayerAge(2),
+      game->PlayerNation(2),      game->PlayerAggression(2), game->PlayerTrainingFactor(2), game->PlayerBallControl(2),
+      game->PlayerTackling(2),    game->PlayerPassing(2),    game->PlayerAttribute14(2),    game->PlayerShooting(2),
+      game->PlayerHeading(2),     game->PlayerSpeed(2),      game->PlayerAttribute18(2),    game->PlayerAwareness(2),
+      game->PlayerAttribute20(2), game->PlayerBirthMonth(2), game->PlayerBirthDay(2)};
+  EXPECT_EQ(read, (std::vector<double>{9, 5, 3, 25, 3, 30, 4, 10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 5, 17}));
   EXPECT_EQ(game->PlayerName(4), "");
 }
 
@@ -207,130 +188,109 @@ class BrokenFileTest : public ReadersTest {
   }
 };
 
-TEST_F(BrokenFileTest, ShortFiles) {
+using Load = void (*)(const std::filesystem::path&, MLSModule&);
+const Load kClubs = [](const auto& d, auto& g) { loadClubs(d, g); };
+const Load kPlayers = [](const auto& d, auto& g) { loadPlayers(d, g); };
+const Load kTactical = [](const auto& d, auto& g) { loadTacticalFiles(d, g); };
+const Load kSponsors = [](const auto& d, auto& g) { loadSponsors(d, g); };
+template <const ScheduleLayout& layout>
+void schedule(const std::filesystem::path& d, MLSModule&) {
+  readSchedule(d, layout);
+}
+
+std::string flowWithNextZone26() {
+  std::string flows = test::flowFile(1);
+  flows.replace(flows.find(",3,"), 3, ",26,");  // table 1, side 2, zone 3
+  return flows;
+}
+
+TEST_F(BrokenFileTest, EachFaultIsNamed) {
   std::string commentary;
   for (int k = 1; k <= 49; ++k) commentary += quoted("New " + std::to_string(k)) + "\r\n";
-  dir.write("commentary.dat", commentary);
-  EXPECT_EQ(fileError([&] { loadCommentary(dir.path(), *game); }),
-            "commentary.dat: file ends after 49 values; more were expected");
-
-  dir.write("players2.dat", "3\r\n" + playerRecord(1, "New One", 1, 1, 1, 1) + "2,\"New Two\",1,1,1");
-  EXPECT_EQ(fileError([&] { loadPlayers(dir.path(), *game); }),
-            "players2.dat: player 2: file ends after 29 values; more were expected");
-
-  dir.write("mlsdata2.dat", test::clubRecord(1, "Lonely", 1));
-  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
-            "mlsdata2.dat: club 2: file ends after 15 values; more were expected");
-
-  dir.write("flow.dat", test::flowFile(2).substr(0, 500));
-  EXPECT_NE(fileError([&] { loadTacticalFiles(dir.path(), *game); }).find("flow.dat: flow 1: file ends"),
-            std::string::npos);
+  const auto player = [](int club) { return playerRecord(club, "New", 1, 1, 1, 1); };
+  const struct {
+    const char* file;
+    std::string content;
+    Load load;
+    const char* error;
+  } cases[] = {
+      // Short files.
+      {"commentary.dat", commentary, [](const auto& d, auto& g) { loadCommentary(d, g); },
+       "commentary.dat: file ends after 49 values; more were expected"},
+      {"players2.dat", "3\r\n" + player(1) + "2,\"New Two\",1,1,1", kPlayers,
+       "players2.dat: player 2: file ends after 29 values; more were expected"},
+      {"mlsdata2.dat", clubRecord(1, "Lonely", 1), kClubs,
+       "mlsdata2.dat: club 2: file ends after 15 values; more were expected"},
+      {"flow.dat", test::flowFile(2).substr(0, 500), kTactical,
+       "flow.dat: flow 1: file ends after 119 values; more were expected"},
+      {"fixt20.dat", test::scheduleFile(20, 37), schedule<kFixt20Schedule>,
+       "fixt20.dat: round 38: file ends after 740 values; more were expected"},
+      // Counts over their limits.
+      {"formation.dat", test::formationFile(51), kTactical, "formation.dat: count 51 is outside 1..50"},
+      {"flow.dat", test::flowFile(9), kTactical, "flow.dat: count 9 is outside 1..8"},
+      {"Position.dat", test::positionFile(25, 8), kTactical, "Position.dat: count 25 is outside 1..24"},
+      {"Position.dat", test::positionFile(3, 9), kTactical, "Position.dat: number of factor rows 9 is outside 1..8"},
+      {"nat.dat", "286\r\n", [](const auto& d, auto& g) { loadNations(d, g); }, "nat.dat: count 286 is outside 0..285"},
+      {"refs.dat", "41\r\n", [](const auto& d, auto& g) { loadRefs(d, g); }, "refs.dat: count 41 is outside 1..40"},
+      {"sponsors.dat", "101\r\n", kSponsors, "sponsors.dat: count 101 is outside 0..100"},
+      {"sponsors.dat", "2.5\r\n\"A\",\"B\",\"C\"\r\n", kSponsors, "sponsors.dat: count 2.5 is not a whole number"},
+      {"players2.dat", "10001\r\n", kPlayers, "players2.dat: count 10001 is outside 0..10000"},
+      {"players2.dat", "70000\r\n", kPlayers, "players2.dat: value 1 (\"70000\") is out of range for a 16-bit integer"},
+      {"usafirst.dat", "0\r\n", [](const auto& d, auto&) { readNameList(d, kUsaFirstNames); },
+       "usafirst.dat: count 0 is outside 1..1000000"},
+      // Values that index a table outside it.
+      {"players2.dat", "3\r\n" + player(1) + player(300) + player(2), kPlayers,
+       "players2.dat: player 2: club 300 is outside 0..285"},
+      {"players2.dat", "1\r\n" + player(-1), kPlayers, "players2.dat: player 1: club -1 is outside 0..285"},
+      {"players2.dat", "1\r\n" + playerRecord(17, "Too Good", 15, 15, 15, 10), kPlayers,
+       "players2.dat: player 1: rating sum 55 of a player of club 17 is outside the wage table 0..54"},
+      {"fixt18.dat", test::scheduleFile(18, 2) + "1,2\r\n3,4\r\n5,1\r\n" + test::scheduleFile(18, 32),
+       schedule<kFixt18Schedule>, "fixt18.dat: round 3: team 1 appears twice"},
+      {"mls 10.dat", "1,11\r\n", schedule<kMls10Schedule>, "mls 10.dat: round 1: team 11 is outside 1..10"},
+      {"flow.dat", flowWithNextZone26(), kTactical,
+       "flow.dat: flow 1: next zone of zone 3, side 2 26 is outside 1..25"},
+      {"formation.dat", test::formationFile(2, 13), kTactical,
+       "formation.dat: formation 1: position of slot 10 13 is outside 1..12 (the positions of Position.dat)"},
+      {"formation.dat", test::formationFile(2, 25), kTactical,
+       "formation.dat: formation 1: position of slot 10 25 is outside 1..24"},
+      {"formation.dat", test::formationFile(2, 3, 0), kTactical,
+       "formation.dat: formation 1: default flow 0 is outside 1..8"},
+      {"Position.dat", test::positionFile(12, 3), kTactical,
+       "Position.dat: number of factor rows 3 is below the 8 flows of flow.dat"},
+      // Club values the set-up indexes by.
+      {"mlsdata2.dat", withClub(60, clubRecord(60, "Fifth Tier", 5)), kClubs,
+       "mlsdata2.dat: club 60 division 5 is outside 1..4"},
+      {"mlsdata2.dat", withClub(146, clubRecord(146, "No Seats", 0)), kClubs,
+       "mlsdata2.dat: club 146 has neither a division nor a seat count"},
+      {"mlsdata2.dat", withClub(144, clubRecord(144, "Needs One", 0)), kClubs,
+       "mlsdata2.dat: club 144 division 0 is outside 1..4"},
+      {"mlsdata2.dat", withClub(77, clubRecord(77, "Crowded", 1)), kClubs,
+       "mlsdata2.dat: club 77: more than 24 clubs in division 1"},
+      {"mlsdata2.dat", withClub(210, clubRecord(210, "Lost Group", 0)), kClubs,
+       "mlsdata2.dat: club 210 group 0 is outside 1..4"},
+      {"mlsdata2.dat", withClub(5, "\"Bad\",\"Colour\",\"\",0,\"Ground\",0,0.5,50,0,255,256,0,0,0,0\r\n"), kClubs,
+       "mlsdata2.dat: club 5: first colour component 2 256 is outside 0..255"},
+      {"mlsdata2.dat", withClub(5, "\"Bad\",\"Seats\",\"\",0,\"Ground\",lots,0.5,50,0,0,0,0,0,0,0\r\n"), kClubs,
+       "mlsdata2.dat: club 5: value 66 (\"lots\") is not a number"},
+  };
+  for (const auto& c : cases) {
+    dir.write(c.file, c.content);
+    EXPECT_EQ(fileError([&] { c.load(dir.path(), *game); }), c.error);
+    test::writeSmallWorld(dir);
+  }
   expectUnchanged();
 }
 
-TEST_F(BrokenFileTest, CountsOverTheirLimits) {
-  dir.write("formation.dat", test::formationFile(51));
-  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }), "formation.dat: count 51 is outside 1..50");
-  test::writeSmallWorld(dir);
-
-  dir.write("flow.dat", test::flowFile(9));
-  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }), "flow.dat: count 9 is outside 1..8");
-  test::writeSmallWorld(dir);
-
-  dir.write("Position.dat", test::positionFile(25, 8));
-  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }), "Position.dat: count 25 is outside 1..24");
-  dir.write("Position.dat", test::positionFile(3, 9));
-  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
-            "Position.dat: number of factor rows 9 is outside 1..8");
-  test::writeSmallWorld(dir);
-
-  dir.write("nat.dat", "286\r\n");
-  EXPECT_EQ(fileError([&] { loadNations(dir.path(), *game); }), "nat.dat: count 286 is outside 0..285");
-  dir.write("refs.dat", "41\r\n");
-  EXPECT_EQ(fileError([&] { loadRefs(dir.path(), *game); }), "refs.dat: count 41 is outside 1..40");
-  dir.write("sponsors.dat", "101\r\n");
-  EXPECT_EQ(fileError([&] { loadSponsors(dir.path(), *game); }), "sponsors.dat: count 101 is outside 0..100");
-  dir.write("players2.dat", "10001\r\n");
-  EXPECT_EQ(fileError([&] { loadPlayers(dir.path(), *game); }), "players2.dat: count 10001 is outside 0..10000");
-  dir.write("players2.dat", "70000\r\n");
-  EXPECT_NE(fileError([&] { loadPlayers(dir.path(), *game); }).find("out of range for a 16-bit integer"),
-            std::string::npos);
-  dir.write("sponsors.dat", "2.5\r\n\"A\",\"B\",\"C\"\r\n");
-  EXPECT_EQ(fileError([&] { loadSponsors(dir.path(), *game); }), "sponsors.dat: count 2.5 is not a whole number");
-  dir.write("usafirst.dat", "0\r\n");
-  EXPECT_EQ(fileError([&] { readNameList(dir.path(), kUsaFirstNames); }),
-            "usafirst.dat: count 0 is outside 1..1000000");
-  expectUnchanged();
-}
-
-TEST_F(BrokenFileTest, PlayerOfAClubOutsideTheTable) {
-  dir.write("players2.dat", "3\r\n" + playerRecord(1, "New One", 1, 1, 1, 1) +
-                                playerRecord(300, "New Two", 1, 1, 1, 1) + playerRecord(2, "New Three", 1, 1, 1, 1));
-  EXPECT_EQ(fileError([&] { loadPlayers(dir.path(), *game); }), "players2.dat: player 2: club 300 is outside 0..285");
-  dir.write("players2.dat", "1\r\n" + playerRecord(-1, "Negative", 1, 1, 1, 1));
-  EXPECT_EQ(fileError([&] { loadPlayers(dir.path(), *game); }), "players2.dat: player 1: club -1 is outside 0..285");
-  expectUnchanged();
-}
-
-TEST_F(BrokenFileTest, RatingSumBeyondTheWageTable) {
-  // 54.9 still indexes the table; 55 does not. MLS clubs and free agents are
-  // paid by formula and may have any sum.
+TEST_F(BrokenFileTest, RatingSumWithinTheWageTable) {
+  // 54.9 still indexes the table. MLS clubs and free agents are paid by
+  // formula and may have any sum.
   dir.write("players2.dat", "3\r\n" + playerRecord(17, "Edge", 15, 15, 15, 9.9) +
                                 playerRecord(16, "Mls Star", 20, 20, 20, 20) +
                                 playerRecord(0, "Free Star", 20, 20, 20, 20));
   EXPECT_NO_THROW(readPlayers(dir.path()));
-  dir.write("players2.dat", "1\r\n" + playerRecord(17, "Too Good", 15, 15, 15, 10));
-  EXPECT_EQ(fileError([&] { loadPlayers(dir.path(), *game); }),
-            "players2.dat: player 1: rating sum 55 of a player of club 17 is outside the wage table 0..54");
-  expectUnchanged();
-}
-
-TEST_F(BrokenFileTest, ScheduleNamingATeamTwiceInARound) {
-  dir.write("fixt18.dat", test::scheduleFile(18, 2) + "1,2\r\n3,4\r\n5,1\r\n" + test::scheduleFile(18, 32));
-  EXPECT_EQ(fileError([&] { readSchedule(dir.path(), kFixt18Schedule); }), "fixt18.dat: round 3: team 1 appears twice");
-  dir.write("mls 10.dat", "1,11\r\n");
-  EXPECT_EQ(fileError([&] { readSchedule(dir.path(), kMls10Schedule); }),
-            "mls 10.dat: round 1: team 11 is outside 1..10");
-  dir.write("fixt20.dat", test::scheduleFile(20, 37));
-  EXPECT_EQ(fileError([&] { readSchedule(dir.path(), kFixt20Schedule); }),
-            "fixt20.dat: round 38: file ends after 740 values; more were expected");
-}
-
-TEST_F(BrokenFileTest, FlowZonesAndFormationPositionsOutsideTheirTables) {
-  std::string flows = test::flowFile(1);
-  flows.replace(flows.find(",3,"), 3, ",26,");  // table 1, side 2, zone 3
-  dir.write("flow.dat", flows);
-  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
-            "flow.dat: flow 1: next zone of zone 3, side 2 26 is outside 1..25");
-  test::writeSmallWorld(dir);
-
-  dir.write("formation.dat", test::formationFile(2, 13));
-  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
-            "formation.dat: formation 1: position of slot 10 13 is outside 1..12 (the positions of Position.dat)");
-  dir.write("formation.dat", test::formationFile(2, 25));
-  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
-            "formation.dat: formation 1: position of slot 10 25 is outside 1..24");
-  dir.write("formation.dat", test::formationFile(2, 3, 0));
-  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
-            "formation.dat: formation 1: default flow 0 is outside 1..8");
-  test::writeSmallWorld(dir);
-
-  dir.write("Position.dat", test::positionFile(12, 3));
-  EXPECT_EQ(fileError([&] { loadTacticalFiles(dir.path(), *game); }),
-            "Position.dat: number of factor rows 3 is below the 8 flows of flow.dat");
-  expectUnchanged();
 }
 
 TEST_F(BrokenFileTest, ClubFileValuesTheSetUpIndexesBy) {
-  auto withClub = [](int club, const std::string& record) {
-    std::string clubs;
-    for (int i = 1; i <= 285; ++i) {
-      clubs += i == club ? record : clubRecord(i, "New " + std::to_string(i), test::validDivision(i));
-    }
-    return clubs;
-  };
-  dir.write("mlsdata2.dat", withClub(60, clubRecord(60, "Fifth Tier", 5)));
-  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }), "mlsdata2.dat: club 60 division 5 is outside 1..4");
   // English clubs after 144 and German clubs may stand outside the divisions.
   std::string outside;
   for (int i = 1; i <= 285; ++i) {
@@ -339,22 +299,6 @@ TEST_F(BrokenFileTest, ClubFileValuesTheSetUpIndexesBy) {
   }
   dir.write("mlsdata2.dat", outside);
   EXPECT_NO_THROW(readClubs(dir.path()));
-  dir.write("mlsdata2.dat", withClub(146, clubRecord(146, "No Seats", 0)));
-  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
-            "mlsdata2.dat: club 146 has neither a division nor a seat count");
-  dir.write("mlsdata2.dat", withClub(144, clubRecord(144, "Needs One", 0)));
-  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }), "mlsdata2.dat: club 144 division 0 is outside 1..4");
-  dir.write("mlsdata2.dat", withClub(77, clubRecord(77, "Crowded", 1)));
-  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
-            "mlsdata2.dat: club 77: more than 24 clubs in division 1");
-  dir.write("mlsdata2.dat", withClub(210, clubRecord(210, "Lost Group", 0)));
-  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }), "mlsdata2.dat: club 210 group 0 is outside 1..4");
-  dir.write("mlsdata2.dat", withClub(5, "\"Bad\",\"Colour\",\"\",0,\"Ground\",0,0.5,50,0,255,256,0,0,0,0\r\n"));
-  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
-            "mlsdata2.dat: club 5: first colour component 2 256 is outside 0..255");
-  dir.write("mlsdata2.dat", withClub(5, "\"Bad\",\"Seats\",\"\",0,\"Ground\",lots,0.5,50,0,0,0,0,0,0,0\r\n"));
-  EXPECT_EQ(fileError([&] { loadClubs(dir.path(), *game); }),
-            "mlsdata2.dat: club 5: value 66 (\"lots\") is not a number");
 
   std::string canada;
   for (int i = 1; i <= 285; ++i) canada += clubRecord(i, "C", i >= 20 && i <= 24 ? 2 : test::validDivision(i));
@@ -372,12 +316,7 @@ TEST_F(BrokenFileTest, ClubFileValuesTheSetUpIndexesBy) {
 
 TEST_F(BrokenFileTest, MissingFileIsNamed) {
   std::filesystem::remove(dir.path() / "refs.dat");
-  try {
-    loadRefs(dir.path(), *game);
-    FAIL() << "no error";
-  } catch (const FileError& error) {
-    EXPECT_EQ(error.fileName(), "refs.dat");
-  }
+  EXPECT_EQ(fileError([&] { loadRefs(dir.path(), *game); }).rfind("refs.dat: ", 0), 0u);
   expectUnchanged();
 }
 

@@ -82,13 +82,17 @@ void playMatchday() {
   if (g.CurrentWeek == 105) g.CurrentWeek = 1;
 }
 
-void BM_SeasonFromNewGame(benchmark::State& state) {
+// The started game, or nullptr after marking the case skipped with the reason.
+const MLSModule* startedGameOrSkip(benchmark::State& state) {
   std::string error;
   const MLSModule* start = startedGame(error);
-  if (start == nullptr) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
+  if (start == nullptr) state.SkipWithError(error.c_str());
+  return start;
+}
+
+void BM_SeasonFromNewGame(benchmark::State& state) {
+  const MLSModule* start = startedGameOrSkip(state);
+  if (start == nullptr) return;
   for (auto _ : state) {
     state.PauseTiming();
     restart(*start);
@@ -103,12 +107,8 @@ BENCHMARK(BM_SeasonFromNewGame)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The first matchday of the season, events included.
 void BM_OneMatchday(benchmark::State& state) {
-  std::string error;
-  const MLSModule* start = startedGame(error);
-  if (start == nullptr) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
+  const MLSModule* start = startedGameOrSkip(state);
+  if (start == nullptr) return;
   for (auto _ : state) {
     state.PauseTiming();
     restart(*start);
@@ -120,12 +120,8 @@ BENCHMARK(BM_OneMatchday)->Unit(benchmark::kMillisecond);
 
 // The between-matchday events alone, after the first matchday.
 void BM_BetweenMatchdayEvents(benchmark::State& state) {
-  std::string error;
-  const MLSModule* start = startedGame(error);
-  if (start == nullptr) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
+  const MLSModule* start = startedGameOrSkip(state);
+  if (start == nullptr) return;
   restart(*start);
   playMatchday();
   const auto afterFirst = std::make_unique<MLSModule>(mls());

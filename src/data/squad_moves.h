@@ -1,0 +1,18 @@
+#pragma once
+
+#include "data/mls_module.h"
+
+namespace kervale {
+
+// The first of squad slots 1..20 of a club that holds no player: 0, or a
+// record whose name is empty. 0 when the squad is full or the club is outside
+// the table.
+int firstFreeSquadSlot(const MLSModule& g, int club);
+
+// Moves a player into slot `slot` of club `to` (0: no club, no slot taken):
+// every slot of his old club that holds him is cleared, `PlayerTeam` becomes
+// the new club and both clubs' `TeamSquadCount` follow. Every squad move of
+// the game goes through here, so a player never stands in two squads.
+void movePlayer(MLSModule& g, int player, int to, int slot);
+
+}  // namespace kervale

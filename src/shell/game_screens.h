@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kervale {
+
+// A screen of the game as the layout check walks it: its name and how the
+// game opens it on the running game (through its opener, as a player would).
+struct GameScreen {
+  std::string name;
+  std::function<void()> open;
+};
+
+// Every screen of the game. A new screen adds its entry in game_screens.cpp,
+// so the layout check covers it without touching the check.
+const std::vector<GameScreen>& gameScreens();
+
+}  // namespace kervale

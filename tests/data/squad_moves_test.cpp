@@ -1,0 +1,48 @@
+#include "data/squad_moves.h"
+
+#include <gtest/gtest.h>
+
+namespace kervale {
+namespace {
+
+TEST(SquadMovesTest, FreeSlotIsAnEmptyCellOrANamelessRecord) {
+  auto g = makeEmptyGame();
+  for (int s = 1; s <= 20; ++s) {
+    g->TeamSquad(s, 4) = 100 + s;
+    g->PlayerName(100 + s) = "P";
+  }
+  EXPECT_EQ(firstFreeSquadSlot(*g, 4), 0);
+  g->PlayerName(107) = "";
+  EXPECT_EQ(firstFreeSquadSlot(*g, 4), 7);
+  g->TeamSquad(3, 4) = 0;
+  EXPECT_EQ(firstFreeSquadSlot(*g, 4), 3);
+  EXPECT_EQ(firstFreeSquadSlot(*g, 0), 0);
+  EXPECT_EQ(firstFreeSquadSlot(*g, 286), 0);
+}
+
+TEST(SquadMovesTest, MoveLeavesOneSquadAndKeepsTheCounts) {
+  auto g = makeEmptyGame();
+  g->TeamSquad(5, 2) = 40;
+  g->PlayerTeam(40) = 2;
+  g->TeamSquadCount(2) = 11;
+  g->TeamSquadCount(9) = 14;
+  movePlayer(*g, 40, 9, 15);
+  EXPECT_EQ(g->TeamSquad(5, 2), 0);
+  EXPECT_EQ(g->TeamSquad(15, 9), 40);
+  EXPECT_EQ(g->PlayerTeam(40), 9);
+  EXPECT_EQ(g->TeamSquadCount(2), 10);
+  EXPECT_EQ(g->TeamSquadCount(9), 15);
+
+  movePlayer(*g, 40, 0, 0);  // released
+  EXPECT_EQ(g->TeamSquad(15, 9), 0);
+  EXPECT_EQ(g->PlayerTeam(40), 0);
+  EXPECT_EQ(g->TeamSquadCount(9), 14);
+
+  movePlayer(*g, 40, 3, 1);  // a free agent joins: nobody loses a player
+  EXPECT_EQ(g->TeamSquad(1, 3), 40);
+  EXPECT_EQ(g->TeamSquadCount(9), 14);
+  EXPECT_EQ(g->TeamSquadCount(3), 1);
+}
+
+}  // namespace
+}  // namespace kervale

@@ -8,6 +8,7 @@
 #include "base/colour.h"
 #include "base/numbers.h"
 #include "data/mls_module.h"
+#include "ui/backend.h"
 
 namespace kervale {
 
@@ -107,6 +108,9 @@ MainModule::MainModule() : Form("MainModule") {
   HScroll1.onChange = [this] { HScroll1_Change(); };
   Label4.onClick = [this] { Label4_Click(); };
   PlayGamesBUtton.onClick = [this] { PlayGamesBUtton_Click(); };
+  Load_Game.setShortcut("Ctrl+O");
+  Save_Game.setShortcut("Ctrl+S");
+  Call_Chairman.setShortcut("Ctrl+C");
   Load_Game.onClick = [this] { Load_Game_Click(); };
   Save_Game.onClick = [this] { Save_Game_Click(); };
   File_Exit.onClick = [this] { File_Exit_Click(); };
@@ -212,9 +216,22 @@ void MainModule::Form_Load() {
   }
 }
 
+void MainModule::Form_QueryUnload(int& cancel, ui::UnloadMode mode) {
+  // The close box is File > Exit: one click must not lose an unsaved game.
+  if (mode != ui::UnloadMode::CloseBox) return;
+  if (ui::MsgBox(kQuitQuestion, ui::MsgButtons::YesNo, ui::MsgIcon::Question) != ui::MsgResult::Yes) {
+    cancel = 1;
+    return;
+  }
+  endAfterUnload_ = true;
+}
+
 void MainModule::Form_Unload(int& cancel) {
   (void)cancel;
   mls().CommentarySpeed = HScroll1.value();
+  if (!endAfterUnload_) return;
+  endAfterUnload_ = false;
+  ui::backend().endProgram();
 }
 
 void MainModule::HScroll1_Change() {

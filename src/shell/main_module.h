@@ -6,6 +6,8 @@
 
 namespace kervale {
 
+inline constexpr const char* kQuitQuestion = "Are you sure you want to quit?";
+
 // The hub: date, club, news, speed slider, the buttons and menus that open
 // every other screen, and the continue button whose handler is the day loop.
 // It holds no game state: Form_Load rebuilds it from the shared tables.
@@ -172,6 +174,7 @@ class MainModule : public ui::Form {
   bool pressRunning() const { return pressRunning_; }
 
  protected:
+  void Form_QueryUnload(int& cancel, ui::UnloadMode mode) override;
   void Form_Unload(int& cancel) override;
   void Form_Deactivate() override {}
 
@@ -185,6 +188,7 @@ class MainModule : public ui::Form {
   void nextFixtureNews(bool afterSaturday);
 
   bool pressRunning_ = false;
+  bool endAfterUnload_ = false;  // the close box's quit was confirmed
 };
 
 }  // namespace kervale

@@ -60,8 +60,7 @@ void MainModule::Load_Game_Click() {
 }
 
 void MainModule::File_Exit_Click() {
-  if (ui::MsgBox("Are you sure you want to quit?", ui::MsgButtons::YesNo, ui::MsgIcon::Question) !=
-      ui::MsgResult::Yes) {
+  if (ui::MsgBox(kQuitQuestion, ui::MsgButtons::YesNo, ui::MsgIcon::Question) != ui::MsgResult::Yes) {
     return;
   }
   Unload();

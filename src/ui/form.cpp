@@ -160,6 +160,15 @@ Control* Form::findControl(const std::string& name, int index) const {
 
 void Form::userClose() { Unload(UnloadMode::CloseBox); }
 
+bool Form::userShortcut(const std::string& keys) {
+  for (MenuItem* item : menus_) {
+    if (keys.empty() || item->shortcut() != keys) continue;
+    item->userClick();
+    return true;
+  }
+  return false;
+}
+
 void Form::userActivate() {
   if (!loaded_ || g_active == this) return;
   g_active = this;

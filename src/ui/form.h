@@ -14,8 +14,8 @@ struct FormState {
   std::string caption;
   int left = 0, top = 0, width = 9600, height = 7200;  // twips, outer size
   Colour backColor = kButtonFace;
-  std::string picture;  // background picture file
-  int borderStyle = 2;  // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog
+  std::string picture;     // background picture file
+  int borderStyle = 2;     // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog
   bool controlBox = true;  // close box shown
   bool maximized = false;
 };
@@ -40,7 +40,7 @@ class Form {
   const std::string& name() const { return name_; }
   const FormState& state() const { return state_; }
 
-  void Load();                                  // no effect when loaded
+  void Load();                                    // no effect when loaded
   void Show(ShowMode mode = ShowMode::Modeless);  // loads if needed
   void Hide();
   // Returns false when Form_QueryUnload or Form_Unload cancelled it.
@@ -71,6 +71,10 @@ class Form {
 
   // The window system: the user pressed the close box.
   void userClose();
+  // The window system: the user pressed a key combination ("Ctrl+S"). The menu
+  // item that carries it fires as a click would, only when reachable. Returns
+  // whether an item carries it.
+  bool userShortcut(const std::string& keys);
   // The window system: the form became the active window (fires Form_Activate
   // unless it already was), or stopped being it (fires Form_Deactivate). Message
   // boxes do not take the activation away from a form.

@@ -54,6 +54,12 @@ void MenuItem::setChecked(bool v) {
   markChanged();
 }
 
+void MenuItem::setShortcut(std::string keys) {
+  if (state_.shortcut == keys) return;
+  state_.shortcut = std::move(keys);
+  markChanged();
+}
+
 void MenuItem::userClick() {
   if (!form_.loaded() || state_.caption == "-") return;
   for (const MenuItem* m = this; m != nullptr; m = m->parent_) {

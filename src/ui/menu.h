@@ -13,6 +13,7 @@ struct MenuState {
   bool visible = true;
   bool enabled = true;
   bool checked = false;
+  std::string shortcut;  // "Ctrl+O"; empty for none
 };
 
 // A menu item of a form's menu bar. Top-level items have no parent; the
@@ -42,6 +43,8 @@ class MenuItem {
   void setEnabled(bool v);
   bool checked() const { return state_.checked; }
   void setChecked(bool v);
+  const std::string& shortcut() const { return state_.shortcut; }
+  void setShortcut(std::string keys);
 
   // Fires onClick when the item and every parent are enabled and visible.
   void userClick();

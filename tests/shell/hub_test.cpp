@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -165,21 +166,41 @@ TEST_F(HubTest, SpeedSliderAndSpeedBox) {
   EXPECT_EQ(hub().Label4.caption(), "Speed:  30");
 }
 
-TEST_F(HubTest, ExitAsksFirst) {
-  hub().Show();
-  dialogs.answer(MsgResult::No);
-  hub().File_Exit.userClick();
-  EXPECT_EQ(dialogs.last().buttons, ui::MsgButtons::YesNo);
-  EXPECT_TRUE(hub().loaded());
-  EXPECT_FALSE(dialogs.backend().programEnded());
+TEST_F(HubTest, ExitAndTheCloseBoxAskFirst) {
+  const std::function<void()> quits[] = {[] { hub().File_Exit.userClick(); }, [] { hub().userClose(); }};
+  for (const auto& quit : quits) {
+    hub().Show();
+    dialogs.answer(MsgResult::No);
+    quit();
+    EXPECT_EQ(dialogs.last().text, kQuitQuestion);
+    EXPECT_EQ(dialogs.last().buttons, ui::MsgButtons::YesNo);
+    EXPECT_TRUE(hub().loaded());
+    EXPECT_FALSE(dialogs.backend().programEnded());
 
-  hub().HScroll1.setValue(33);
-  dialogs.answer(MsgResult::Yes);
-  hub().File_Exit.userClick();
-  EXPECT_FALSE(hub().loaded());
-  EXPECT_EQ(g().CommentarySpeed, 33);
-  EXPECT_TRUE(dialogs.backend().programEnded());
-  dialogs.backend().resetProgramEnd();
+    hub().HScroll1.setValue(33);
+    dialogs.answer(MsgResult::Yes);
+    quit();
+    EXPECT_FALSE(hub().loaded());
+    EXPECT_EQ(g().CommentarySpeed, 33);
+    EXPECT_TRUE(dialogs.backend().programEnded());
+    dialogs.backend().resetProgramEnd();
+  }
+  hub().Show();
+  hub().Unload();  // leaving for a full-window screen asks nothing and ends nothing
+  EXPECT_FALSE(dialogs.backend().programEnded());
+}
+
+TEST_F(HubTest, ShortcutsFireOnlyReachableItems) {
+  hub().Show();
+  dialogs.input(std::nullopt);  // the save's name prompt, cancelled
+  EXPECT_TRUE(hub().userShortcut("Ctrl+S"));
+  EXPECT_EQ(dialogs.count(), 1u);
+  EXPECT_FALSE(hub().userShortcut("Ctrl+Q"));
+
+  g().MyTeam = 0;
+  rebuild();
+  EXPECT_TRUE(hub().userShortcut("Ctrl+C"));  // its menu is disabled with no club
+  EXPECT_EQ(dialogs.count(), 1u);
 }
 
 TEST_F(HubTest, CheatCodes) {

@@ -97,6 +97,7 @@ void HeadlessBackend::reset() {
   answers_.clear();
   inputs_.clear();
   log_.clear();
+  shown_.clear();
   idle_.clear();
   screen_ = ScreenMetrics{};
   beeps_ = 0;
@@ -173,6 +174,7 @@ void HeadlessBackend::doEvents() {
 }
 
 void HeadlessBackend::formShown(Form& form, bool modal) {
+  shown_.push_back(&form);
   // The form shown becomes the active window.
   Form* before = Form::active();
   if (before != &form) {

@@ -54,6 +54,9 @@ class HeadlessBackend : public Backend {
   void queueInput(std::optional<std::string> answer) { inputs_.push_back(std::move(answer)); }
   const std::vector<DialogRecord>& log() const { return log_; }
   void clearLog() { log_.clear(); }
+  // Every form shown since the last reset, in order: which screen a click opened.
+  const std::vector<Form*>& shownForms() const { return shown_; }
+  void clearShownForms() { shown_.clear(); }
   std::size_t pendingAnswers() const { return answers_.size() + inputs_.size(); }
 
   // Run by the next doEvents, in order; an action may post more.
@@ -87,6 +90,7 @@ class HeadlessBackend : public Backend {
   std::deque<MsgResult> answers_;
   std::deque<std::optional<std::string>> inputs_;
   std::vector<DialogRecord> log_;
+  std::vector<Form*> shown_;
   std::deque<std::function<void()>> idle_;
   std::uint64_t idleRun_ = 0;
   std::uint64_t idleCallsInARow_ = 0;  // doEvents calls that found nothing to run

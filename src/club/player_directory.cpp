@@ -85,7 +85,7 @@ PlayerDirectory::PlayerDirectory() : Form("PlayerDirectory") {
   row(FieldLabel(9), "Worst Attribute:", Label39, Frame3, 5, skills, 2220);
   row(FieldLabel(10), "Aggression:", Label41, Frame3, 6, skills, 2220);
 
-  frameAt(Frame4, "Statistics", 8160, kFramesTop, 3600, 3180);
+  frameAt(Frame4, "Statistics", 8160, kFramesTop, 3600, 3420);
   const int season = 9780;
   const int career = 10740;
   Label59.setCaption("2002");

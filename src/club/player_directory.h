@@ -26,7 +26,7 @@ class PlayerDirectory : public ui::Form {
   ui::Label teamplayfor{*this, "teamplayfor"};      // his club, in its colours
   ui::Image Labbel{*this, "Labbel"};                // flag of his nation
   // Fixed captions of the rows ("Age:", "Games:" ...).
-  ui::ControlArray<ui::Label> FieldLabel{*this, "FieldLabel", 0, 25};
+  ui::ControlArray<ui::Label> FieldLabel{*this, "FieldLabel", 0, 22};
 
   ui::Frame Frame2{*this, "Frame2"};  // personal attributes
   ui::Label Label10{*this, "Label10"};

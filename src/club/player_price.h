@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+
+#include "data/mls_module.h"
+
+namespace kervale {
+
+// What a player's club asks for him, in k: the square of his outfield total
+// weighted towards his best line, or his keeping alone when he is plainly a
+// keeper; doubled while he is on the transfer list.
+std::int32_t PlayerAskingPrice(const MLSModule& g, int player);
+std::int32_t PlayerAskingPrice(int player);
+
+}  // namespace kervale

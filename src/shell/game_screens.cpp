@@ -1,6 +1,7 @@
 #include "shell/game_screens.h"
 
 #include "newgame/fixture_list.h"
+#include "offseason/college_draft.h"
 #include "shell/frm_about.h"
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
@@ -14,6 +15,7 @@ const std::vector<GameScreen>& gameScreens() {
       {"FixtureList", [] { ui::screen<FixtureList>().Show(); }},
       {"PlayerStats", [] { ui::screen<PlayerStats>().Show(); }},
       {"frmAbout", [] { ui::screen<frmAbout>().Show(); }},
+      {"CollegeDraft", [] { showCollegeDraft(); }},
   };
   return screens;
 }

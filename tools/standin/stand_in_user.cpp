@@ -32,7 +32,11 @@ void StandInUser::draft(const std::shared_ptr<State>& state) {
   CollegeDraft& draft = ui::screen<CollegeDraft>();
   if (!draft.loaded()) return;
   if (draft.Command2.enabled()) {
-    draft.Command2.userClick();
+    // Begin Draft waits at the user's pick: pressed from its own idle action,
+    // so that this one is posted again and can make the pick.
+    state->backend->postIdle([&draft] {
+      if (draft.loaded() && draft.Command2.enabled()) draft.Command2.userClick();
+    });
     return;
   }
   if (draft.waiting()) {

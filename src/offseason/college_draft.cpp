@@ -39,7 +39,7 @@ const Schedule* scheduleFor(const OffSeasonFiles& files, double clubs) {
 
 CollegeDraft::CollegeDraft() : Form("CollegeDraft") {
   setCaption("College Draft");
-  move(0, 0, 10200, 7125);
+  move(0, 0, 10200, 6990);
   setBorderStyle(3);
 
   place(Label1, "Draft Order", 120, 120, 2400);

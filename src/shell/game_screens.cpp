@@ -3,6 +3,7 @@
 #include "club/player_directory.h"
 #include "data/mls_module.h"
 #include "newgame/fixture_list.h"
+#include "offseason/college_draft.h"
 #include "shell/frm_about.h"
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
@@ -33,6 +34,7 @@ const std::vector<GameScreen>& gameScreens() {
       {"PlayerStats", [] { ui::screen<PlayerStats>().Show(); }},
       {"frmAbout", [] { ui::screen<frmAbout>().Show(); }},
       {"PlayerDirectory", [] { showPlayerCard(firstNamedPlayer()); }},
+      {"CollegeDraft", [] { showCollegeDraft(); }},
   };
   return screens;
 }

@@ -7,6 +7,7 @@
 #include "base/random.h"
 #include "data/mls_module.h"
 #include "data/news.h"
+#include "offseason/off_season.h"
 #include "shell/main_module.h"
 #include "ui/backend.h"
 
@@ -48,6 +49,7 @@ void MainModule::PlayGamesBUtton_Click() {
     if (g.CurrentMonth == 13) g.CurrentMonth = 1;
   }
 
+  bool seasonOver = false;
   if (g.WeekDay == 4 || g.WeekDay == 7) {
     const bool saturday = g.WeekDay == 7;
     ui::backend().setBusyCursor(true);
@@ -56,6 +58,7 @@ void MainModule::PlayGamesBUtton_Click() {
     if (saturday) g.WeekDay = 0;
     g.CurrentWeek = g.CurrentWeek + 1;
     if (g.CurrentWeek == 105) g.CurrentWeek = 1;
+    seasonOver = g.CurrentWeek == 42;  // round 41 was the season's last
     nextFixtureNews(saturday);
     Show();
   }
@@ -65,6 +68,10 @@ void MainModule::PlayGamesBUtton_Click() {
   ui::backend().setBusyCursor(false);
   if (g.CurrentWeek == 105) g.CurrentWeek = 1;
   birthdays();
+  if (seasonOver) {
+    runOffSeason();
+    if (loaded()) Form_Load();  // the off-season may have given the user another club
+  }
 }
 
 void MainModule::nextFixtureNews(bool afterSaturday) {

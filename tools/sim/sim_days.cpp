@@ -1,12 +1,14 @@
 #include "sim_days.h"
 
 #include <string>
+#include <vector>
 
 #include "base/file_error.h"
 #include "base/numbers.h"
 #include "data/mls_module.h"
 #include "league_counters.h"
 #include "match/match_engine.h"
+#include "offseason/college_draft.h"
 #include "shell/load_bg_picture.h"
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
@@ -21,6 +23,20 @@ namespace kervale::sim {
 namespace {
 
 constexpr int kNewsLinesShown = 5;
+
+// One line per college draft the run went through.
+std::vector<std::string>& draftLines() {
+  static std::vector<std::string> lines;
+  return lines;
+}
+
+std::string draftLine(const DraftSummary& s) {
+  const MLSModule& g = mls();
+  return "offseason=" + std::to_string(s.season) + " mls_teams=" + numText(g.MLSTeamCount) +
+         " expanded=" + std::to_string(s.expanded ? 1 : 0) + " drafted=" + std::to_string(s.drafted) +
+         " passed=" + std::to_string(s.passed) + " retired=" + std::to_string(s.retired) +
+         " players=" + std::to_string(g.NumPlayers);
+}
 
 bool available(const MLSModule& g, double player) {
   return player >= 1 && player <= g.NumPlayers && !g.PlayerName(player).empty() && g.PlayerInjury(player) <= 0;
@@ -89,7 +105,14 @@ void pressContinue(int day) {
 void runDays(const Options& options) {
   if (options.load) loadGame(*options.load);
   const StandInUser player;  // leaves the talks for the match, presses the minute button
-  for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) pressContinue(day);
+  const CollegeDraft& draft = ui::screen<CollegeDraft>();
+  int drafts = draft.draftsRun();
+  for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) {
+    pressContinue(day);
+    if (draft.draftsRun() == drafts) continue;
+    drafts = draft.draftsRun();
+    draftLines().push_back(draftLine(draft.summary()));
+  }
   if (options.save) {
     try {
       writeSavedGame(*options.save, mls());
@@ -108,6 +131,7 @@ void printDaysSummary(const Options& options, std::ostream& out) {
   out << "money=" << numText(g.TeamMoney(g.MyTeam)) << "\n";
   for (int i = 0; i < kNewsLinesShown && i < g.ClubNewsCount; ++i) out << "news=" << g.ClubNewsLine(i) << "\n";
   if (options.days > 0) printLeagueCounters(out);
+  for (const std::string& line : draftLines()) out << line << "\n";
 }
 
 }  // namespace kervale::sim

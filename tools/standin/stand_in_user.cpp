@@ -4,6 +4,7 @@
 
 #include "data/mls_module.h"
 #include "match/match_engine.h"
+#include "offseason/college_draft.h"
 #include "team/locker_room.h"
 #include "ui/screen.h"
 
@@ -25,7 +26,37 @@ void StandInUser::post(const std::shared_ptr<State>& state) {
   });
 }
 
+// Begins the draft, takes the first available pool line at the user's pick
+// (answering its question Yes) and quits once the draft is over.
+void StandInUser::draft(const std::shared_ptr<State>& state) {
+  CollegeDraft& draft = ui::screen<CollegeDraft>();
+  if (!draft.loaded()) return;
+  if (draft.Command2.enabled()) {
+    // Begin Draft waits at the user's pick: pressed from its own idle action,
+    // so that this one is posted again and can make the pick.
+    state->backend->postIdle([&draft] {
+      if (draft.loaded() && draft.Command2.enabled()) draft.Command2.userClick();
+    });
+    return;
+  }
+  if (draft.waiting()) {
+    for (int k = 1; k <= kPoolSize; ++k) {
+      if (draft.pool()[static_cast<std::size_t>(k)].taken) continue;
+      draft.List1.userSelectItem(k - 1);
+      state->backend->queueAnswer(ui::MsgResult::Yes);
+      draft.Command4.userClick();
+      ++state->draftPicks;
+      return;
+    }
+    state->backend->queueAnswer(ui::MsgResult::Yes);  // nobody left: pass
+    draft.Command3.userClick();
+    return;
+  }
+  if (draft.ended() && draft.Command1.enabled()) draft.Command1.userClick();
+}
+
 void StandInUser::act(const std::shared_ptr<State>& state) {
+  draft(state);
   MatchEngine& match = ui::screen<MatchEngine>();
   if (match.running() && match.Fastsim.value() == 0) match.Fastsim.setValue(1);
   LockerRoom& room = ui::screen<LockerRoom>();

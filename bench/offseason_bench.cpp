@@ -1,0 +1,89 @@
+// The off-season on the real world after a played season: the draft screen's
+// load (expansion, season close, pool), the whole draft and Quit.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "base/random.h"
+#include "data/mls_module.h"
+#include "match/match_engine.h"
+#include "newgame/pick_team.h"
+#include "offseason/college_draft.h"
+#include "shell/frm_splash.h"
+#include "shell/main_module.h"
+#include "ui/headless/headless_backend.h"
+#include "ui/screen.h"
+
+namespace kervale {
+namespace {
+
+constexpr int kClub = 3;  // an MLS club; the user then leaves it, so every pick is the computer's
+
+// A new game of the world played up to the end of its season (round 41), made once.
+const MLSModule* playedSeason() {
+  static std::unique_ptr<MLSModule> made;
+  static bool tried = false;
+  if (tried) return made.get();
+  tried = true;
+  ui::headless().setPolicy(ui::HeadlessBackend::Policy::Defaults);
+  PickTeam& pick = ui::screen<PickTeam>();
+  pick.loaderSeed = 7;
+  ui::screen<frmSplash>().Show();
+  ui::screen<frmSplash>().Command1.userClick();
+  if (pick.loaded()) {
+    pick.Command1.userClick();
+    const int low = std::min(pick.VScroll1.min(), pick.VScroll1.max());
+    const int high = std::max(pick.VScroll1.min(), pick.VScroll1.max());
+    pick.VScroll1.userScroll(std::clamp(kClub - 1, low, high));
+    pick.teambutton(kClub - pick.VScroll1.value()).userClick();
+    pick.Text1.userSetText("Bench Manager");
+    pick.OkButtonTeamSelect.userClick();
+  }
+  for (ui::Form* form : {static_cast<ui::Form*>(&ui::screen<MainModule>()), static_cast<ui::Form*>(&pick),
+                         static_cast<ui::Form*>(&ui::screen<frmSplash>())}) {
+    if (form->loaded()) form->Unload();
+  }
+  if (mls().MyTeam != kClub) return nullptr;
+  MLSModule& g = mls();
+  g.MyTeam = 0;
+  rng().seed(5);
+  MatchEngine& match = ui::screen<MatchEngine>();
+  while (g.CurrentWeek != 42) {
+    match.Show();
+    match.Unload();
+    g.CurrentWeek = g.CurrentWeek == 104 ? 1 : g.CurrentWeek + 1;
+  }
+  made = std::make_unique<MLSModule>(g);
+  return made.get();
+}
+
+void BM_OffSeasonDraft(benchmark::State& state) {
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::error_code ignored;
+  std::filesystem::current_path(KERVALE_WORLD_DIR, ignored);
+  const MLSModule* start = playedSeason();
+  if (start == nullptr) {
+    state.SkipWithError("the new game did not start");
+  } else {
+    CollegeDraft& draft = ui::screen<CollegeDraft>();
+    for (auto _ : state) {
+      state.PauseTiming();
+      replaceGame(std::make_unique<MLSModule>(*start));
+      rng().seed(9);
+      state.ResumeTiming();
+      showCollegeDraft();
+      draft.Command2.userClick();
+      draft.Command1.userClick();
+    }
+    state.counters["drafted"] = draft.summary().drafted;
+    state.counters["retired"] = draft.summary().retired;
+  }
+  std::filesystem::current_path(before, ignored);
+}
+BENCHMARK(BM_OffSeasonDraft)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kervale

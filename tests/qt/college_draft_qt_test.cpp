@@ -1,0 +1,94 @@
+// The college draft in the real window (offscreen): it renders, and a pick
+// made with the mouse reaches the draft while Begin Draft waits.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <string>
+
+#include "data/mls_module.h"
+#include "data/squad_moves.h"
+#include "offseason/college_draft.h"
+#include "ui/qt/qt_backend.h"
+#include "ui/screen.h"
+
+namespace kervale {
+namespace {
+
+void draftApp() {
+  static int argc = 1;
+  static char name[] = "test_qt";
+  static char* argv[] = {name, nullptr};
+  if (QApplication::instance() == nullptr) new QApplication(argc, argv);  // lives to the end of the program
+}
+
+// Fourteen MLS clubs of eleven; the user's club 1 has the fewest points.
+void smallLeague() {
+  replaceGame(makeEmptyGame());
+  MLSModule& g = mls();
+  g.MLSTeamCount = 14;
+  g.MyTeam = 1;
+  for (int c = 1; c <= 14; ++c) {
+    g.TeamName(c) = "Club " + std::to_string(c);
+    g.TeamWins(c) = c;
+    for (int s = 1; s <= 11; ++s) {
+      const int p = g.NumPlayers + 1;
+      g.NumPlayers = static_cast<MLSModule::Int16>(p);
+      g.PlayerName(p) = "Player " + std::to_string(p);
+      g.PlayerDefense(p) = g.PlayerMidfield(p) = g.PlayerAttack(p) = 3;
+      movePlayer(g, p, c, s);
+    }
+  }
+}
+
+TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
+  draftApp();
+  ui::QtBackend qt;
+  ui::setBackend(&qt);
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(KERVALE_WORLD_DIR);
+  smallLeague();
+  CollegeDraft& draft = ui::screen<CollegeDraft>();
+  draft.Show();
+  QCoreApplication::processEvents();
+  QWidget* window = qt.window(draft);
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(window->grab().toImage().isNull());
+  auto* list = qobject_cast<QListWidget*>(qt.widget(draft.List1));
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->count(), 50);
+
+  QTimer watchdog;  // a wait nothing ends fails instead of hanging
+  QObject::connect(&watchdog, &QTimer::timeout, [&qt] { qt.endProgram(); });
+  watchdog.start(10000);
+  bool waited = false;
+  QTimer::singleShot(0, [&] {
+    waited = draft.waiting();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    QTimer::singleShot(0, [] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box != nullptr) box->button(QMessageBox::Yes)->click();
+    });
+    QTest::mouseClick(qobject_cast<QPushButton*>(qt.widget(draft.Command4)), Qt::LeftButton);
+  });
+  QTest::mouseClick(qobject_cast<QPushButton*>(qt.widget(draft.Command2)), Qt::LeftButton);
+
+  EXPECT_TRUE(waited);
+  EXPECT_TRUE(draft.ended());
+  EXPECT_FALSE(qt.programEnded());
+  EXPECT_EQ(draft.playrName.caption(), draft.pool()[3].name);
+  EXPECT_EQ(mls().PlayerName(mls().TeamSquad(20, 1)), draft.pool()[3].name);
+  draft.Command1.userClick();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ui::setBackend(nullptr);
+  QDir::setCurrent(before);
+}
+
+}  // namespace
+}  // namespace kervale

@@ -159,24 +159,16 @@ TEST_F(StandingsScreens, AClubCarriedDownPassesItsEquals) {
   EXPECT_EQ(tables().westgames(1).caption(), "0");
 }
 
-TEST_F(StandingsScreens, ConferenceRowsFollowTheClubCount) {
-  for (int perConference : {5, 6, 7}) {
+TEST_F(StandingsScreens, ConferenceRowsAndTheCutFollowTheClubCounts) {
+  // Rows stand 240 twips apart: the cut falls below place 2 or place 4.
+  const int cases[][4] = {{5, 4, 825, 3345}, {6, 8, 1280, 3800}, {7, 0, 825, 3345}};
+  for (const auto& [perConference, teams, east, west] : cases) {
     SCOPED_TRACE(perConference);
     g().MLSMatchesPerRound = perConference;
+    g().PlayoffTeams = static_cast<std::int16_t>(teams);
     showTables();
     EXPECT_EQ(visibleRows(tables().eastname), perConference);
     EXPECT_EQ(visibleRows(tables().westpoints), perConference);
-    EXPECT_EQ(visibleRows(tables().eastdiff), perConference);
-  }
-}
-
-TEST_F(StandingsScreens, TheCutFollowsThePlayoffSize) {
-  // Rows stand 240 twips apart: the cut falls below place 2 or place 4.
-  const int cases[][3] = {{4, 825, 3345}, {8, 1280, 3800}, {0, 825, 3345}};
-  for (const auto& [teams, east, west] : cases) {
-    SCOPED_TRACE(teams);
-    g().PlayoffTeams = static_cast<std::int16_t>(teams);
-    showTables();
     EXPECT_EQ(tables().Line2.state().y1, east);
     EXPECT_EQ(tables().Line1.state().y2, west);
   }

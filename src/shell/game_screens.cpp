@@ -1,6 +1,11 @@
 #include "shell/game_screens.h"
 
 #include "club/player_directory.h"
+#include "competitions/a_league_table.h"
+#include "competitions/league_champ.h"
+#include "competitions/mls_playoffs.h"
+#include "competitions/tables.h"
+#include "competitions/us_open_cup.h"
 #include "data/mls_module.h"
 #include "newgame/fixture_list.h"
 #include "offseason/college_draft.h"
@@ -35,6 +40,11 @@ const std::vector<GameScreen>& gameScreens() {
       {"frmAbout", [] { ui::screen<frmAbout>().Show(); }},
       {"PlayerDirectory", [] { showPlayerCard(firstNamedPlayer()); }},
       {"CollegeDraft", [] { showCollegeDraft(); }},
+      {"Tables", [] { showTables(); }},
+      {"ALeagueTable", [] { showLeagueTable(mls().TableLeague); }},
+      {"MLS_Playoffs", [] { showPlayoffs(0); }},
+      {"UsOpenCup", [] { showUsOpenCup(); }},
+      {"LeagueChamp", [] { showLeagueChamp(); }},
   };
   return screens;
 }

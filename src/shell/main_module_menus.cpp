@@ -4,6 +4,11 @@
 
 #include "base/csv.h"
 #include "base/numbers.h"
+#include "competitions/a_league_table.h"
+#include "competitions/league_champ.h"
+#include "competitions/mls_playoffs.h"
+#include "competitions/tables.h"
+#include "competitions/us_open_cup.h"
 #include "data/mls_module.h"
 #include "newgame/fixture_list.h"
 #include "shell/frm_about.h"
@@ -40,9 +45,40 @@ int namedSquadPlayers(const MLSModule& g, int club) {
 void MainModule::wireScreens() {
   Play_Match.onClick = [this] { Play_Match_Click(); };
   Stats_Menu_Fixtures.onClick = [this] { Stats_Menu_Fixtures_Click(); };
+  MLSTabelesSHow.onClick = [this] { MLSTabelesSHow_Click(); };
+  Java_Tabulas.onClick = [this] { Java_Tabulas_Click(); };
+  Stats_Menu_Cup.onClick = [this] { Stats_Menu_Cup_Click(); };
+  Canada_Cupview.onClick = [this] { Canada_Cupview_Click(); };
+  Concacafcupsee.onClick = [this] { Concacafcupsee_Click(); };
+  Champs_league.onClick = [this] { Champs_league_Click(); };
+  Copa_Liberadores.onClick = [this] { Copa_Liberadores_Click(); };
+  World_Cup_Show.onClick = [this] { World_Cup_Show_Click(); };
+  MLS_Playoffs_Form_Show.onClick = [this] { MLS_Playoffs_Form_Show_Click(); };
+  A_League_Playoffthingy.onClick = [this] { A_League_Playoffthingy_Click(); };
+  D3ProPlayView.onClick = [this] { D3ProPlayView_Click(); };
+  View_Winners.onClick = [this] { View_Winners_Click(); };
 }
 
 void MainModule::Stats_Menu_Fixtures_Click() { ui::screen<FixtureList>().Show(); }
+
+void MainModule::MLSTabelesSHow_Click() { showTables(); }
+
+void MainModule::Java_Tabulas_Click() {
+  const MLSModule& g = mls();
+  showLeagueTable(tableLeagueOf(g, CInt(g.MyTeam)).value_or(g.TableLeague));
+}
+
+void MainModule::Stats_Menu_Cup_Click() { showUsOpenCup(); }
+void MainModule::Canada_Cupview_Click() { showPlayoffs(1); }
+void MainModule::Champs_league_Click() { showPlayoffs(2); }
+void MainModule::Copa_Liberadores_Click() { showPlayoffs(3); }
+void MainModule::World_Cup_Show_Click() { showPlayoffs(4); }
+void MainModule::Concacafcupsee_Click() { showPlayoffs(6); }
+// The viewer leaves PlayoffView at 0 after every showing: this is the MLS view.
+void MainModule::MLS_Playoffs_Form_Show_Click() { showPlayoffs(CInt(mls().PlayoffView)); }
+void MainModule::A_League_Playoffthingy_Click() { showPlayoffs(5); }
+void MainModule::D3ProPlayView_Click() { showPlayoffs(7); }
+void MainModule::View_Winners_Click() { showLeagueChamp(); }
 
 void MainModule::Label4_Click() {
   const std::optional<double> speed =

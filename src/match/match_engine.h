@@ -108,9 +108,10 @@ class MatchEngine : public ui::Form {
   void Playgame();
   // Moves the controls for the 1024 x 768 layout when ScreenMode asks for it.
   void arrangeForScreenMode();
-  // Procedures nothing calls: two with empty bodies, and one that leaves for the hub.
+  // Procedures nothing calls, with empty bodies.
   void TimedComm() {}
   void Timer1_Timer() {}
+  // Leaves for the hub: the minute button after the round.
   void freeloader();
 
   // Steps of the match, in the order a match runs them.
@@ -261,6 +262,8 @@ class MatchEngine : public ui::Form {
   void fixturecheck();
   int winnercounter = 1;  // next free place in roundwinners (and EnglishCupEntrant); 1 at each matchday's start
   bool drivingMatchday() const { return driving_; }
+  // Neither a round nor a match is being played on the screen.
+  bool roundOver() const { return !driving_ && !running_; }
 
   // ---- Computer line-ups
   std::int16_t swapteam = 0;  // the club swapsquadslots works on

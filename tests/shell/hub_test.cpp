@@ -231,20 +231,51 @@ TEST_F(HubTest, LanguageSwitchSetsCaptionsUntilTheNextLoad) {
   EXPECT_EQ(hub().Java_Tabulas.caption(), "&Tables");
 }
 
-TEST_F(HubTest, PlayNextMatchLeavesTheCalendarAlone) {
+// Play Next Match plays round 9 on Tuesday; the match screen stays up until
+// its minute button or its close box brings the hub back.
+struct WayBack {
+  const char* name;
+  void (*leave)(MatchEngine&);
+};
+
+class PlayNextMatchTest : public HubTest, public ::testing::WithParamInterface<WayBack> {};
+
+TEST_P(PlayNextMatchTest, BackOnTheHubWithTheRoundPlayedOnceAndTheCalendarUnchanged) {
+  const WayBack& way = GetParam();
   playMatchdays();
   g().CurrentWeek = 9;
   g().WeekDay = 2;
+  MatchEngine& match = ui::screen<MatchEngine>();
+  const int passes = match.betweentally.passes;
   hub().Show();
   hub().Play_Match.userClick();
+  EXPECT_EQ(finalScoreBoxes(), 1);
+  EXPECT_TRUE(match.shown());
   EXPECT_FALSE(hub().loaded());
+  way.leave(match);
+
+  EXPECT_TRUE(hub().shown());
+  EXPECT_FALSE(match.loaded());
   EXPECT_EQ(g().CurrentWeek, 9);
   EXPECT_EQ(g().WeekDay, 2);
-  // Round 9 was played and the match screen stays up.
-  EXPECT_EQ(finalScoreBoxes(), 1);
   EXPECT_EQ(g().TeamGamesPlayed(1), 1);
-  EXPECT_TRUE(ui::screen<MatchEngine>().loaded());
+  EXPECT_EQ(match.betweentally.passes, passes + 1) << "the between-matchday events once";
+
+  // A click after the hub is back changes nothing, and the Wednesday press
+  // moves on to round 10 without playing round 9 again.
+  match.Minbox_Click();
+  hub().PlayGamesBUtton.userClick();
+  hub().PlayGamesBUtton.userClick();
+  EXPECT_EQ(g().CurrentWeek, 10);
+  EXPECT_EQ(g().TeamGamesPlayed(1), 1);
+  EXPECT_EQ(match.betweentally.passes, passes + 1);
+  EXPECT_TRUE(hub().shown());
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, PlayNextMatchTest,
+                         ::testing::Values(WayBack{"MinuteButton", [](MatchEngine& m) { m.Minbox.userClick(); }},
+                                           WayBack{"CloseBox", [](MatchEngine& m) { m.userClose(); }}),
+                         [](const ::testing::TestParamInfo<WayBack>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kervale::test

@@ -13,6 +13,8 @@
 
 namespace kervale {
 
+struct MLSModule;
+
 // The match screen. Its load plays a whole matchday; Playgame plays one match
 // between hometeam and awayteam minute by minute, writing the score back into
 // homegoals / awaygoals and everything else into the shared tables.
@@ -321,6 +323,11 @@ class MatchEngine : public ui::Form {
   // ---- Matchday driver: the round's play and the re-entry guard
   void playRound();
   bool driving_ = false;
+  // The last round played without a match (it leaves no results to know it
+  // by): its game, season and round.
+  const MLSModule* emptyRoundGame_ = nullptr;
+  double emptyRoundSeason_ = 0;
+  int emptyRound_ = 0;
 };
 
 }  // namespace kervale

@@ -248,9 +248,9 @@ struct MLSModule {
 
   // ---- News (append only through data/news.h)
   Table1<Text, 50> ClubNewsLine{"ClubNewsLine"};
-  double ClubNewsCount = 0;  // lines held: 0..ClubNewsCount - 1
+  double ClubNewsCount = 0;  // next line; stops at 50, the last line
   Table1<Text, 300> Headlines{"Headlines"};
-  Int16 HeadlineCount = 0;  // lines held: 0..HeadlineCount - 1
+  Int16 HeadlineCount = 0;  // next line; stops at 300, the last line
   Text LastWeekTransfersText;
   double WebsiteTeam = 0;
   double WebsiteTeamPick = 0;

@@ -7,18 +7,21 @@ namespace kervale {
 
 namespace {
 
-// The count may have been set by hand (a loaded game): a negative one starts
-// the list again, one at or past the last index means the list is full.
+// The count is the index of the next line, at most the table's last index,
+// where the list's last line goes. A count set by hand (a loaded game) that is
+// negative starts the list again; one past the last index counts as the last.
 template <class Lines, class Count>
 bool append(Lines& lines, Count& count, std::string line) {
   constexpr int last = Lines::upper;
-  double held = std::floor(static_cast<double>(count));
-  if (!(held >= 0)) held = 0;
-  if (held >= last) {
+  double next = std::floor(static_cast<double>(count));
+  if (!(next >= 0)) next = 0;
+  if (next >= last) {
     count = static_cast<Count>(last);
-    return false;
+    if (!lines(last).empty()) return false;
+    lines(last) = std::move(line);
+    return true;
   }
-  const int at = static_cast<int>(held);
+  const int at = static_cast<int>(next);
   lines(at) = std::move(line);
   count = static_cast<Count>(at + 1);
   return true;

@@ -7,11 +7,11 @@
 namespace kervale {
 
 // Every writer of the club news and the league headlines appends through these
-// helpers, so both lists follow one convention: the count is the number of
-// lines held, lines 0..count - 1 are in use and the next line goes to index
-// count. The last index of each table (ClubNewsLine(50), Headlines(300)) stays
-// empty: a line that would go there is dropped, so the count never passes 50
-// or 300 and a reader that goes to line count inclusive stays in the table.
+// helpers, so both lists follow one convention: the count is the index of the
+// next line, lines 0..count - 1 are in use and the next line goes to index
+// count. The count stops at the table's last index (ClubNewsLine(50),
+// Headlines(300)), which takes the list's last line; a line after that is
+// dropped. A reader reads to the last index at most, whatever the count says.
 
 // Appends to ClubNewsLine / ClubNewsCount; false when the line was dropped.
 bool addClubNews(MLSModule& game, std::string line);

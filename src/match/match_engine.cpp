@@ -167,7 +167,13 @@ void MatchEngine::freeloader() {
 
 void MatchEngine::Form_QueryUnload(int& cancel, ui::UnloadMode mode) {
   // A match in progress is waiting on this screen's buttons; closing it would leave that wait unanswerable.
-  if (running_ && mode != ui::UnloadMode::ProgramEnd) cancel = 1;
+  if (running_ && mode != ui::UnloadMode::ProgramEnd) {
+    cancel = 1;
+    return;
+  }
+  // Closed by the user after the round: back to the hub, as the minute button does.
+  MainModule& hub = ui::screen<MainModule>();
+  if (mode == ui::UnloadMode::CloseBox && roundOver() && !hub.loaded()) hub.Show();
 }
 
 int MatchEngine::flowOf(int club) {

@@ -13,6 +13,8 @@
 
 namespace kervale {
 
+struct MLSModule;
+
 // The match screen. Its load plays a whole matchday; Playgame plays one match
 // between hometeam and awayteam minute by minute, writing the score back into
 // homegoals / awaygoals and everything else into the shared tables.
@@ -108,9 +110,10 @@ class MatchEngine : public ui::Form {
   void Playgame();
   // Moves the controls for the 1024 x 768 layout when ScreenMode asks for it.
   void arrangeForScreenMode();
-  // Procedures nothing calls: two with empty bodies, and one that leaves for the hub.
+  // Procedures nothing calls, with empty bodies.
   void TimedComm() {}
   void Timer1_Timer() {}
+  // Leaves for the hub: the minute button after the round.
   void freeloader();
 
   // Steps of the match, in the order a match runs them.
@@ -261,6 +264,8 @@ class MatchEngine : public ui::Form {
   void fixturecheck();
   int winnercounter = 1;  // next free place in roundwinners (and EnglishCupEntrant); 1 at each matchday's start
   bool drivingMatchday() const { return driving_; }
+  // Neither a round nor a match is being played on the screen.
+  bool roundOver() const { return !driving_ && !running_; }
 
   // ---- Computer line-ups
   std::int16_t swapteam = 0;  // the club swapsquadslots works on
@@ -318,6 +323,11 @@ class MatchEngine : public ui::Form {
   // ---- Matchday driver: the round's play and the re-entry guard
   void playRound();
   bool driving_ = false;
+  // The last round played without a match (it leaves no results to know it
+  // by): its game, season and round.
+  const MLSModule* emptyRoundGame_ = nullptr;
+  double emptyRoundSeason_ = 0;
+  int emptyRound_ = 0;
 };
 
 }  // namespace kervale

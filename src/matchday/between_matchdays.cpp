@@ -64,7 +64,12 @@ const InjuryKind& drawInjury(int roll) {
 
 void MatchEngine::Minbox_Click() {
   minutedone = false;
-  if (!matchdaydone) return;
+  if (!matchdaydone) {
+    // The round is over and the screen still up (Play Next Match): the
+    // button leads back to the hub.
+    if (loaded() && roundOver()) freeloader();
+    return;
+  }
   // One pass per finished round: the screen may stay up after the round
   // (Play Next Match), and a click then must not pay the wages again.
   matchdaydone = false;

@@ -46,12 +46,12 @@ void recordReplay(MLSModule& game, const PlayedTie& tie, const Bracket& stage) {
 bool anyEntrant(const MLSModule& game) { return firstFree(game.EnglishCupEntrant, 64) != 1; }
 
 // Entrants 1..count in random places of an emptied stage, then its ties in the
-// grid. Only clubs are placed, so a place is always free for the next one.
+// grid. Every entrant draws a place, an empty one too (it leaves the place
+// free); as at most i - 1 places are taken, a free one is always there.
 void drawStage(MLSModule& game, const Bracket& stage, int count, int round) {
   stage.clear();
   for (int i = 1; i <= count; ++i) {
     const int club = CInt(game.EnglishCupEntrant(i));
-    if (club == 0) continue;
     int r = 0;
     do {
       r = rng().draw(stage.size, 1);

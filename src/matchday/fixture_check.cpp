@@ -1,10 +1,10 @@
 #include "matchday/fixture_check.h"
 
-#include <algorithm>
 #include <string>
 
 #include "base/numbers.h"
 #include "data/news.h"
+#include "data/season_rounds.h"
 
 namespace kervale {
 
@@ -12,6 +12,14 @@ namespace {
 
 // The round after `week` at `step` rounds' distance, passing from 104 to 1.
 int roundAfter(int week, int step) { return (week - 1 + step) % kLastRound + 1; }
+
+// Whether a fixture may be moved to `round`: not to a round of this season
+// already played, nor to the current one, whose matches are being played. A
+// calendar not yet started (round 0) has played nothing.
+bool roundOpen(int round, int currentWeek) {
+  if (currentWeek < 1 || currentWeek > kLastRound) return true;
+  return round != currentWeek && !playedThisSeason(round, currentWeek);
+}
 
 void clearCell(MLSModule& game, int club, int round) {
   game.FixtureOpponent(club, round) = 0;
@@ -30,7 +38,7 @@ void moveCell(MLSModule& game, int club, int from, int to) {
 
 // Empties `club`'s row of round `week`: its fixture moves, on both rows, to the
 // first later round free for both clubs, or is dropped when there is none.
-void clearRound(MLSModule& game, int club, int week, int lastPlayed) {
+void clearRound(MLSModule& game, int club, int week, int currentWeek) {
   const int other = game.FixtureOpponent(club, week);
   if (other == 0) return;
   // A row of the other club that belongs to another fixture stays as it is.
@@ -39,7 +47,8 @@ void clearRound(MLSModule& game, int club, int week, int lastPlayed) {
   int target = 0;
   for (int step = 1; step < kLastRound && target == 0; ++step) {
     const int r = roundAfter(week, step);
-    if (r > lastPlayed && game.FixtureOpponent(club, r) == 0 && game.FixtureOpponent(other, r) == 0) target = r;
+    const bool free = game.FixtureOpponent(club, r) == 0 && game.FixtureOpponent(other, r) == 0;
+    if (free && roundOpen(r, currentWeek)) target = r;
   }
 
   if (target == 0) {
@@ -72,10 +81,11 @@ void clearRound(MLSModule& game, int club, int week, int lastPlayed) {
 void fixturecheck(MLSModule& game, int home, int away, int week, int type) {
   if (type == 0) type = 2;
   if (home == 0 || away == 0 || home == away) return;
-  const int lastPlayed = std::clamp(static_cast<int>(Int(game.CurrentWeek)), 0, kLastRound);
+  const double current = Int(game.CurrentWeek);
+  const int currentWeek = current >= 1 && current <= kLastRound ? static_cast<int>(current) : 0;
 
-  clearRound(game, home, week, lastPlayed);
-  clearRound(game, away, week, lastPlayed);
+  clearRound(game, home, week, currentWeek);
+  clearRound(game, away, week, currentWeek);
 
   game.FixtureOpponent(home, week) = static_cast<std::int16_t>(away);
   game.FixtureOpponent(away, week) = static_cast<std::int16_t>(home);

@@ -83,7 +83,17 @@ void MatchEngine::Form_Load() {
   } done{driving_};
 
   const int w = gridRound(g.CurrentWeek);
-  if (!alreadyPlayed(g, matchesOf(g, w), w)) playRound();
+  const std::vector<Pairing> matches = matchesOf(g, w);
+  const bool emptyRoundAgain =
+      matches.empty() && emptyRoundGame_ == &g && emptyRoundSeason_ == g.CurrentSeason && emptyRound_ == w;
+  if (!emptyRoundAgain && !alreadyPlayed(g, matches, w)) {
+    playRound();
+    if (matches.empty()) {
+      emptyRoundGame_ = &g;
+      emptyRoundSeason_ = g.CurrentSeason;
+      emptyRound_ = w;
+    }
+  }
   ui::screen<MainModule>().Show();
 }
 

@@ -5,6 +5,7 @@
 #include "base/colour.h"
 #include "base/numbers.h"
 #include "data/mls_module.h"
+#include "data/season_rounds.h"
 
 namespace kervale {
 
@@ -151,8 +152,9 @@ void FixtureList::Output_Fixt() {
     Label3(row).setVisible(true);
     Label3(row).setCaption(game.TeamName(opponent));
     Label4(row).setVisible(true);
-    // Only a round already played has a score; the current one is still to come.
-    if (r < currentWeek) {
+    // Only a round of this season already played has a score; the current one
+    // is still to come, and so are last season's rounds after the wrap.
+    if (playedThisSeason(r, currentWeek)) {
       Label4(row).setCaption(Str(game.FixtureScore(club, r)) + " -" + Str(game.FixtureScore(opponent, r)));
     }
     const int venue = game.FixtureVenue(club, r);

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <array>
 #include <string>
 
@@ -176,10 +175,12 @@ void setClubEconomy(MLSModule& game) {
       ticket = 8;
       money = 200000;
     } else if (t < 149) {
-      // A club outside the four divisions is costed as one of the fourth.
-      const double d = std::clamp(game.EnglishDivision(t - 52), 1.0, 4.0);
+      // Clubs 145..148 play in no division (0) and are costed as such.
+      const double d = game.EnglishDivision(t - 52);
       demand = 0.8 - 0.1 * d + 0.001 * game.TeamReputation(t);
-      seats = 30000 / d;
+      // The club file refuses a division-0 club without seats; should one get
+      // here all the same it gets the first division's ground.
+      seats = d >= 1 ? 30000 / d : 30000;
       ticket = CInt(29 - 4 * d);
       money = 10000 * game.TeamReputation(t) * (5 - d);
     } else {

@@ -21,6 +21,8 @@ namespace {
 constexpr int kLastInterestClub = 237;
 constexpr int kPrelimEntrants = 60;
 constexpr int kLastLeagueEnglishClub = 144;  // 145..148 play in no league
+constexpr int kFirstAustralianClub = 225;
+constexpr int kLastAustralianClub = 237;
 
 // The schedules OK may place, read before anything changes so that a bad
 // file leaves the game as it was.
@@ -223,9 +225,10 @@ void placeSchedules(MLSModule& game, const Schedules& s) {
       game.MonthDay = 13;
     }
   }
-  // The Australian league runs whenever its box is ticked (or it is the
-  // user's), whether or not the English leagues run.
-  if (game.LeagueSkipped(6) == 0) {
+  // The Australian league runs beside the English ones; an Australian club
+  // has its league whether or not the English leagues run.
+  const bool australian = me >= kFirstAustralianClub && me <= kLastAustralianClub;
+  if (game.LeagueSkipped(6) == 0 && (game.LeagueSkipped(2) == 0 || australian)) {
     placeLeague(game, s.fixt14, 38, europeanRound, [&game](int n) { return CInt(game.LeagueOrder(n, 12)); });
     if (me > 223) {
       game.CurrentWeek = 74;

@@ -7,7 +7,7 @@
 namespace kervale {
 namespace {
 
-TEST(NewsTest, ClubNewsFillsFromLineZeroAndPastTheEndIsDropped) {
+TEST(NewsTest, ClubNewsFillsEveryLineOfTheTableThenDrops) {
   auto game = makeEmptyGame();
   for (int k = 0; k <= 6; ++k) EXPECT_TRUE(addClubNews(*game, "letter " + std::to_string(k)));
   addClubNews(*game, "Next match: ...");  // follows the chairman's letter
@@ -16,10 +16,10 @@ TEST(NewsTest, ClubNewsFillsFromLineZeroAndPastTheEndIsDropped) {
   EXPECT_EQ(game->ClubNewsCount, 8);
   int kept = 8;
   for (int k = 8; k < 70; ++k) kept += addClubNews(*game, "line " + std::to_string(k)) ? 1 : 0;
-  EXPECT_EQ(kept, 50);
-  EXPECT_EQ(game->ClubNewsCount, 50);
+  EXPECT_EQ(kept, 51);
+  EXPECT_EQ(game->ClubNewsCount, 50);  // the count never passes the last index
   EXPECT_EQ(game->ClubNewsLine(49), "line 49");
-  EXPECT_EQ(game->ClubNewsLine(50), "");  // a reader may look at line count
+  EXPECT_EQ(game->ClubNewsLine(50), "line 50");
 }
 
 TEST(NewsTest, HeadlinesFollowTheSameConvention) {
@@ -28,15 +28,19 @@ TEST(NewsTest, HeadlinesFollowTheSameConvention) {
   EXPECT_EQ(game->HeadlineCount, 300);
   EXPECT_EQ(game->Headlines(0), "h0");
   EXPECT_EQ(game->Headlines(299), "h299");
-  EXPECT_EQ(game->Headlines(300), "");
+  EXPECT_EQ(game->Headlines(300), "h300");
   EXPECT_FALSE(addHeadline(*game, "one more"));
+  EXPECT_EQ(game->Headlines(300), "h300");
 }
 
 TEST(NewsTest, CountsSetOutsideTheTableNeverWriteOutsideIt) {
   auto game = makeEmptyGame();
   game->ClubNewsCount = 9999;
-  EXPECT_FALSE(addClubNews(*game, "x"));
+  EXPECT_TRUE(addClubNews(*game, "x"));  // the last line was still free
+  EXPECT_EQ(game->ClubNewsLine(50), "x");
   EXPECT_EQ(game->ClubNewsCount, 50);
+  EXPECT_FALSE(addClubNews(*game, "y"));
+  EXPECT_EQ(game->ClubNewsLine(50), "x");
   game->ClubNewsCount = -4;
   EXPECT_TRUE(addClubNews(*game, "first"));
   EXPECT_EQ(game->ClubNewsLine(0), "first");

@@ -167,7 +167,7 @@ TEST_F(AfterMatch, BlowOutsAndUpsetsMakeHeadlines) {
 TEST_F(AfterMatch, HeadlinesStayWithinTheirTable) {
   for (int i = 0; i < 310; ++i) play(6, 0);
   EXPECT_EQ(g().HeadlineCount, 300);
-  EXPECT_EQ(g().Headlines(300), "");
+  EXPECT_NE(g().Headlines(300), "");  // the last line is held, the ones after it dropped
 }
 
 TEST_F(AfterMatch, EqualMarginsAddToTheRecordBiggerOnesReplaceIt) {

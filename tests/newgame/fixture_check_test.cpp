@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "base/random.h"
@@ -82,6 +83,34 @@ TEST_F(FixtureCheckTest, ClashMovesWholeToNextFreeRound) {
     if (c.opponent != 5 && c.opponent != 40) {
       EXPECT_EQ(f.FixtureOpponent(c.opponent, 54), 0);
     }
+    expectSymmetric(f);
+  }
+}
+
+// The season runs from round 42 round the wrap to round 41: a clash of round
+// `week` moves to the first round after it that is neither played this season
+// nor the current one, with club 5 busy in `busyFrom`..`busyTo`.
+TEST_F(FixtureCheckTest, ClashesMoveOnlyToRoundsStillToComeThisSeason) {
+  struct Case {
+    int current, week, busyFrom, busyTo, target;
+  };
+  const Case cases[] = {
+      {100, 103, 104, 104, 1},  // before the wrap: next year's first rounds are still to come
+      {20, 30, 31, 41, 21},     // after it: rounds 42..104 and 1..20 are over
+      {41, 45, 46, 50, 0},      // the season's last round: nothing left, the clash is called off
+      {43, 50, 51, 104, 1},     // early in the season, round 1 of next year before 44
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("round " + std::to_string(c.current) + ", clash in " + std::to_string(c.week));
+    auto fresh = makeEmptyGame();
+    MLSModule& f = *fresh;
+    f.CurrentWeek = c.current;
+    pair(f, 5, 9, c.week, 1);
+    for (int r = c.busyFrom; r <= c.busyTo; ++r) pair(f, 5, 100 + (r % 50), r, 1);
+    fixturecheck(f, 5, 40, c.week, 2);
+    int moved = 0;
+    for (int r = 1; r <= kLastRound; ++r) moved = f.FixtureOpponent(5, r) == 9 ? r : moved;
+    EXPECT_EQ(moved, c.target);
     expectSymmetric(f);
   }
 }

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "base/colour.h"
 #include "data/mls_module.h"
 #include "newgame/fixture_grid.h"
@@ -83,6 +88,28 @@ TEST_F(FixtureListTest, ScoresOnlyForRoundsAlreadyPlayed) {
   EXPECT_EQ(list.Label4(50).caption(), " ");
   EXPECT_FALSE(list.Label3(51).visible());
   EXPECT_FALSE(list.Label4(51).visible());
+}
+
+// The season runs from round 42 round the wrap: in round 10 the rounds 42..104
+// and 1..9 are over, in round 50 only 42..49.
+TEST_F(FixtureListTest, ScoresForRoundsPlayedThisSeasonOnBothSidesOfTheWrap) {
+  const std::pair<int, int> opponents[] = {{5, 20}, {10, 21}, {30, 22}, {45, 23}, {60, 24}};
+  for (const auto& [round, opponent] : opponents) pair(g, 3, opponent, round, 1, 1, 0);
+  struct Case {
+    int current;
+    std::vector<int> scored;
+  };
+  const Case cases[] = {{10, {5, 45, 60}}, {50, {45}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("round " + std::to_string(c.current));
+    g.CurrentWeek = c.current;
+    list.Show();
+    for (const auto& [round, opponent] : opponents) {
+      const bool scored = std::find(c.scored.begin(), c.scored.end(), round) != c.scored.end();
+      EXPECT_EQ(list.Label4(round).caption(), scored ? " 1 - 0" : " ") << round;
+    }
+    list.Unload();
+  }
 }
 
 TEST_F(FixtureListTest, RowColoursFollowVenueAndCompetitionForAnyClubChosen) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/file_error.h"
+#include "newgame/loader_steps.h"
 #include "newgame/new_game_loader.h"
 #include "newgame/newgame_worlds.h"
 
@@ -240,7 +241,11 @@ TEST_F(LoaderTest, SetsClubEconomyByLeague) {
   world.write("mlsdata2.dat", test::clubFileWith([](int i, ClubRecord& c) {
                 if (i == 60) c.seats = 12345;
                 if (i == 200) c.seats = 5000;
-                if (i == 101) c.reputation = 40;
+                if (i == 101 || i == 146) c.reputation = 40;
+                if (i == 146) {  // a club of no division, as 145..148 of the real world
+                  c.division = 0;
+                  c.seats = 15000;
+                }
               }));
   const auto g = load();
   struct Economy {
@@ -248,9 +253,11 @@ TEST_F(LoaderTest, SetsClubEconomyByLeague) {
     double demand, capacity, price, money;  // -1: not checked
   };
   // 12 is an MLS number not in use: it counts with the A-League.
-  const Economy cases[] = {{1, 0.6, 20000, 15, 0},         {12, -1, -1, -1, 350000},       {20, -1, -1, 10, -1},
-                           {40, 0.03, -1, -1, 200000},     {53, 0.75, 30000, 25, 2000000}, {60, -1, 12345, -1, -1},
-                           {101, 0.54, 10000, 17, 800000}, {200, -1, 35000, -1, 2500000},  {285, -1, -1, 20, -1}};
+  const Economy cases[] = {
+      {1, 0.6, 20000, 15, 0},         {12, -1, -1, -1, 350000},       {20, -1, -1, 10, -1},
+      {40, 0.03, -1, -1, 200000},     {53, 0.75, 30000, 25, 2000000}, {60, -1, 12345, -1, -1},
+      {101, 0.54, 10000, 17, 800000}, {130, 0.45, 7500, 13, 500000},  {146, 0.84, 15000, 29, 2000000},
+      {200, -1, 35000, -1, 2500000},  {285, -1, -1, 20, -1}};
   for (const Economy& e : cases) {
     SCOPED_TRACE("club " + std::to_string(e.club));
     if (e.demand >= 0) {
@@ -266,6 +273,15 @@ TEST_F(LoaderTest, SetsClubEconomyByLeague) {
       EXPECT_EQ(g->TeamMoney(e.club), e.money);
     }
   }
+}
+
+TEST(ClubEconomyTest, AClubOfNoDivisionWithoutSeatsGetsAFiniteGround) {
+  auto game = makeEmptyGame();
+  game->MLSTeamCount = 10;
+  game->EnglishDivision(146 - 52) = 0;
+  loader::setClubEconomy(*game);
+  EXPECT_EQ(game->StadiumCapacity(146), 30000);
+  EXPECT_EQ(game->TicketPrice(146), 29);
 }
 
 class BadFileTest : public LoaderTest, public ::testing::WithParamInterface<const char*> {};

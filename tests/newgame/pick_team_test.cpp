@@ -214,21 +214,38 @@ TEST_F(PickTeamTest, OkNeedsANameThenStartsAnAmericanClubWithTheChairmansLetter)
   EXPECT_EQ(fixturesOf(40, 1), 0);  // the D3 Pro League has no schedule
 }
 
-TEST_F(PickTeamTest, AustralianClubGetsItsLeagueWithEnglandUnticked) {
+// The Australian league runs beside the English ones, and always for an
+// Australian club. The small schedule pairs 1-2, 3-4, ... 13-14 every round:
+// 225 plays 226 in all 26 rounds, 237 never.
+struct AustraliaCase {
+  const char* name;
+  int page;  // 0 USA, 1 England, 2 Australia
+  int scroll, button, club;
+  std::vector<int> untick;  // Check1 boxes
+  int fixtures;             // club 225's league matches
+};
+
+class AustralianLeagueTest : public PickTeamTest, public ::testing::WithParamInterface<AustraliaCase> {};
+
+TEST_P(AustralianLeagueTest, RunsWithTheEnglishLeaguesOrForItsOwnClub) {
+  const AustraliaCase& c = GetParam();
   start();
-  choose(pick.Command7, 218, 1);
-  ASSERT_EQ(mls().MyTeam, 225);
-  pick.Check1(1).userClick();
-  pick.Check1(0).userClick();
+  ui::CommandButton* pages[] = {&pick.Command1, &pick.Command1347, &pick.Command7};
+  choose(*pages[c.page], c.scroll, c.button);
+  ASSERT_EQ(mls().MyTeam, c.club);
+  for (int box : c.untick) pick.Check1(box).userClick();
   confirm();
-  const MLSModule& g = mls();
-  EXPECT_EQ(g.LeagueSkipped(1), 1);
-  EXPECT_EQ(g.LeagueSkipped(6), 0);
-  // The small schedule pairs 1-2, 3-4, ... 13-14 every round: 225 plays 226 in all 26 rounds, 237 never.
-  EXPECT_EQ(fixturesOf(225, 1), 26);
+  EXPECT_EQ(fixturesOf(225, 1), c.fixtures);
   EXPECT_EQ(fixturesOf(237, 1), 0);
-  EXPECT_EQ(fixturesOf(53, 1), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, AustralianLeagueTest,
+    ::testing::Values(AustraliaCase{"MlsEnglandUnticked", 0, 0, 3, 3, {1}, 0},
+                      AustraliaCase{"MlsEverythingTicked", 0, 0, 3, 3, {}, 26},
+                      AustraliaCase{"EnglishAustraliaUnticked", 1, 70, 1, 77, {5}, 0},
+                      AustraliaCase{"AustralianEnglandAndUsaUnticked", 2, 218, 1, 225, {1, 0}, 26}),
+    [](const ::testing::TestParamInfo<AustraliaCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PickTeamTest, EnglishClubDrawsTheCupFirstStageAndStartsInAugust) {
   start();

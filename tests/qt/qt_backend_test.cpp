@@ -46,7 +46,8 @@ QApplication& app() {
   static int argc = 1;
   static char name[] = "test_qt";
   static char* argv[] = {name, nullptr};
-  static QApplication* instance = new QApplication(argc, argv);  // lives to the end of the program
+  static QApplication* instance =
+      qApp != nullptr ? qApp : new QApplication(argc, argv);  // lives to the end of the program
   return *instance;
 }
 

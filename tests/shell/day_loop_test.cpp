@@ -223,7 +223,7 @@ TEST_F(DayLoopTest, RetirementsAndDecline) {
   EXPECT_FALSE(hub().PlayGamesBUtton.enabled());
 }
 
-TEST_F(DayLoopTest, NewsPastTheEndOfTheListIsDropped) {
+TEST_F(DayLoopTest, NewsFillsTheWholeListAndThePastTheEndIsDropped) {
   // Sixty birthdays on one day for a club of sixty.
   for (int p = 1; p <= 60; ++p) {
     g().PlayerTeam(p) = 1;
@@ -231,7 +231,8 @@ TEST_F(DayLoopTest, NewsPastTheEndOfTheListIsDropped) {
   }
   press();
   EXPECT_EQ(g().ClubNewsCount, 50);
-  EXPECT_EQ(g().ClubNewsLine(50), "");
+  EXPECT_EQ(news().size(), 51u);
+  EXPECT_NE(g().ClubNewsLine(50), "");
   for (int p = 1; p <= 60; ++p) EXPECT_EQ(g().PlayerAge(p), 21) << p;
 }
 

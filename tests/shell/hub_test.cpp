@@ -252,20 +252,58 @@ TEST_F(HubTest, LanguageSwitchSetsCaptionsUntilTheNextLoad) {
   EXPECT_EQ(hub().Java_Tabulas.caption(), "&Tables");
 }
 
-TEST_F(HubTest, PlayNextMatchLeavesTheCalendarAlone) {
+// Play Next Match plays round 9 on Tuesday; the match screen stays up until
+// its minute button or its close box brings the hub back. A round in which no
+// club plays is played once too.
+struct WayBack {
+  const char* name;
+  void (*leave)(MatchEngine&);
+  bool emptyRound;
+};
+
+class PlayNextMatchTest : public HubTest, public ::testing::WithParamInterface<WayBack> {};
+
+TEST_P(PlayNextMatchTest, BackOnTheHubWithTheRoundPlayedOnceAndTheCalendarUnchanged) {
+  const WayBack& way = GetParam();
   playMatchdays();
   g().CurrentWeek = 9;
   g().WeekDay = 2;
+  if (way.emptyRound) {
+    for (int club = 1; club <= 8; ++club) g().FixtureOpponent(club, 9) = 0;
+  }
+  const int games = way.emptyRound ? 0 : 1;
+  MatchEngine& match = ui::screen<MatchEngine>();
+  const int passes = match.betweentally.passes;
   hub().Show();
   hub().Play_Match.userClick();
+  EXPECT_EQ(finalScoreBoxes(), games);
+  EXPECT_TRUE(match.shown());
   EXPECT_FALSE(hub().loaded());
+  way.leave(match);
+
+  EXPECT_TRUE(hub().shown());
+  EXPECT_FALSE(match.loaded());
   EXPECT_EQ(g().CurrentWeek, 9);
   EXPECT_EQ(g().WeekDay, 2);
-  // Round 9 was played and the match screen stays up.
-  EXPECT_EQ(finalScoreBoxes(), 1);
-  EXPECT_EQ(g().TeamGamesPlayed(1), 1);
-  EXPECT_TRUE(ui::screen<MatchEngine>().loaded());
+  EXPECT_EQ(g().TeamGamesPlayed(1), games);
+  EXPECT_EQ(match.betweentally.passes, passes + 1) << "the between-matchday events once";
+
+  // A click after the hub is back changes nothing, and the Wednesday press
+  // moves on to round 10 without playing round 9 again.
+  match.Minbox_Click();
+  hub().PlayGamesBUtton.userClick();
+  hub().PlayGamesBUtton.userClick();
+  EXPECT_EQ(g().CurrentWeek, 10);
+  EXPECT_EQ(g().TeamGamesPlayed(1), games);
+  EXPECT_EQ(match.betweentally.passes, passes + 1);
+  EXPECT_TRUE(hub().shown());
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, PlayNextMatchTest,
+                         ::testing::Values(WayBack{"MinuteButton", [](MatchEngine& m) { m.Minbox.userClick(); }, false},
+                                           WayBack{"CloseBox", [](MatchEngine& m) { m.userClose(); }, false},
+                                           WayBack{"EmptyRound", [](MatchEngine& m) { m.Minbox.userClick(); }, true}),
+                         [](const ::testing::TestParamInfo<WayBack>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kervale::test

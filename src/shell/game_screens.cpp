@@ -1,5 +1,9 @@
 #include "shell/game_screens.h"
 
+#include "club/chairman.h"
+#include "club/finances.h"
+#include "club/scouting.h"
+#include "club/staff_show.h"
 #include "newgame/fixture_list.h"
 #include "shell/frm_about.h"
 #include "shell/main_module.h"
@@ -14,6 +18,10 @@ const std::vector<GameScreen>& gameScreens() {
       {"FixtureList", [] { ui::screen<FixtureList>().Show(); }},
       {"PlayerStats", [] { ui::screen<PlayerStats>().Show(); }},
       {"frmAbout", [] { ui::screen<frmAbout>().Show(); }},
+      {"Finances", [] { showFinances(); }},
+      {"Scouting", [] { showScouting(); }},
+      {"StaffShow", [] { showStaff(); }},
+      {"Chairman", [] { showChairman(); }},
   };
   return screens;
 }

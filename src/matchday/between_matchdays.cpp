@@ -147,7 +147,7 @@ void MatchEngine::playerinjuries() {
       }
       if (g.PlayerInjury(p) > 0) {
         g.PlayerInjury(p) = g.PlayerInjury(p) - 1;
-        if (g.PlayerInjury(p) == 0 && g.PlayerTeam(p) == g.MyTeam && !name.empty()) {
+        if (g.PlayerInjury(p) == 0 && g.MyTeam != 0 && g.PlayerTeam(p) == g.MyTeam && !name.empty()) {
           addClubNews(g, name + " is now available to play.");
         }
       }

@@ -124,11 +124,16 @@ void drawUSOpenCup(MLSModule& game, RoundWinners winners) {
 }  // namespace cups
 
 bool keepsUSOpenCup(const MLSModule& game) {
+  // Without a club the game keeps the cup of the league it was started in.
+  if (game.MyTeam == 0) return game.CurrentLeague != 3;
   const double entry = game.TeamCupEntry(game.MyTeam);
   return entry == 0 || entry == 2;
 }
 
-bool keepsEnglishCup(const MLSModule& game) { return game.TeamCupEntry(game.MyTeam) == 16; }
+bool keepsEnglishCup(const MLSModule& game) {
+  if (game.MyTeam == 0) return game.CurrentLeague == 3;
+  return game.TeamCupEntry(game.MyTeam) == 16;
+}
 
 void recordCupMatch(MLSModule& game, RoundWinners winners, const PlayedTie& tie) {
   if (keepsUSOpenCup(game)) cups::recordUSOpenCupMatch(game, winners, tie);

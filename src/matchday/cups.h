@@ -28,11 +28,13 @@ struct PlayedTie {
 };
 
 // Which cup the game keeps follows the user's club: the US Open Cup for cup
-// entry 0 or 2, the English cup for 16, none otherwise.
+// entry 0 or 2, the English cup for 16, none otherwise; without a club
+// (MyTeam 0) the cup of the league the game was started in (CurrentLeague).
 bool keepsUSOpenCup(const MLSModule& game);
 bool keepsEnglishCup(const MLSModule& game);
 // The MLS plays a season (and so its playoffs) when the user's club is one of
-// the North-American clubs 1..52, or none (expansion mode).
+// the North-American clubs 1..52, or none in a game started in a North-American
+// league (expansion mode, or after a resignation).
 bool runsMLSPlayoffs(const MLSModule& game);
 
 // Per cup match of round CurrentWeek: the bracket's result and the club through.

@@ -121,7 +121,11 @@ void recordConferenceFinal(MLSModule& game, const PlayedTie& tie) {
 
 }  // namespace
 
-bool runsMLSPlayoffs(const MLSModule& game) { return game.MyTeam <= 52; }
+bool runsMLSPlayoffs(const MLSModule& game) {
+  // Without a club the game follows the league it was started in.
+  if (game.MyTeam == 0) return game.CurrentLeague != 3;
+  return game.MyTeam <= 52;
+}
 
 void recordPlayoffMatch(MLSModule& game, const PlayedTie& tie) {
   if (!runsMLSPlayoffs(game)) return;

@@ -7,6 +7,10 @@
 #include "competitions/tables.h"
 #include "competitions/us_open_cup.h"
 #include "data/mls_module.h"
+#include "club/chairman.h"
+#include "club/finances.h"
+#include "club/scouting.h"
+#include "club/staff_show.h"
 #include "newgame/fixture_list.h"
 #include "offseason/college_draft.h"
 #include "shell/frm_about.h"
@@ -45,6 +49,10 @@ const std::vector<GameScreen>& gameScreens() {
       {"MLS_Playoffs", [] { showPlayoffs(0); }},
       {"UsOpenCup", [] { showUsOpenCup(); }},
       {"LeagueChamp", [] { showLeagueChamp(); }},
+      {"Finances", [] { showFinances(); }},
+      {"Scouting", [] { showScouting(); }},
+      {"StaffShow", [] { showStaff(); }},
+      {"Chairman", [] { showChairman(); }},
   };
   return screens;
 }

@@ -107,7 +107,8 @@ void MainModule::birthdays() {
   for (int p = 1; p <= g.NumPlayers; ++p) {
     if (g.PlayerBirthMonth(p) != g.CurrentMonth || g.PlayerBirthDay(p) != g.MonthDay) continue;
     g.PlayerAge(p) = g.PlayerAge(p) + 1;
-    const bool ours = !g.PlayerName(p).empty() && g.PlayerTeam(p) == g.MyTeam;
+    // Without a club (MyTeam 0) the free agents are nobody's.
+    const bool ours = g.MyTeam != 0 && !g.PlayerName(p).empty() && g.PlayerTeam(p) == g.MyTeam;
     if (ours) {
       addClubNews(g, g.PlayerName(p) + " celebrated his birthday. He is now" + Str(g.PlayerAge(p)) + " years old.");
     }

@@ -9,6 +9,10 @@
 #include "competitions/mls_playoffs.h"
 #include "competitions/tables.h"
 #include "competitions/us_open_cup.h"
+#include "club/chairman.h"
+#include "club/finances.h"
+#include "club/scouting.h"
+#include "club/staff_show.h"
 #include "data/mls_module.h"
 #include "newgame/fixture_list.h"
 #include "shell/frm_about.h"
@@ -57,7 +61,18 @@ void MainModule::wireScreens() {
   A_League_Playoffthingy.onClick = [this] { A_League_Playoffthingy_Click(); };
   D3ProPlayView.onClick = [this] { D3ProPlayView_Click(); };
   View_Winners.onClick = [this] { View_Winners_Click(); };
+  Finances_Menu.onClick = [this] { Finances_Menu_Click(); };
+  Command5.onClick = [this] { Command5_Click(); };
+  View_Menu_Staff.onClick = [this] { View_Menu_Staff_Click(); };
+  Call_Chairman.onClick = [this] { Call_Chairman_Click(); };
+  Command6.onClick = [this] { Command6_Click(); };
 }
+
+void MainModule::Finances_Menu_Click() { showFinances(); }
+void MainModule::Command5_Click() { showScouting(); }
+void MainModule::View_Menu_Staff_Click() { showStaff(); }
+void MainModule::Call_Chairman_Click() { showChairman(); }
+void MainModule::Command6_Click() { showChairman(); }
 
 void MainModule::Stats_Menu_Fixtures_Click() { ui::screen<FixtureList>().Show(); }
 

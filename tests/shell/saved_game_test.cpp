@@ -197,7 +197,7 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
 
   // Values out of range in the running game's own tables.
   const std::pair<std::function<void(MLSModule&)>, std::string> values[] = {
-      {[](MLSModule& m) { m.WestOrder(3) = 400; }, "WestOrder is 400"},
+      {[](MLSModule& m) { m.WestOrder(3) = 400; }, "WestOrder(3) is 400"},
       {[](MLSModule& m) { m.CurrentSeason = 101; }, "CurrentSeason"},
       {[](MLSModule& m) { m.TeamPosition(4, 9) = 13; }, "TeamPosition"},  // twelve positions
       {[](MLSModule& m) { m.TeamTactic(9) = 7; }, "TeamTactic"},          // six tactics

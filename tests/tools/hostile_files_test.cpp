@@ -114,6 +114,21 @@ TEST_F(HostileFiles, EachIsRefusedNamingFileAndValue) {
   }
 }
 
+// A count line typed twice shifts every record: the count lands where a name
+// belongs.
+TEST_F(HostileFiles, ARepeatedCountLineIsRefused) {
+  for (const char* file : {"players2.dat", "refs.dat", "nat.dat", "sponsors.dat", "tactics.dat", "flow.dat",
+                           "formation.dat", "usalast.dat"}) {
+    kervale::test::writeSmallWorld(world);
+    const std::string content = kervale::readWholeFile(world.path() / file);
+    world.write(file, content.substr(0, content.find("\r\n") + 2) + content);
+    const SimRun run = sim();
+    EXPECT_EQ(run.status, 2) << file;
+    EXPECT_EQ(run.err.rfind(std::string("error: ") + file + ": ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("is not a quoted text"), std::string::npos) << run.err;
+  }
+}
+
 TEST_F(HostileFiles, AByteOrderMarkIsSkipped) {
   const SimRun clean = sim();
   ASSERT_EQ(clean.status, 0) << clean.err;

@@ -132,7 +132,9 @@ std::vector<ValueRange> makeRanges() {
       whole("TeamTactic", 0, 30),
       whole("TeamFlow", 0, 8),
       whole("TeamPushUp", 0, 3),
-      number("TeamMorale", 0, 1.8),
+      // Kept within 0.4..1.8 as a match starts; goals, shots and fouls then move
+      // it by up to 0.15 each.
+      number("TeamMorale", -10, 10),
       whole("TeamKeyPlayerSlot", 0, 20),
       whole("SavedTactic", 0, 30),
       whole("SavedFlow", 0, 8),
@@ -187,7 +189,8 @@ std::vector<ValueRange> makeRanges() {
       whole("PlayerBirthMonth", 0, 99),
       whole("PlayerBirthDay", 0, 99),
       number("PlayerWage", 0, kMoneyK),
-      number("PlayerForm", 0, 100),
+      // Capped at 100; a player left out loses 0.5 a match with no floor.
+      number("PlayerForm", -kSeasonCount, 100),
       whole("PlayerContractYears", 0, 5),
       whole("PlayerInjury", 0, kRounds),
       text("PlayerInjuryText"),
@@ -202,7 +205,8 @@ std::vector<ValueRange> makeRanges() {
       number("PlayerRatingSumSeason", 0, 10 * kSeasonMatches),
       number("PlayerRatingSumCareer", 0, kCareerCount),
       number("PlayerRatingSumWeek", 0, 10 * kSeasonMatches),
-      whole("PlayerGoalsSeason", 0, kSeasonCount),
+      // A keeper's goals count down by each goal he concedes.
+      whole("PlayerGoalsSeason", -kSeasonCount, kSeasonCount),
       whole("PlayerGoalsCareer", 0, kCareerCount),
       whole("PlayerAssistsSeason", 0, kSeasonCount),
       whole("PlayerAssistsCareer", 0, kCareerCount),

@@ -77,7 +77,6 @@ std::vector<ValueRange> makeRanges() {
       text("CommentaryLine"),
       text("RatingWord", false),
       text("AggressionWord", false),
-      text("PicturePath"),
 
       // ---- Calendar and the user's game
       whole("CurrentWeek", 1, kRounds),

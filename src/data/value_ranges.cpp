@@ -61,6 +61,8 @@ std::vector<ValueRange> makeRanges() {
       number("PositionFactor", 0.01, 4),
       number("PositionPickWeight", 0, 100),
       number("PositionUnused", -kInt16, kInt16),
+      whole("FormationPos", 1, 24),
+      whole("FormationFlow", 1, 8),
       whole("FlowTable1", 1, 25),
       number("FlowWeight", 0, 10000),
       number("RefStrictness", 0, 100),

@@ -260,9 +260,9 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
       {"formation.dat", test::formationFile(2, 13), kTactical,
        "formation.dat: formation 1: position of slot 10 13 is outside 1..12 (the positions of Position.dat)"},
       {"formation.dat", test::formationFile(2, 25), kTactical,
-       "formation.dat: formation 1: position of slot 10 25 is outside 1..24"},
+       "formation.dat: formation 1: line 2, value 12: position of slot 10 is 25, outside 1 to 24"},
       {"formation.dat", test::formationFile(2, 3, 0), kTactical,
-       "formation.dat: formation 1: default flow 0 is outside 1..8"},
+       "formation.dat: formation 1: line 2, value 13: default flow is 0, outside 1 to 8"},
       {"Position.dat", test::positionFile(12, 3), kTactical,
        "Position.dat: number of factor rows 3 is below the 8 flows of flow.dat"},
       // Club values the set-up indexes by.

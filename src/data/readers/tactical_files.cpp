@@ -13,7 +13,6 @@ using readers::inRecord;
 using readers::openDataFile;
 using readers::readText;
 using readers::readValue;
-using readers::readWhole;
 using readers::readWholeValue;
 
 TacticsData readTactics(const std::filesystem::path& folder) {
@@ -89,9 +88,9 @@ FormationsData readFormations(const std::filesystem::path& folder) {
       FormationData formation;
       formation.name = readText(file, "FormationName", "name");
       for (int j = 1; j <= 10; ++j) {
-        formation.positions[j - 1] = readWhole(file, 1, kMaxPositions, "position of slot " + std::to_string(j));
+        formation.positions[j - 1] = readWholeValue(file, "FormationPos", "position of slot " + std::to_string(j));
       }
-      formation.flow = readWhole(file, 1, kMaxFlows, "default flow");
+      formation.flow = readWholeValue(file, "FormationFlow", "default flow");
       data.formations.push_back(std::move(formation));
     });
   }

@@ -1,7 +1,5 @@
 #include "shell/saved_game_checks.h"
 
-#include <cmath>
-#include <type_traits>
 
 #include "base/file_error.h"
 #include "base/numbers.h"

@@ -1,5 +1,6 @@
 #include "shell/saved_game_checks.h"
 
+#include <string>
 
 #include "base/file_error.h"
 #include "base/numbers.h"

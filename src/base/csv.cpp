@@ -60,7 +60,18 @@ bool CsvValue::isNumber() const { return !quoted && isDecimalNumber(text); }
 double CsvValue::number() const { return Val(text); }
 
 CsvReader::CsvReader(std::string fileName, std::string content)
-    : fileName_(std::move(fileName)), content_(std::move(content)) {}
+    : fileName_(std::move(fileName)), content_(std::move(content)) {
+  // Editors that save UTF-8 may put a byte-order mark in front.
+  if (content_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+}
+
+std::string CsvReader::lastValuePlace() const {
+  std::size_t line = 1;
+  for (std::size_t i = 0; i < lastValueStart_ && i < content_.size(); ++i) {
+    if (content_[i] == '\n' || (content_[i] == '\r' && (i + 1 >= content_.size() || content_[i + 1] != '\n'))) ++line;
+  }
+  return "line " + std::to_string(line) + ", value " + std::to_string(valuesRead_);
+}
 
 CsvReader CsvReader::fromFile(const std::filesystem::path& path) {
   return CsvReader(bareName(path), readWholeFile(path));
@@ -95,6 +106,7 @@ CsvValue CsvReader::next() {
          "; more were expected");
   }
   afterComma_ = false;
+  lastValueStart_ = pos_;
   CsvValue value;
   if (pos_ < content_.size() && content_[pos_] == '"') {
     const std::size_t close = content_.find('"', pos_ + 1);
@@ -127,7 +139,7 @@ std::string CsvReader::describe(const CsvValue& value) const {
     const auto byte = static_cast<unsigned char>(c);
     shown += byte < 32 || byte == 127 ? '?' : c;
   }
-  return "value " + std::to_string(valuesRead_) + " (\"" + shown + "\")";
+  return lastValuePlace() + " (\"" + shown + "\")";
 }
 
 double CsvReader::toNumber(const CsvValue& value) const {

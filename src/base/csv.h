@@ -21,8 +21,8 @@ struct CsvValue {
 // and 1 included); "" inside quotes is not special. Blanks around a bare value
 // and blank lines are skipped; a comma is always followed by a value, so two
 // commas in a row, or a comma before a line end, hold an empty bare value
-// (number 0), as the saved game writes an empty cell. Every failure throws
-// FileError naming the file.
+// (number 0), as the saved game writes an empty cell. A UTF-8 byte-order mark
+// at the start is skipped. Every failure throws FileError naming the file.
 class CsvReader {
  public:
   CsvReader(std::string fileName, std::string content);
@@ -34,11 +34,15 @@ class CsvReader {
   std::string nextText();
   // Number values: FileError naming the value when it is not a number.
   double nextNumber();
+  // The number of a value already read, as nextNumber reads it.
+  double numberOf(const CsvValue& value) const { return toNumber(value); }
   std::int16_t nextInt16();  // half to even, FileError when out of range
   std::int32_t nextInt32();
   float nextSingle();
 
   std::size_t valuesRead() const { return valuesRead_; }
+  // Where the last value read starts: "line 4, value 17".
+  std::string lastValuePlace() const;
   const std::string& fileName() const { return fileName_; }
   [[noreturn]] void fail(const std::string& problem) const;
 
@@ -53,6 +57,7 @@ class CsvReader {
   std::string content_;
   std::size_t pos_ = 0;
   std::size_t valuesRead_ = 0;
+  std::size_t lastValueStart_ = 0;
   bool afterComma_ = false;  // the last value ended with a comma, so another follows
 };
 

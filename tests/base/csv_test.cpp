@@ -140,9 +140,9 @@ TEST(CsvReader, BadNumbersNameTheValue) {
   CsvReader reader("players2.dat", "40000,-40000,abc,\"Joe\",1e999,3e9,1e39,&HFF");
   FileError e = errorOf([&] { reader.nextInt16(); });
   EXPECT_EQ(e.fileName(), "players2.dat");
-  EXPECT_EQ(e.problem(), "value 1 (\"40000\") is out of range for a 16-bit integer");
+  EXPECT_EQ(e.problem(), "line 1, value 1 (\"40000\") is out of range for a 16-bit integer");
   EXPECT_NE(errorOf([&] { reader.nextInt16(); }).problem().find("-40000"), std::string::npos);
-  EXPECT_EQ(errorOf([&] { reader.nextNumber(); }).problem(), "value 3 (\"abc\") is not a number");
+  EXPECT_EQ(errorOf([&] { reader.nextNumber(); }).problem(), "line 1, value 3 (\"abc\") is not a number");
   EXPECT_NE(errorOf([&] { reader.nextInt32(); }).problem().find("Joe"), std::string::npos);
   EXPECT_NE(errorOf([&] { reader.nextNumber(); }).problem().find("1e999"), std::string::npos);
   EXPECT_NE(errorOf([&] { reader.nextInt32(); }).problem().find("3e9"), std::string::npos);

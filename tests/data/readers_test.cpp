@@ -102,8 +102,8 @@ TEST_F(ReadersTest, TacticalFilesFillTheirTables) {
   EXPECT_EQ(game->NumPositions, 12);
   EXPECT_EQ(game->PositionName(12), "Pos 12");
   EXPECT_EQ(game->PositionPickWeight(5), 5);
-  EXPECT_EQ(game->PositionFactor(5, 1, 1), 511);
-  EXPECT_EQ(game->PositionFactor(12, 8, 3), 1283);
+  EXPECT_DOUBLE_EQ(game->PositionFactor(5, 1, 1), 0.511);
+  EXPECT_DOUBLE_EQ(game->PositionFactor(12, 8, 3), 1.283);
 }
 
 TEST_F(ReadersTest, ReferenceFilesFillTheirTables) {
@@ -226,40 +226,48 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
       {"fixt20.dat", test::scheduleFile(20, 37), schedule<kFixt20Schedule>,
        "fixt20.dat: round 38: file ends after 740 values; more were expected"},
       // Counts over their limits.
-      {"formation.dat", test::formationFile(51), kTactical, "formation.dat: count 51 is outside 1..50"},
-      {"flow.dat", test::flowFile(9), kTactical, "flow.dat: count 9 is outside 1..8"},
-      {"Position.dat", test::positionFile(25, 8), kTactical, "Position.dat: count 25 is outside 1..24"},
-      {"Position.dat", test::positionFile(3, 9), kTactical, "Position.dat: number of factor rows 9 is outside 1..8"},
-      {"nat.dat", "286\r\n", [](const auto& d, auto& g) { loadNations(d, g); }, "nat.dat: count 286 is outside 0..285"},
-      {"refs.dat", "41\r\n", [](const auto& d, auto& g) { loadRefs(d, g); }, "refs.dat: count 41 is outside 1..40"},
-      {"sponsors.dat", "101\r\n", kSponsors, "sponsors.dat: count 101 is outside 0..100"},
-      {"sponsors.dat", "2.5\r\n\"A\",\"B\",\"C\"\r\n", kSponsors, "sponsors.dat: count 2.5 is not a whole number"},
-      {"players2.dat", "10001\r\n", kPlayers, "players2.dat: count 10001 is outside 0..10000"},
-      {"players2.dat", "70000\r\n", kPlayers, "players2.dat: value 1 (\"70000\") is out of range for a 16-bit integer"},
+      {"formation.dat", test::formationFile(51), kTactical,
+       "formation.dat: line 1, value 1: count is 51, outside 1 to 50"},
+      {"flow.dat", test::flowFile(9), kTactical, "flow.dat: line 1, value 1: count is 9, outside 1 to 8"},
+      {"Position.dat", test::positionFile(25, 8), kTactical,
+       "Position.dat: line 1, value 1: count is 25, outside 1 to 24"},
+      {"Position.dat", test::positionFile(3, 9), kTactical,
+       "Position.dat: line 1, value 2: number of factor rows is 9, outside 1 to 8"},
+      {"nat.dat", "286\r\n", [](const auto& d, auto& g) { loadNations(d, g); },
+       "nat.dat: line 1, value 1: count is 286, outside 0 to 285"},
+      {"refs.dat", "41\r\n", [](const auto& d, auto& g) { loadRefs(d, g); },
+       "refs.dat: line 1, value 1: count is 41, outside 1 to 40"},
+      {"sponsors.dat", "101\r\n", kSponsors, "sponsors.dat: line 1, value 1: count is 101, outside 0 to 100"},
+      {"sponsors.dat", "2.5\r\n\"A\",\"B\",\"C\"\r\n", kSponsors,
+       "sponsors.dat: line 1, value 1: count is 2.5, not a whole number"},
+      {"players2.dat", "10001\r\n", kPlayers, "players2.dat: line 1, value 1: count is 10001, outside 1 to 10000"},
+      {"players2.dat", "70000\r\n", kPlayers,
+       "players2.dat: line 1, value 1 (\"70000\") is out of range for a 16-bit integer"},
       {"usafirst.dat", "0\r\n", [](const auto& d, auto&) { readNameList(d, kUsaFirstNames); },
-       "usafirst.dat: count 0 is outside 1..1000000"},
+       "usafirst.dat: line 1, value 1: count is 0, outside 1 to 1000000"},
       // Values that index a table outside it.
       {"players2.dat", "3\r\n" + player(1) + player(300) + player(2), kPlayers,
-       "players2.dat: player 2: club 300 is outside 0..285"},
-      {"players2.dat", "1\r\n" + player(-1), kPlayers, "players2.dat: player 1: club -1 is outside 0..285"},
+       "players2.dat: player 2: line 3, value 25: club is 300, outside 0 to 285"},
+      {"players2.dat", "1\r\n" + player(-1), kPlayers,
+       "players2.dat: player 1: line 2, value 2: club is -1, outside 0 to 285"},
       {"players2.dat", "1\r\n" + playerRecord(17, "Too Good", 15, 15, 15, 10), kPlayers,
        "players2.dat: player 1: rating sum 55 of a player of club 17 is outside the wage table 0..54"},
       {"fixt18.dat", test::scheduleFile(18, 2) + "1,2\r\n3,4\r\n5,1\r\n" + test::scheduleFile(18, 32),
        schedule<kFixt18Schedule>, "fixt18.dat: round 3: team 1 appears twice"},
       {"mls 10.dat", "1,11\r\n", schedule<kMls10Schedule>, "mls 10.dat: round 1: team 11 is outside 1..10"},
       {"flow.dat", flowWithNextZone26(), kTactical,
-       "flow.dat: flow 1: next zone of zone 3, side 2 26 is outside 1..25"},
+       "flow.dat: flow 1: line 3, value 5: next zone of zone 3, side 2 is 26, outside 1 to 25"},
       {"formation.dat", test::formationFile(2, 13), kTactical,
        "formation.dat: formation 1: position of slot 10 13 is outside 1..12 (the positions of Position.dat)"},
       {"formation.dat", test::formationFile(2, 25), kTactical,
-       "formation.dat: formation 1: position of slot 10 25 is outside 1..24"},
+       "formation.dat: formation 1: line 2, value 12: position of slot 10 is 25, outside 1 to 24"},
       {"formation.dat", test::formationFile(2, 3, 0), kTactical,
-       "formation.dat: formation 1: default flow 0 is outside 1..8"},
+       "formation.dat: formation 1: line 2, value 13: default flow is 0, outside 1 to 8"},
       {"Position.dat", test::positionFile(12, 3), kTactical,
        "Position.dat: number of factor rows 3 is below the 8 flows of flow.dat"},
       // Club values the set-up indexes by.
       {"mlsdata2.dat", withClub(60, clubRecord(60, "Fifth Tier", 5)), kClubs,
-       "mlsdata2.dat: club 60 division 5 is outside 1..4"},
+       "mlsdata2.dat: club 60: line 60, value 889: division code is 5, outside 0 to 4"},
       {"mlsdata2.dat", withClub(146, clubRecord(146, "No Seats", 0)), kClubs,
        "mlsdata2.dat: club 146 has neither a division nor a seat count"},
       {"mlsdata2.dat", withClub(144, clubRecord(144, "Needs One", 0)), kClubs,
@@ -269,9 +277,9 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
       {"mlsdata2.dat", withClub(210, clubRecord(210, "Lost Group", 0)), kClubs,
        "mlsdata2.dat: club 210 group 0 is outside 1..4"},
       {"mlsdata2.dat", withClub(5, "\"Bad\",\"Colour\",\"\",0,\"Ground\",0,0.5,50,0,255,256,0,0,0,0\r\n"), kClubs,
-       "mlsdata2.dat: club 5: first colour component 2 256 is outside 0..255"},
+       "mlsdata2.dat: club 5: line 5, value 71: first colour component 2 is 256, outside 0 to 255"},
       {"mlsdata2.dat", withClub(5, "\"Bad\",\"Seats\",\"\",0,\"Ground\",lots,0.5,50,0,0,0,0,0,0,0\r\n"), kClubs,
-       "mlsdata2.dat: club 5: value 66 (\"lots\") is not a number"},
+       "mlsdata2.dat: club 5: line 5, value 66 (\"lots\") is not a number"},
   };
   for (const auto& c : cases) {
     dir.write(c.file, c.content);

@@ -87,7 +87,8 @@ inline std::string positionFile(int count, int rows) {
   for (int p = 1; p <= count; ++p) {
     content += quoted("Pos " + std::to_string(p)) + "," + std::to_string(p) + ",0,0,0";
     for (int j = 1; j <= rows; ++j) {
-      for (int k = 1; k <= 3; ++k) content += "," + std::to_string(p * 100 + j * 10 + k);
+      // Factor (p, j, k) is p.jk / 10, e.g. 0.511, within the factors' range.
+      for (int k = 1; k <= 3; ++k) content += "," + std::to_string(p * 100 + j * 10 + k) + "e-3";
     }
     content += "\r\n";
   }

@@ -120,7 +120,7 @@ TEST_F(LoaderTest, FillsSquadsAndStrengths) {
   std::string file = "27\r\n";
   for (int i = 1; i <= 23; ++i) file += playerRecord(5, "Squad " + std::to_string(i), 1, 6, i == 23 ? 27 : 4, 3);
   file += playerRecord(6, "Half A", 1, 0.5, 1, 1) + playerRecord(6, "Half B", 1, 2.5, 1, 1);
-  file += playerRecord(0, "Free", 1, 1, 1, 1) + playerRecord(7, "Alone", 1, 200, 100, 50);
+  file += playerRecord(0, "Free", 1, 1, 1, 1) + playerRecord(7, "Alone", 1, 50, 40, 30);
   world.write("players2.dat", file);
   const auto g = load();
   EXPECT_EQ(g->TeamSquadCount(5), 23);
@@ -132,8 +132,8 @@ TEST_F(LoaderTest, FillsSquadsAndStrengths) {
   EXPECT_EQ(tables.OverallStrength(5), 5);  // CInt(14 / 3)
   // The running sum is rounded at each addition: CInt(0.5) = 0, then 2.
   EXPECT_EQ(tables.DefenseStrength(6), 1);
-  EXPECT_EQ(tables.DefenseStrength(7), 200);
-  EXPECT_EQ(tables.OverallStrength(7), 117);  // CInt(350 / 3)
+  EXPECT_EQ(tables.DefenseStrength(7), 50);
+  EXPECT_EQ(tables.OverallStrength(7), 40);  // CInt(120 / 3)
   EXPECT_EQ(g->TeamSquadCount(0), 1);
   for (int t : {1, 8, 285}) {
     EXPECT_EQ(tables.DefenseStrength(t), 1);

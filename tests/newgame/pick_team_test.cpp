@@ -157,7 +157,7 @@ TEST_F(PickTeamTest, ChoosingAClubShowsItsColourRosterBadgeAndStrength) {
                 }
               }));
   std::string players = "13\r\n";
-  for (int i = 1; i <= 12; ++i) players += test::playerRecord(4, "Player " + std::to_string(i), 1, 200, 2, 3);
+  for (int i = 1; i <= 12; ++i) players += test::playerRecord(4, "Player " + std::to_string(i), 1, 54, 2, 3);
   players += test::playerRecord(5, "Lonely", 1, 2, 3, 4);
   world.write("players2.dat", players);
   start();
@@ -168,11 +168,11 @@ TEST_F(PickTeamTest, ChoosingAClubShowsItsColourRosterBadgeAndStrength) {
   ASSERT_EQ(pick.PlayersList.listCount(), 11);
   EXPECT_EQ(pick.PlayersList.list(10), "Player 11");
   EXPECT_EQ(pick.Image1.picture(), "badge4.gif");
-  // 200 x 200 twips does not fit 16 bits; the bar is as wide as it says.
-  EXPECT_EQ(pick.defenseshape.width(), 40000);
+  // A top rating's bar is as wide as it says.
+  EXPECT_EQ(pick.defenseshape.width(), 10800);
   EXPECT_EQ(pick.midfieldshape.width(), 400);
   EXPECT_EQ(pick.forwardshape.width(), 600);
-  EXPECT_EQ(pick.overallshape.width(), CInt(205 / 3.0) * 200);
+  EXPECT_EQ(pick.overallshape.width(), CInt(59 / 3.0) * 200);
 
   pick.teambutton(5).userClick();
   EXPECT_FALSE(pick.Image1.visible());

@@ -163,6 +163,14 @@ TEST_F(SavedGameTest, FileWithoutTrailerLoadsTheLayoutOnly) {
   EXPECT_EQ(loaded->TeamSaveItem21(1, 3), Variant(0.25));
   // Surplus that is not a trailer is ignored.
   EXPECT_NO_THROW(parseSavedGame("x.usa", text + "1,2,3\r\n", g()));
+  // Only what the file carries is checked: a value it leaves out is not its fault.
+  base->PlayoffTeams = 0;
+  EXPECT_NO_THROW(parseSavedGame("old.usa", text, *base));
+  auto spoiled = busyGame();
+  spoiled->TeamMoney(3) = 1e15;
+  std::string old = savedGameText(*spoiled);
+  old.resize(old.find("\"Kervale trailer\""));
+  EXPECT_THROW(parseSavedGame("old.usa", old, *base), FileError);
 }
 
 // Parses text over a copy of the running game; the running game must not change.
@@ -195,10 +203,28 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
     EXPECT_NE(failureOf(std::string(good).replace(myTeam, 1, value)).find(problem), std::string::npos) << value;
   }
 
-  // Values out of range in the running game's own tables.
+  // Values out of range, of every kind, in the layout and in the trailer.
   const std::pair<std::function<void(MLSModule&)>, std::string> values[] = {
-      {[](MLSModule& m) { m.WestOrder(3) = 400; }, "WestOrder is 400"},
-      {[](MLSModule& m) { m.CurrentSeason = 101; }, "CurrentSeason"},
+      {[](MLSModule& m) { m.WestOrder(3) = 400; }, "WestOrder(3) is 400"},
+      {[](MLSModule& m) { m.CurrentSeason = 101; }, "CurrentSeason is 101"},
+      {[](MLSModule& m) { m.CurrentWeek = 105; }, "CurrentWeek is 105"},
+      {[](MLSModule& m) { m.TeamWins(7) = -1; }, "TeamWins(7) is -1"},
+      {[](MLSModule& m) { m.TeamDivision(2) = 9; }, "TeamDivision(2) is 9"},
+      {[](MLSModule& m) { m.TeamMoney(3) = 1e15; }, "TeamMoney(3) is 1E+15"},
+      {[](MLSModule& m) { m.TeamFanDemand(3) = -0.5; }, "TeamFanDemand(3) is -.5"},
+      {[](MLSModule& m) { m.PlayerGoalkeeping(1) = -7; }, "PlayerGoalkeeping(1) is -7"},
+      {[](MLSModule& m) { m.PlayerInjury(2) = 99999999999; }, "PlayerInjury(2) is 99999999999"},
+      {[](MLSModule& m) { m.PlayerWage(2) = 1e9; }, "PlayerWage(2) is 1000000000"},
+      {[](MLSModule& m) { m.PlayerTeam(1) = 300; }, "PlayerTeam(1) is 300"},
+      {[](MLSModule& m) { m.PlayerGamesSeason(1) = 105; }, "PlayerGamesSeason(1) is 105"},
+      {[](MLSModule& m) { m.ClubNewsCount = 51; }, "ClubNewsCount is 51"},
+      {[](MLSModule& m) { m.PlayoffTeams = -7; }, "PlayoffTeams is -7"},
+      {[](MLSModule& m) { m.PlayoffTeams = 30000; }, "PlayoffTeams is 30000"},
+      {[](MLSModule& m) { m.TeamCupEntry(4) = 99999999999; }, "TeamCupEntry(4) is 99999999999"},
+      {[](MLSModule& m) { m.MonthDay = 32; }, "MonthDay is 32"},
+      {[](MLSModule& m) { m.FixtureVenue(5, 40) = 3; }, "FixtureVenue(5, 40) is 3"},
+      {[](MLSModule& m) { m.PlayoffQFResult(2) = Variant(-1.0); }, "PlayoffQFResult(2) is -1"},
+      {[](MLSModule& m) { m.ClubNewsLine(0) = "bell\a"; }, "ClubNewsLine(0) holds control character 7"},
       {[](MLSModule& m) { m.TeamPosition(4, 9) = 13; }, "TeamPosition"},  // twelve positions
       {[](MLSModule& m) { m.TeamTactic(9) = 7; }, "TeamTactic"},          // six tactics
       {[](MLSModule& m) { m.TeamFlow(9) = 5; }, "TeamFlow"},              // four flows

@@ -39,6 +39,7 @@ std::unique_ptr<MLSModule> smallGame() {
   g.CurrentMonth = 1;
   g.CurrentSeason = 1;
   g.MyTeam = 1;
+  g.PlayoffTeams = 8;
   g.ManagerName = "Ada Quill";
   g.SalaryCap = 7000;
   g.MLSTeamCount = 10;

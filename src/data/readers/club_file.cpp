@@ -10,7 +10,9 @@ namespace kervale {
 using readers::checkWhole;
 using readers::inRecord;
 using readers::openDataFile;
-using readers::readWhole;
+using readers::readText;
+using readers::readValue;
+using readers::readWholeValue;
 
 namespace {
 
@@ -28,11 +30,12 @@ constexpr int kCupClubsAtNewGame = 46;
 constexpr int kMaxCanadaCup = 4;
 constexpr int kMaxConference = 8;
 constexpr int kMlsClubsAtNewGame = 10;
+constexpr int kLastMlsClub = 16;
 
 std::string colourText(CsvReader& file, const char* which) {
   int parts[3];
   for (int k = 0; k < 3; ++k) {
-    parts[k] = readWhole(file, 0, 255, std::string(which) + " component " + std::to_string(k + 1));
+    parts[k] = readWholeValue(file, "ColourComponent", std::string(which) + " component " + std::to_string(k + 1));
   }
   return clubColourText(parts[0], parts[1], parts[2]);
 }
@@ -51,6 +54,8 @@ void checkLeagues(const CsvReader& file, const ClubsData& data) {
       }
     }
   };
+  // MLS clubs: 1 West, 0 East, 2 drawn into the Canada Cup.
+  checkRange(1, kLastMlsClub, 0, 2, "conference code");
   checkRange(kFirstEnglish, kLastEnglishInTables, 1, 4, "division");
   checkRange(kLastEnglishInTables + 1, kLastEnglish, 0, 4, "division");
   checkRange(kFirstGerman, kLastGerman, 0, 2, "division");
@@ -96,15 +101,15 @@ ClubsData readClubs(const std::filesystem::path& folder) {
   for (int i = 1; i <= kLastClub; ++i) {
     inRecord("club " + std::to_string(i), [&] {
       ClubRecord& club = data.clubs[i - 1];
-      club.name = file.nextText();
-      club.nickname = file.nextText();
-      club.logo = file.nextText();
-      club.division = file.nextNumber();
-      club.venue = file.nextText();
-      club.seats = file.nextNumber();
-      club.approval = file.nextNumber();
-      club.reputation = file.nextNumber();
-      club.cupEntry = file.nextNumber();
+      club.name = readText(file, "TeamName", "name");
+      club.nickname = readText(file, "TeamNickname", "nickname");
+      club.logo = readText(file, "TeamLogo", "badge file");
+      club.division = readValue(file, "TeamDivision", "division code");
+      club.venue = readText(file, "TeamVenue", "stadium");
+      club.seats = readValue(file, "StadiumCapacity", "seats");
+      club.approval = readValue(file, "StartApproval", "approval");
+      club.reputation = readValue(file, "TeamReputation", "reputation");
+      club.cupEntry = readValue(file, "TeamCupEntry", "cup code");
       club.colour1 = colourText(file, "first colour");
       club.colour2 = colourText(file, "second colour");
     });

@@ -5,8 +5,10 @@
 
 namespace kervale {
 
-using readers::checkWhole;
+using readers::checkValue;
 using readers::openDataFile;
+using readers::readText;
+using readers::readValue;
 
 namespace {
 
@@ -14,31 +16,30 @@ constexpr int kLastWageIndex = 54;  // SkillValueTable(0..54)
 constexpr int kLastMlsClub = 16;
 
 void readPlayer(CsvReader& file, PlayerRecord& player) {
-  player.team = file.nextNumber();
-  checkWhole(file, player.team, 0, kLastClub, "club");
-  player.name = file.nextText();
+  player.team = readValue(file, "PlayerTeam", "club");
+  player.name = readText(file, "PlayerName", "name");
   player.goalkeeping = file.nextSingle();
-  player.defense = file.nextNumber();
-  player.midfield = file.nextNumber();
-  player.attack = file.nextNumber();
-  player.age = file.nextNumber();
-  player.nation = file.nextNumber();
-  checkWhole(file, player.nation, 0, kLastClub, "nation");
-  player.aggression = file.nextNumber();
-  player.trainingFactor = file.nextNumber();
-  player.ballControl = file.nextNumber();
-  player.tackling = file.nextNumber();
-  player.passing = file.nextNumber();
-  player.attribute14 = file.nextNumber();
-  player.shooting = file.nextNumber();
-  player.heading = file.nextNumber();
-  player.speed = file.nextNumber();
-  player.attribute18 = file.nextNumber();
-  player.awareness = file.nextNumber();
-  player.attribute20 = file.nextNumber();
-  file.next();  // read and not kept
-  player.birthMonth = file.nextNumber();
-  player.birthDay = file.nextNumber();
+  checkValue(file, player.goalkeeping, "PlayerGoalkeeping", "goalkeeping");
+  player.defense = readValue(file, "PlayerDefense", "defending");
+  player.midfield = readValue(file, "PlayerMidfield", "midfield");
+  player.attack = readValue(file, "PlayerAttack", "attacking");
+  player.age = readValue(file, "PlayerAge", "age");
+  player.nation = readValue(file, "PlayerNation", "nation");
+  player.aggression = readValue(file, "PlayerAggression", "aggression");
+  player.trainingFactor = readValue(file, "PlayerTrainingFactor", "training factor");
+  player.ballControl = readValue(file, "PlayerBallControl", "ball control");
+  player.tackling = readValue(file, "PlayerTackling", "tackling");
+  player.passing = readValue(file, "PlayerPassing", "passing");
+  player.attribute14 = readValue(file, "PlayerAttribute14", "skill 14");
+  player.shooting = readValue(file, "PlayerShooting", "shooting");
+  player.heading = readValue(file, "PlayerHeading", "heading");
+  player.speed = readValue(file, "PlayerSpeed", "speed");
+  player.attribute18 = readValue(file, "PlayerAttribute18", "skill 18");
+  player.awareness = readValue(file, "PlayerAwareness", "awareness");
+  player.attribute20 = readValue(file, "PlayerAttribute20", "skill 20");
+  readValue(file, "PlayerUnused", "value 21");  // read and not kept
+  player.birthMonth = readValue(file, "PlayerBirthMonth", "birth month");
+  player.birthDay = readValue(file, "PlayerBirthDay", "birth day");
 
   if (player.team > kLastMlsClub) {
     // The set-up looks up the wage of such a player at Int(rating sum).
@@ -56,7 +57,7 @@ void readPlayer(CsvReader& file, PlayerRecord& player) {
 PlayersData readPlayers(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "players2.dat");
   const int count = file.nextInt16();
-  checkWhole(file, count, 0, kLastPlayer, "count");
+  checkValue(file, count, "NumPlayers", "count");
   PlayersData data;
   data.players.resize(static_cast<std::size_t>(count));
   for (int p = 1; p <= count; ++p) {

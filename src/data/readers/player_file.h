@@ -8,7 +8,7 @@
 
 namespace kervale {
 
-// "players2.dat": N (0..10000), then 23 values a player.
+// "players2.dat": N (1..10000), then 23 values a player.
 struct PlayerRecord {
   double team = 0;  // 0 = free agent
   std::string name;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/numbers.h"
+#include "data/value_ranges.h"
 
 namespace kervale::readers {
 
@@ -20,6 +21,37 @@ int checkWhole(const CsvReader& file, double value, int low, int high, const std
 
 int readWhole(CsvReader& file, int low, int high, const std::string& what) {
   return checkWhole(file, file.nextNumber(), low, high, what);
+}
+
+double checkValue(const CsvReader& file, double value, std::string_view range, const std::string& what) {
+  const std::string problem = numberProblem(valueRange(range), value);
+  if (!problem.empty()) file.fail(file.lastValuePlace() + ": " + what + " " + problem);
+  return value;
+}
+
+double readValue(CsvReader& file, std::string_view range, const std::string& what) {
+  const CsvValue value = file.next();
+  if (!value.quoted && value.text.empty() && !valueRange(range).emptyAllowed) {
+    file.fail(file.lastValuePlace() + ": " + what + " is empty");
+  }
+  return checkValue(file, file.numberOf(value), range, what);
+}
+
+int readWholeValue(CsvReader& file, std::string_view range, const std::string& what) {
+  // Count rows are whole and far inside int.
+  return static_cast<int>(readValue(file, range, what));
+}
+
+std::string readText(CsvReader& file, std::string_view range, const std::string& what) {
+  CsvValue value = file.next();
+  if (!value.quoted) {
+    std::string shown = value.text.substr(0, 40);
+    for (char& c : shown) c = static_cast<unsigned char>(c) < 32 ? '?' : c;
+    file.fail(file.lastValuePlace() + ": " + what + " \"" + shown + "\" is not a quoted text");
+  }
+  const std::string problem = textProblem(valueRange(range), value.text);
+  if (!problem.empty()) file.fail(file.lastValuePlace() + ": " + what + " " + problem);
+  return std::move(value.text);
 }
 
 }  // namespace kervale::readers

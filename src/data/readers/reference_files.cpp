@@ -4,19 +4,22 @@
 
 namespace kervale {
 
+using readers::checkValue;
 using readers::inRecord;
 using readers::openDataFile;
-using readers::readWhole;
+using readers::readText;
+using readers::readValue;
+using readers::readWholeValue;
 
 NationsData readNations(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "nat.dat");
-  const int count = readWhole(file, 0, kMaxNations, "count");
+  const int count = readWholeValue(file, "NumNations", "count");
   NationsData data;
   for (int n = 1; n <= count; ++n) {
     inRecord("nation " + std::to_string(n), [&] {
       file.next();  // not kept
-      data.names.push_back(file.nextText());
-      data.flags.push_back(file.nextText());
+      data.names.push_back(readText(file, "NationName", "name"));
+      data.flags.push_back(readText(file, "NationFlagFile", "flag file"));
     });
   }
   return data;
@@ -34,7 +37,7 @@ void loadNations(const std::filesystem::path& folder, MLSModule& game) { applyNa
 CommentaryData readCommentary(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "commentary.dat");
   CommentaryData data;
-  for (auto& line : data.lines) line = file.nextText();
+  for (auto& line : data.lines) line = readText(file, "CommentaryLine", "line");
   return data;
 }
 
@@ -49,9 +52,9 @@ void loadCommentary(const std::filesystem::path& folder, MLSModule& game) {
 SkillsData readSkills(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "skills.dat");
   SkillsData data;
-  for (auto& word : data.ratingWords) word = file.nextText();
-  for (auto& word : data.aggressionWords) word = file.nextText();
-  for (auto& value : data.values) value = file.nextNumber();
+  for (auto& word : data.ratingWords) word = readText(file, "RatingWord", "grade word");
+  for (auto& word : data.aggressionWords) word = readText(file, "AggressionWord", "aggression word");
+  for (auto& value : data.values) value = readValue(file, "SkillValueTable", "wage value");
   return data;
 }
 
@@ -67,11 +70,11 @@ void loadSkills(const std::filesystem::path& folder, MLSModule& game) { applySki
 
 std::vector<std::string> readNameList(const std::filesystem::path& folder, const std::string& fileName) {
   CsvReader file = openDataFile(folder, fileName);
-  // No upper limit of its own: the file's end stops a count that is too large.
-  const int count = readWhole(file, 1, 1000000, "count");
+  // The file's end stops a count that is too large.
+  const int count = readWholeValue(file, "NameCount", "count");
   std::vector<std::string> names;
   for (int k = 1; k <= count; ++k) {
-    inRecord("name " + std::to_string(k), [&] { names.push_back(file.nextText()); });
+    inRecord("name " + std::to_string(k), [&] { names.push_back(readText(file, "Name", "name")); });
   }
   return names;
 }
@@ -79,12 +82,12 @@ std::vector<std::string> readNameList(const std::filesystem::path& folder, const
 RefsData readRefs(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "refs.dat");
   const int count = file.nextInt16();
-  readers::checkWhole(file, count, 1, kMaxRefs, "count");
+  checkValue(file, count, "NumRefs", "count");
   RefsData data;
   for (int r = 1; r <= count; ++r) {
     inRecord("referee " + std::to_string(r), [&] {
-      data.names.push_back(file.nextText());
-      data.strictness.push_back(file.nextNumber());
+      data.names.push_back(readText(file, "RefName", "name"));
+      data.strictness.push_back(readValue(file, "RefStrictness", "strictness"));
     });
   }
   return data;
@@ -102,10 +105,10 @@ void loadRefs(const std::filesystem::path& folder, MLSModule& game) { applyRefs(
 
 SponsorsData readSponsors(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "sponsors.dat");
-  const int count = readWhole(file, 0, kMaxSponsors, "count");
+  const int count = readWholeValue(file, "NumSponsors", "count");
   SponsorsData data;
   for (int s = 1; s <= count; ++s) {
-    inRecord("sponsor " + std::to_string(s), [&] { data.names.push_back(file.nextText()); });
+    inRecord("sponsor " + std::to_string(s), [&] { data.names.push_back(readText(file, "SponsorName", "name")); });
   }
   return data;
 }

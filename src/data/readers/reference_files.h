@@ -13,12 +13,9 @@ namespace kervale {
 // into a value and checks it; apply...() writes a checked value into a game
 // and cannot fail; load...() does both, so a bad file changes nothing.
 
-inline constexpr int kMaxNations = 285;
 inline constexpr int kCommentaryLines = 50;
 inline constexpr int kSkillWords = 21;
 inline constexpr int kSkillValues = 50;  // SkillValueTable(5..54)
-inline constexpr int kMaxRefs = 40;
-inline constexpr int kMaxSponsors = 100;
 
 // "nat.dat": N, then N records of (not kept, name, flag file).
 struct NationsData {

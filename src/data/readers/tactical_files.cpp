@@ -11,17 +11,19 @@ namespace kervale {
 using readers::checkWhole;
 using readers::inRecord;
 using readers::openDataFile;
-using readers::readWhole;
+using readers::readText;
+using readers::readValue;
+using readers::readWholeValue;
 
 TacticsData readTactics(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "tactics.dat");
-  const int count = readWhole(file, 1, 1000000, "count");
+  const int count = readWholeValue(file, "TacticCount", "count");
   TacticsData data;
   for (int t = 1; t <= std::min(count, kMaxTactics); ++t) {
     inRecord("tactic " + std::to_string(t), [&] {
-      data.names.push_back(file.nextText());
+      data.names.push_back(readText(file, "TacticName", "name"));
       std::array<double, 3> factors{};
-      for (double& factor : factors) factor = file.nextNumber();
+      for (double& factor : factors) factor = readValue(file, "TacticFactor", "factor");
       data.factors.push_back(factors);
     });
   }
@@ -39,22 +41,19 @@ void applyTactics(const TacticsData& data, MLSModule& game) {
 FlowsData readFlows(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "flow.dat");
   const int count = file.nextInt16();
-  checkWhole(file, count, 1, kMaxFlows, "count");
+  readers::checkValue(file, count, "NumFlows", "count");
   FlowsData data;
   for (int f = 1; f <= count; ++f) {
     inRecord("flow " + std::to_string(f), [&] {
       FlowData flow;
-      flow.name = file.nextText();
+      flow.name = readText(file, "FlowName", "name");
       for (int table = 1; table <= 4; ++table) {
         for (int side : {2, 1}) {
           for (int zone = 1; zone <= kZones; ++zone) {
-            const double value = file.nextNumber();
-            if (table == 1) {
-              // The match moves the ball to this zone without a check.
-              checkWhole(file, value, 1, kZones,
-                         "next zone of zone " + std::to_string(zone) + ", side " + std::to_string(side));
-            }
-            flow.tables[table - 1][side][zone] = value;
+            // The match moves the ball to a zone of table 1 without a check.
+            const std::string what = (table == 1 ? "next zone of zone " : "weight of zone ") + std::to_string(zone) +
+                                     ", side " + std::to_string(side);
+            flow.tables[table - 1][side][zone] = readValue(file, table == 1 ? "FlowTable1" : "FlowWeight", what);
           }
         }
       }
@@ -82,16 +81,16 @@ void applyFlows(const FlowsData& data, MLSModule& game) {
 FormationsData readFormations(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "formation.dat");
   // The set-up draws formations 1..count, so a count past the table is an error.
-  const int count = readWhole(file, 1, kMaxFormations, "count");
+  const int count = readWholeValue(file, "NumFormations", "count");
   FormationsData data;
   for (int f = 1; f <= count; ++f) {
     inRecord("formation " + std::to_string(f), [&] {
       FormationData formation;
-      formation.name = file.nextText();
+      formation.name = readText(file, "FormationName", "name");
       for (int j = 1; j <= 10; ++j) {
-        formation.positions[j - 1] = readWhole(file, 1, kMaxPositions, "position of slot " + std::to_string(j));
+        formation.positions[j - 1] = readWholeValue(file, "FormationPos", "position of slot " + std::to_string(j));
       }
-      formation.flow = readWhole(file, 1, kMaxFlows, "default flow");
+      formation.flow = readWholeValue(file, "FormationFlow", "default flow");
       data.formations.push_back(std::move(formation));
     });
   }
@@ -110,18 +109,18 @@ void applyFormations(const FormationsData& data, MLSModule& game) {
 
 PositionsData readPositions(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "Position.dat");
-  const int count = readWhole(file, 1, kMaxPositions, "count");
+  const int count = readWholeValue(file, "NumPositions", "count");
   PositionsData data;
-  data.rows = readWhole(file, 1, kMaxPositionRows, "number of factor rows");
+  data.rows = readWholeValue(file, "PositionRows", "number of factor rows");
   for (int p = 1; p <= count; ++p) {
     inRecord("position " + std::to_string(p), [&] {
       PositionData position;
-      position.name = file.nextText();
-      position.pickWeight = file.nextNumber();
-      for (int k = 0; k < 3; ++k) file.next();  // not kept
+      position.name = readText(file, "PositionName", "name");
+      position.pickWeight = readValue(file, "PositionPickWeight", "pick weight");
+      for (int k = 0; k < 3; ++k) readValue(file, "PositionUnused", "value");  // not kept
       for (int j = 1; j <= data.rows; ++j) {
         std::array<double, 3> row{};
-        for (double& factor : row) factor = file.nextNumber();
+        for (double& factor : row) factor = readValue(file, "PositionFactor", "factor");
         position.factors.push_back(row);
       }
       data.positions.push_back(std::move(position));

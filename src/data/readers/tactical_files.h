@@ -13,10 +13,6 @@ namespace kervale {
 // apply...() writes it into a game and cannot fail.
 
 inline constexpr int kMaxTactics = 30;
-inline constexpr int kMaxFlows = 8;
-inline constexpr int kMaxFormations = 50;
-inline constexpr int kMaxPositions = 24;
-inline constexpr int kMaxPositionRows = 8;
 inline constexpr int kZones = 25;
 
 // "tactics.dat": N, then (name, three factors) per tactic; only the first 30

@@ -1,0 +1,425 @@
+#include "data/value_ranges.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "base/numbers.h"
+#include "data/mls_module.h"
+
+namespace kervale {
+
+namespace {
+
+using K = ValueKind;
+
+constexpr double kClubs = kLastClub;
+constexpr double kPlayers = kLastPlayer;
+constexpr double kRounds = kLastRound;
+// A rating's top is the last wage entry of the skill table (0..54), which a
+// player's rating sum indexes; training raises single ratings towards it.
+constexpr double kRating = 54;
+// Money a club can hold, in currency units: far above what hundreds of
+// seasons of the richest club's income bring, far below where sums lose
+// whole units.
+constexpr double kMoney = 1e10;
+constexpr double kMoneyK = kMoney / 1000;
+// Counters of one season: at most one match a round.
+constexpr double kSeasonMatches = kRounds;
+// Goals, shots and cards of one season, and any career counter.
+constexpr double kSeasonCount = 10000;
+constexpr double kCareerCount = 1000000;
+constexpr double kStaff = 300;  // coaches and scouts 1..300
+constexpr double kInt16 = 32767;
+
+ValueRange whole(std::string_view name, double low, double high) { return {name, K::Whole, low, high, false}; }
+ValueRange number(std::string_view name, double low, double high) { return {name, K::Number, low, high, false}; }
+ValueRange club(std::string_view name) { return whole(name, 0, kClubs); }
+// A score or result cell: blank until the tie is played.
+ValueRange score(std::string_view name) { return {name, K::Whole, 0, 1000, true}; }
+ValueRange text(std::string_view name, bool emptyAllowed = true) { return {name, K::Text, 0, 0, emptyAllowed}; }
+ValueRange lines(std::string_view name) { return {name, K::Lines, 0, 0, true}; }
+// Cells kept only for the file, read by nothing: any number, text or blank.
+ValueRange kept(std::string_view name) { return {name, K::Number, -kMoney, kMoney, true}; }
+
+std::vector<ValueRange> makeRanges() {
+  return {
+      // ---- Data-file counts and values that only the files carry
+      whole("NumPlayers", 1, kPlayers),
+      whole("NumRefs", 1, 40),
+      whole("TacticCount", 1, kInt16),  // "tactics.dat" may list more; 30 are read
+      whole("NumFlows", 1, 8),
+      whole("NumFormations", 1, 50),
+      whole("NumPositions", 1, 24),
+      whole("PositionRows", 1, 8),
+      whole("NumNations", 0, 285),
+      whole("NumSponsors", 0, 100),
+      whole("NameCount", 1, 1000000),
+      text("Name", false),
+      whole("ColourComponent", 0, 255),
+      number("StartApproval", 0, 1),
+      number("TacticFactor", 0.25, 4),
+      number("PositionFactor", 0.01, 4),
+      number("PositionPickWeight", 0, 100),
+      number("PositionUnused", -kInt16, kInt16),
+      whole("FormationPos", 1, 24),
+      whole("FormationFlow", 1, 8),
+      whole("FlowTable1", 1, 25),
+      number("FlowWeight", 0, 10000),
+      number("RefStrictness", 0, 100),
+      number("SkillValueTable", 0, 1000),
+      number("PlayerUnused", -kMoney, kMoney),
+      text("TacticName", false),
+      text("FlowName", false),
+      text("FormationName", false),
+      text("PositionName", false),
+      text("RefName", false),
+      text("SponsorName", false),
+      text("NationName", false),
+      text("NationFlagFile"),
+      text("CommentaryLine"),
+      text("RatingWord", false),
+      text("AggressionWord", false),
+
+      // ---- Calendar and the user's game
+      whole("CurrentWeek", 1, kRounds),
+      whole("WeekDay", 0, 7),
+      whole("MonthDay", 1, 31),
+      whole("CurrentMonth", 1, 12),
+      whole("CurrentSeason", -1, 100),
+      whole("SeasonStartFlag", 0, 1),
+      club("MyTeam"),
+      text("ManagerName"),
+      whole("CurrentLeague", 0, 3),
+      whole("ExpansionMode", 0, 1),
+      whole("PlayoffTeams", 4, 8),
+      whole("LeagueSkipped", 0, 1),
+      number("SalaryCap", 0, kMoneyK),
+      number("CommentarySpeed", 0, 100),
+      whole("CommishMode", 0, 1),
+      whole("CheatFlag", 0, 1),
+      whole("StatView", 0, 10),
+      whole("ShowAllMatches", -1, 0),
+
+      // ---- Club table
+      text("TeamName"),
+      text("TeamNickname"),
+      text("TeamLogo"),
+      whole("TeamDivision", 0, 4),
+      text("TeamVenue"),
+      whole("StadiumCapacity", 0, 200000),
+      number("ManagerApproval", 0, 1000),
+      number("TeamReputation", 0, 200),
+      whole("TeamCupEntry", 0, 16),
+      text("TeamColour1"),
+      text("TeamColour2"),
+      whole("EnglishDivision", 0, 4),
+      whole("GermanDivision", 0, 2),
+      number("TeamFanDemand", 0, 1000),
+      whole("TicketPrice", 0, kInt16),
+      number("TeamMoney", -kMoney, kMoney),
+      number("TeamWages", -kMoney, kMoney),
+      whole("ScoutingFunding", 0, kMoneyK),
+      text("TeamSponsor"),
+      whole("SponsorFee", 0, 2147483647),
+      whole("MlsAllocations", 0, 100),
+      whole("StadiumExpansionPlan", 0, 200000),
+      text("TeamForm"),
+      lines("TeamLatestNews"),
+      whole("TicketRaiseBlock", 0, 10),
+      club("AppliedTeam"),
+
+      // ---- Club tactics (the reference counts tighten these in a loaded game)
+      whole("TeamFormation", 0, 50),
+      whole("TeamTactic", 0, 30),
+      whole("TeamFlow", 0, 8),
+      whole("TeamPushUp", 0, 3),
+      // Kept within 0.4..1.8 as a match starts; goals, shots and fouls then move
+      // it by up to 0.15 each.
+      number("TeamMorale", -10, 10),
+      whole("TeamKeyPlayerSlot", 0, 20),
+      whole("SavedTactic", 0, 30),
+      whole("SavedFlow", 0, 8),
+      whole("TeamAggression", -1, 1),
+
+      // ---- Club season statistics and records
+      whole("TeamGames", 0, kSeasonMatches),
+      whole("TeamWins", 0, kSeasonMatches),
+      whole("TeamDraws", 0, kSeasonMatches),
+      whole("TeamLosses", 0, kSeasonMatches),
+      whole("TeamGoalsFor", 0, kSeasonCount),
+      whole("TeamGoalsAgainst", 0, kSeasonCount),
+      whole("TeamGamesPlayed", 0, kSeasonMatches),
+      whole("TeamYellowCards", 0, kSeasonCount),
+      whole("TeamRedCards", 0, kSeasonCount),
+      whole("TeamDisciplinePoints", 0, kSeasonCount),
+      whole("TeamFirstHalfGoals", 0, kSeasonCount),
+      whole("TeamSecondHalfGoals", 0, kSeasonCount),
+      whole("TeamExtraTimeGoals", 0, kSeasonCount),
+      whole("TeamShotsOnTarget", 0, kSeasonCount),
+      whole("TeamShotsAgainst", 0, kSeasonCount),
+      whole("TeamBiggestWinMargin", 0, 1000),
+      text("TeamBiggestWinText"),
+      whole("TeamBiggestLossMargin", 0, 1000),
+      text("TeamBiggestLossText"),
+      whole("TeamMostGoalsInGame", 0, 1000),
+      text("TeamMostGoalsText"),
+
+      // ---- Player table
+      club("PlayerTeam"),
+      text("PlayerName"),
+      number("PlayerGoalkeeping", 0, kRating),
+      number("PlayerDefense", 0, kRating),
+      number("PlayerMidfield", 0, kRating),
+      number("PlayerAttack", 0, kRating),
+      whole("PlayerAge", 0, 60),
+      whole("PlayerNation", 0, 285),
+      number("PlayerAggression", 0, 58),
+      number("PlayerTrainingFactor", 0, 100),
+      number("PlayerBallControl", 0, kRating),
+      number("PlayerTackling", 0, kRating),
+      number("PlayerPassing", 0, kRating),
+      number("PlayerShooting", 0, kRating),
+      number("PlayerHeading", 0, kRating),
+      number("PlayerSpeed", 0, kRating),
+      number("PlayerAwareness", 0, kRating),
+      number("PlayerAttribute14", 0, kRating),
+      number("PlayerAttribute18", 0, kRating),
+      number("PlayerAttribute20", 0, kRating),
+      // The loader mends impossible dates (month 13, April 31, July 40) instead
+      // of refusing them.
+      whole("PlayerBirthMonth", 0, 99),
+      whole("PlayerBirthDay", 0, 99),
+      number("PlayerWage", 0, kMoneyK),
+      // Capped at 100; a player left out loses 0.5 a match with no floor.
+      number("PlayerForm", -kSeasonCount, 100),
+      whole("PlayerContractYears", 0, 5),
+      whole("PlayerInjury", 0, kRounds),
+      text("PlayerInjuryText"),
+      whole("PlayerBookings", 0, 10),
+      whole("PlayerTransferListed", 0, 1),
+      whole("PlayerListingMargin", 0, 10),
+      club("PlayerInterest"),
+
+      // ---- Player statistics
+      whole("PlayerGamesSeason", 0, kSeasonMatches),
+      whole("PlayerGamesCareer", 0, kCareerCount),
+      number("PlayerRatingSumSeason", 0, 10 * kSeasonMatches),
+      number("PlayerRatingSumCareer", 0, kCareerCount),
+      number("PlayerRatingSumWeek", 0, 10 * kSeasonMatches),
+      // A keeper's goals count down by each goal he concedes.
+      whole("PlayerGoalsSeason", -kSeasonCount, kSeasonCount),
+      whole("PlayerGoalsCareer", 0, kCareerCount),
+      whole("PlayerAssistsSeason", 0, kSeasonCount),
+      whole("PlayerAssistsCareer", 0, kCareerCount),
+      whole("PlayerShotsOnTarget", 0, kCareerCount),
+      whole("PlayerShotsSeason", 0, kSeasonCount),
+      whole("PlayerTeamOfWeekCount", 0, kCareerCount),
+      whole("TeamOfWeekSlot", 0, 20),
+      club("TeamOfWeekTeam"),
+      lines("TeamOfTheWeekText"),
+
+      // ---- Squads, positions, training, staff
+      whole("TeamSquad", 0, kPlayers),
+      whole("TeamSquadCount", 0, kPlayers),
+      whole("TeamPosition", 0, 24),
+      whole("TeamPositionBackup", 0, 24),
+      whole("TrainingGroup", 0, 3),
+      whole("TrainingPlanType", 0, 7),
+      whole("TrainingPlanIntensity", 0, 2),
+      whole("SelectedPlayer", 0, kPlayers),
+      whole("SelectedSquadSlot", 0, 20),
+      text("CoachName"),
+      whole("CoachAge", 0, 100),
+      number("CoachRatingA", 0, 100),
+      number("CoachRatingB", 0, 100),
+      text("ScoutName"),
+      whole("AssistantCoach", 0, kStaff),
+      whole("HeadScout", 0, kStaff),
+      whole("YouthCoach", 0, kStaff),
+      whole("ReserveCoach", 0, kStaff),
+
+      // ---- Values handed between the match and the screens
+      whole("CupTieFlag", 0, 1),
+      club("MatchHomeTeam"),
+      club("MatchAwayTeam"),
+      whole("TeamTalkStage", 0, 2),
+      whole("BigGameTalks", 0, kSeasonCount),
+      whole("PauseFlag", 0, 1),
+      number("MatchRating", 0, 10),
+      number("TeamSheetCondition", 0, 1),
+      whole("SettingsMinute", 0, 120),
+      club("SettingsHomeTeam"),
+      club("SettingsAwayTeam"),
+      whole("SettingsSide", 0, 2),
+      whole("SettingsHomeGoals", 0, 1000),
+      whole("SettingsAwayGoals", 0, 1000),
+      number("TicketIncome", 0, kMoney),
+      number("TvIncome", 0, kMoney),
+      number("SponsorIncome", 0, kMoneyK),
+      number("WageBill", 0, kMoney),
+      lines("LastResultText"),
+      number("BarDivisor", 0, kMoney),
+
+      // ---- News
+      text("ClubNewsLine"),
+      whole("ClubNewsCount", 0, 50),
+      text("Headlines"),
+      whole("HeadlineCount", 0, 300),
+      lines("LastWeekTransfersText"),
+      club("WebsiteTeam"),
+      club("WebsiteTeamPick"),
+
+      // ---- Kept only for the saved game
+      whole("TeamSaveItem6", -kInt16, kInt16),
+      kept("TeamSaveItem7"),
+      kept("TeamSaveItem12"),
+      kept("TeamSaveItem14"),
+      kept("TeamSaveItem40"),
+      kept("TeamSaveItem21"),
+      kept("TeamSaveItem27"),
+      kept("TeamSaveItem28"),
+      whole("SaveFieldA", -kInt16, kInt16),
+      kept("SaveFieldB"),
+      whole("SaveFieldC", -kInt16, kInt16),
+      whole("SaveFieldD", -kInt16, kInt16),
+      whole("CalendarResetCounter", 0, kRounds),
+
+      // ---- Fixture grid and schedule templates (club or league-local team numbers)
+      club("FixtureOpponent"),
+      whole("FixtureCompetition", 0, 3),
+      whole("FixtureVenue", 0, 2),
+      whole("FixtureScore", 0, 1000),
+      club("EnglishLeagueFixture"),
+      club("EnglishLeagueFixtureWork"),
+      club("PremiershipFixture"),
+      club("GermanLeagueFixture"),
+      club("GermanLeagueFixtureWork"),
+      club("Fixture14Template"),
+      club("Fixture12Template"),
+      club("Fixture20Clubs"),
+      club("Fixture20Template"),
+      club("Fixture20Work"),
+      club("FixtureMLSTemplate"),
+      club("FixtureMLSWork"),
+      club("FixtureSpare612A"),
+      club("FixtureSpare612B"),
+      club("FixtureSpare612C"),
+
+      // ---- Standings, playoffs, cups and histories
+      whole("MLSTeamCount", 0, 16),
+      whole("MLSMatchesPerRound", 0, 8),
+      club("WestOrder"),
+      club("EastOrder"),
+      club("ALeagueOrder"),
+      club("D3Order"),
+      club("LeagueOrder"),
+      whole("TableLeague", -1, 20),
+      whole("PlayoffView", 0, 7),
+      number("PlayoffStage", 0, 10),
+      club("PlayoffQFTeam"),
+      score("PlayoffQFResult"),
+      club("PlayoffSFTeam"),
+      score("PlayoffSFResult"),
+      club("MLSFinalTeam1"),
+      club("MLSFinalTeam2"),
+      score("MLSFinalScore1"),
+      score("MLSFinalScore2"),
+      score("PlayoffEastHomeScore"),
+      score("PlayoffEastAwayScore"),
+      score("PlayoffWestHomeScore"),
+      score("PlayoffWestAwayScore"),
+      club("EnglishPlayoffTeam"),
+      club("ALeaguePlayoffSFTeam"),
+      score("ALeaguePlayoffSFScore"),
+      club("ALeaguePlayoffFinalTeam"),
+      score("ALeaguePlayoffFinalScore"),
+      club("D3PlayoffSFTeam"),
+      score("D3PlayoffSemiScore"),
+      club("D3PlayoffFinalist"),
+      score("D3PlayoffFinalScore"),
+      club("USCupPrelimTeam"),
+      score("USCupPrelimResult"),
+      club("USCupRound1Team"),
+      score("USCupRound1Result"),
+      club("USCupRound2Team"),
+      score("USCupRound2Result"),
+      club("USCupRound3Team"),
+      score("USCupRound3Result"),
+      club("USCupRound4Team"),
+      score("USCupRound4Result"),
+      club("USCupSemiTeam"),
+      score("USCupSemiResult"),
+      club("USCupFinalTeam"),
+      score("USCupFinalResult"),
+      club("EnglishCupEntrant"),
+      club("CanadaCupSFTeam"),
+      score("CanadaCupSFScore"),
+      club("CanadaCupFinalTeam"),
+      score("CanadaCupFinalScore"),
+      club("ChampionsQFTeam"),
+      score("ChampionsQFScore"),
+      club("ChampionsSFTeam"),
+      // The bracket viewer reads each pair both ways: scores or clubs.
+      score("ChampionsSFScore"),
+      score("ChampionsFinalTeam"),
+      score("ChampionsFinalScore"),
+      club("CopaSFTeam"),
+      score("CopaSFScore"),
+      score("CopaFinalTeam"),
+      score("CopaFinalScore"),
+      club("WorldClubSFTeam"),
+      score("WorldClubSFScore"),
+      score("WorldClubFinalTeam"),
+      score("WorldClubFinalScore"),
+      club("ConcacafQFTeam"),
+      score("ConcacafQFResult"),
+      club("ConcacafSFTeam"),
+      score("ConcacafSFResult"),
+      club("ConcacafFinalTeam"),
+      score("ConcacafFinalResult"),
+      club("MLSChampionHistory"),
+      club("CupWinnerHistory"),
+      club("WorldClubWinnerHistory"),
+      club("PremiershipChampionHistory"),
+      club("ALeagueChampionHistory"),
+      whole("ALeagueSeason", 0, 100),
+  };
+}
+
+bool isControl(unsigned char c) { return c < 32 || c == 127; }
+
+}  // namespace
+
+const std::vector<ValueRange>& valueRanges() {
+  static const std::vector<ValueRange> ranges = makeRanges();
+  return ranges;
+}
+
+const ValueRange& valueRange(std::string_view name) {
+  for (const ValueRange& range : valueRanges()) {
+    if (range.name == name) return range;
+  }
+  throw std::logic_error("no value range for " + std::string(name));
+}
+
+std::string numberProblem(const ValueRange& range, double value) {
+  if (!(value >= range.low && value <= range.high)) {
+    return "is " + numText(value) + ", outside " + numText(range.low) + " to " + numText(range.high);
+  }
+  if (range.kind == ValueKind::Whole && value != std::floor(value)) {
+    return "is " + numText(value) + ", not a whole number";
+  }
+  return "";
+}
+
+std::string textProblem(const ValueRange& range, std::string_view text) {
+  if (text.empty() && !range.emptyAllowed) return "is empty";
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (range.kind == ValueKind::Lines && (c == '\r' || c == '\n')) continue;
+    if (isControl(byte)) return "holds control character " + std::to_string(byte);
+  }
+  return "";
+}
+
+}  // namespace kervale

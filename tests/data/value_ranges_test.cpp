@@ -1,0 +1,50 @@
+// The one table of value ranges: one row a name, and the checks it gives.
+#include "data/value_ranges.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using kervale::numberProblem;
+using kervale::textProblem;
+using kervale::valueRange;
+
+TEST(ValueRanges, OneRowANameWithItsBoundsInOrder) {
+  std::set<std::string_view> names;
+  for (const auto& range : kervale::valueRanges()) {
+    EXPECT_TRUE(names.insert(range.name).second) << range.name << " has two rows";
+    EXPECT_LE(range.low, range.high) << range.name;
+  }
+  EXPECT_THROW(valueRange("NoSuchTable"), std::logic_error);
+}
+
+TEST(ValueRanges, NumbersAndTexts) {
+  const struct {
+    const char* name;
+    double value;
+    const char* problem;
+  } numbers[] = {
+      {"RefStrictness", 0, ""},
+      {"RefStrictness", 100, ""},
+      {"RefStrictness", -50, "is -50, outside 0 to 100"},
+      {"RefStrictness", 1e11, "is 100000000000, outside 0 to 100"},
+      {"PlayerInjury", 2.5, "is 2.5, not a whole number"},
+      {"PlayerGoalkeeping", 2.5, ""},
+      {"PlayoffTeams", 0, "is 0, outside 4 to 8"},
+      {"TeamMoney", -1e11, "is -100000000000, outside -10000000000 to 10000000000"},
+  };
+  for (const auto& c : numbers) EXPECT_EQ(numberProblem(valueRange(c.name), c.value), c.problem) << c.name;
+
+  EXPECT_EQ(textProblem(valueRange("RefName"), ""), "is empty");
+  EXPECT_EQ(textProblem(valueRange("TeamSponsor"), ""), "");
+  EXPECT_EQ(textProblem(valueRange("RefName"), "A\rB"), "holds control character 13");
+  EXPECT_EQ(textProblem(valueRange("LastResultText"), "A v B\rC v D\n"), "");
+  EXPECT_EQ(textProblem(valueRange("LastResultText"), "A\x7f"), "holds control character 127");
+  EXPECT_EQ(textProblem(valueRange("TeamName"), "Caf\xc3\xa9"), "");  // UTF-8 is text
+}
+
+}  // namespace

@@ -4,6 +4,9 @@
 #include "shell/frm_about.h"
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
+#include "team/reserveteam.h"
+#include "team/tactics_form.h"
+#include "team/training.h"
 #include "ui/screen.h"
 
 namespace kervale {
@@ -14,6 +17,9 @@ const std::vector<GameScreen>& gameScreens() {
       {"FixtureList", [] { ui::screen<FixtureList>().Show(); }},
       {"PlayerStats", [] { ui::screen<PlayerStats>().Show(); }},
       {"frmAbout", [] { ui::screen<frmAbout>().Show(); }},
+      {"Training", [] { showTraining(); }},
+      {"TacticsForm", [] { showTacticsPage(); }},
+      {"reserveteam", [] { showReserveTeam(); }},
   };
   return screens;
 }

@@ -40,6 +40,10 @@ int namedSquadPlayers(const MLSModule& g, int club) {
 void MainModule::wireScreens() {
   Play_Match.onClick = [this] { Play_Match_Click(); };
   Stats_Menu_Fixtures.onClick = [this] { Stats_Menu_Fixtures_Click(); };
+  Command8.onClick = [this] { Command8_Click(); };
+  Training_Pitch_Show.onClick = [this] { Training_Pitch_Show_Click(); };
+  Command2.onClick = [this] { Command2_Click(); };
+  Command3.onClick = [this] { Command3_Click(); };
 }
 
 void MainModule::Stats_Menu_Fixtures_Click() { ui::screen<FixtureList>().Show(); }

@@ -49,37 +49,8 @@ Training::Training() : Form("Training") {
   Image1.move(240, 60, 495, 495);
   Image1.setStretch(true);
 
-  Label* headings[kTrainingGroups] = {&Label8, &Label9, &Label10};
-  const char* groupNames[kTrainingGroups] = {"Group One", "Group Two", "Group Three"};
-  for (int group = 0; group < kTrainingGroups; ++group) {
-    const int left = kGridLeft + group * kGroupWidth;
-    place(*headings[group], groupNames[group], left, kGridTop - 360, kGroupWidth - 120, 285);
-    headings[group]->setFontBold(true);
-    headings[group]->setAlignment(Alignment::Center);
-    place(Command3(group + 1), "Save this plan", left, kGridTop + kTrainingDays * kDayHeight, kGroupWidth - 120, 375);
-  }
-  for (int day = 0; day < kTrainingDays; ++day)
-    place(Label3(day), kDays[day], 240, kGridTop + day * kDayHeight, 1000, 315);
-  for (int k = 0; k < kPlanCells; ++k) {
-    const int left = kGridLeft + (k / kTrainingDays) * kGroupWidth;
-    const int top = kGridTop + (k % kTrainingDays) * kDayHeight;
-    cmboTraining(k).move(left, top, 2040, 315);
-    Combo2(k).move(left + 2100, top, 1260, 315);
-  }
-
-  for (int r = 0; r < kRows; ++r) {
-    const int top = kRowsTop + r * kRowHeight;
-    Label1(r).move(240, top, 3000, 315);
-    place(Command2(r), "Rest", 3360, top, kButtonWidth, 315);
-    place(Command4(r), "Group 1", 3360 + kButtonWidth + 60, top, kButtonWidth, 315);
-    place(Command5(r), "Group 2", 3360 + 2 * (kButtonWidth + 60), top, kButtonWidth, 315);
-    place(Command6(r), "Group 3", 3360 + 3 * (kButtonWidth + 60), top, kButtonWidth, 315);
-  }
-  VScroll1.move(3360 + 4 * (kButtonWidth + 60), kRowsTop, 255, kRows * kRowHeight - 60);
-  VScroll1.setMin(0);
-  VScroll1.setMax(kTrainingSlots - kRows);
-  VScroll1.setLargeChange(5);
-
+  layoutPlanGrid();
+  layoutRows();
   place(Command8, "Save All Plans", 8760, kRowsTop, 3000, 495);
   place(Command7, "Rest All", 8760, kRowsTop + 660, 3000, 495);
   place(Command1, "Exit Without Saving", 8760, kRowsTop + 1320, 3000, 495);
@@ -95,6 +66,42 @@ Training::Training() : Form("Training") {
   Command7.onClick = [this] { Command7_Click(); };
   Command1.onClick = [this] { Command1_Click(); };
   designDone();
+}
+
+void Training::layoutPlanGrid() {
+  Label* headings[kTrainingGroups] = {&Label8, &Label9, &Label10};
+  const char* groupNames[kTrainingGroups] = {"Group One", "Group Two", "Group Three"};
+  for (int group = 0; group < kTrainingGroups; ++group) {
+    const int left = kGridLeft + group * kGroupWidth;
+    place(*headings[group], groupNames[group], left, kGridTop - 360, kGroupWidth - 120, 285);
+    headings[group]->setFontBold(true);
+    headings[group]->setAlignment(Alignment::Center);
+    place(Command3(group + 1), "Save this plan", left, kGridTop + kTrainingDays * kDayHeight, kGroupWidth - 120, 375);
+  }
+  for (int day = 0; day < kTrainingDays; ++day) {
+    place(Label3(day), kDays[day], 240, kGridTop + day * kDayHeight, 1000, 315);
+  }
+  for (int k = 0; k < kPlanCells; ++k) {
+    const int left = kGridLeft + (k / kTrainingDays) * kGroupWidth;
+    const int top = kGridTop + (k % kTrainingDays) * kDayHeight;
+    cmboTraining(k).move(left, top, 2040, 315);
+    Combo2(k).move(left + 2100, top, 1260, 315);
+  }
+}
+
+void Training::layoutRows() {
+  for (int r = 0; r < kRows; ++r) {
+    const int top = kRowsTop + r * kRowHeight;
+    Label1(r).move(240, top, 3000, 315);
+    place(Command2(r), "Rest", 3360, top, kButtonWidth, 315);
+    place(Command4(r), "Group 1", 3360 + kButtonWidth + 60, top, kButtonWidth, 315);
+    place(Command5(r), "Group 2", 3360 + 2 * (kButtonWidth + 60), top, kButtonWidth, 315);
+    place(Command6(r), "Group 3", 3360 + 3 * (kButtonWidth + 60), top, kButtonWidth, 315);
+  }
+  VScroll1.move(3360 + 4 * (kButtonWidth + 60), kRowsTop, 255, kRows * kRowHeight - 60);
+  VScroll1.setMin(0);
+  VScroll1.setMax(kTrainingSlots - kRows);
+  VScroll1.setLargeChange(5);
 }
 
 void Training::Form_Load() {

@@ -55,6 +55,8 @@ class Training : public ui::Form {
   void Form_Deactivate() override;
 
  private:
+  void layoutPlanGrid();
+  void layoutRows();
   // Names and enabled buttons of the ten rows at the current scroll value.
   void showRows();
   // The row's squad slot gets the group; the buttons follow.

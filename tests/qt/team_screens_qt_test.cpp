@@ -101,6 +101,12 @@ TEST_F(TeamScreensQtTest, TrainingAnswersClicksAndKeepsTheFocusThroughItsBoxes) 
   click(training.Command5(1));
   EXPECT_EQ(mls().TrainingGroup(2), 2);
   EXPECT_EQ(training.Command5(1).backColor(), ui::kWhite);
+  QCoreApplication::processEvents();
+  const auto face = [this](const ui::Control& c) {
+    QWidget* w = qt_->widget(c);
+    return w->grab().toImage().pixelColor(8, w->height() / 2);
+  };
+  EXPECT_NE(face(training.Command5(1)), face(training.Command4(1))) << "the group's button shows white";
 
   click(training.Command3(2), QMessageBox::Ok);
   QCoreApplication::processEvents();

@@ -16,6 +16,9 @@
 #include "shell/frm_about.h"
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
+#include "team/reserveteam.h"
+#include "team/tactics_form.h"
+#include "team/training.h"
 #include "ui/screen.h"
 
 namespace kervale {
@@ -53,6 +56,9 @@ const std::vector<GameScreen>& gameScreens() {
       {"Scouting", [] { showScouting(); }},
       {"StaffShow", [] { showStaff(); }},
       {"Chairman", [] { showChairman(); }},
+      {"Training", [] { showTraining(); }},
+      {"TacticsForm", [] { showTacticsPage(); }},
+      {"reserveteam", [] { showReserveTeam(); }},
   };
   return screens;
 }

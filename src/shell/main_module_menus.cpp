@@ -66,6 +66,10 @@ void MainModule::wireScreens() {
   View_Menu_Staff.onClick = [this] { View_Menu_Staff_Click(); };
   Call_Chairman.onClick = [this] { Call_Chairman_Click(); };
   Command6.onClick = [this] { Command6_Click(); };
+  Command8.onClick = [this] { Command8_Click(); };
+  Training_Pitch_Show.onClick = [this] { Training_Pitch_Show_Click(); };
+  Command2.onClick = [this] { Command2_Click(); };
+  Command3.onClick = [this] { Command3_Click(); };
 }
 
 void MainModule::Finances_Menu_Click() { showFinances(); }

@@ -6,6 +6,7 @@
 #include "data/mls_module.h"
 #include "data/news.h"
 #include "shell/main_module.h"
+#include "team/training_plan.h"
 
 namespace kervale {
 
@@ -28,8 +29,8 @@ void MainModule::trainingday() {
     if (player == 0) break;
     const int group = g.TrainingGroup(slot);
     if (group == 0) continue;
-    const int cell = (group - 1) * 5 + day;
-    if (cell < 1 || cell > 15) continue;  // a group outside 1..3 trains nothing
+    const int cell = trainingPlanCell(group, day);
+    if (cell < 1 || cell > kPlanCells) continue;  // a group outside 1..3 trains nothing
     const int type = static_cast<int>(g.TrainingPlanType(cell));
     const double intensity = g.TrainingPlanIntensity(cell);
     // Light sessions never tell; moderate ones may help; intense ones may

@@ -592,6 +592,12 @@ void FormWindow::apply(View& v, bool all) {
         button->setIconSize(QSize(s.width / kTwipsPerPixel - 6, s.height / kTwipsPerPixel - 6));
       }
       button->setDefault(s.isDefault);
+      // The face colour is the style's own; any other colour marks the button.
+      if (f || s.backColor != l.backColor) {
+        setBackground(
+            button, QPalette::Button,
+            s.backColor == kButtonFace ? QApplication::palette(button).color(QPalette::Button) : qcolour(s.backColor));
+      }
       break;
     }
     case ControlKind::TextBox:

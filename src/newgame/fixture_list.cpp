@@ -18,8 +18,9 @@ constexpr Colour kAwayColour = rgbColour(207, 0, 0);
 constexpr Colour kCupHomeColour = rgbColour(0, 128, 128);
 constexpr Colour kCupAwayColour = rgbColour(0, 192, 192);
 
-constexpr int kRowHeight = 240;
-constexpr int kTop = 1500;
+// Fifteen weeks of two rounds end above the legend and the scroll bar.
+constexpr int kRowHeight = 210;
+constexpr int kTop = 1140;
 
 void legend(Label& label, const char* text, int left, Colour colour) {
   label.setCaption(text);

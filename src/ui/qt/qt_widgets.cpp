@@ -1,6 +1,7 @@
 #include "ui/qt/qt_widgets.h"
 
 #include <QPainter>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "ui/qt/qt_convert.h"
@@ -99,6 +100,15 @@ void ListWidget::mousePressEvent(QMouseEvent* event) {
 
 void ListWidget::mouseMoveEvent(QMouseEvent* event) {
   byUser([&] { QListWidget::mouseMoveEvent(event); });
+}
+
+void ListWidget::focusInEvent(QFocusEvent* event) {
+  // Qt makes the first row current when none is; the model's choice stands.
+  const QModelIndex before = currentIndex();
+  QListWidget::focusInEvent(event);
+  if (currentIndex() == before) return;
+  const QSignalBlocker blocker(this);
+  selectionModel()->setCurrentIndex(before, QItemSelectionModel::NoUpdate);
 }
 
 void ListWidget::keyPressEvent(QKeyEvent* event) {

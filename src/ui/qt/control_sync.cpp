@@ -104,7 +104,8 @@ void FormWindow::apply(View& v, bool all) {
     case ControlKind::DriveListBox:
     case ControlKind::DirListBox:
     case ControlKind::FileListBox: {
-      auto* list = static_cast<QListWidget*>(w);
+      auto* list = static_cast<ListWidget*>(w);
+      if (kind == ControlKind::DirListBox) list->setHeading(qs(s.path));
       bool rebuilt = false;
       if (f || s.items != l.items) {
         // Items added at the end (a commentary growing) keep the list where the user scrolled it.

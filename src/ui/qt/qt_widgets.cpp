@@ -102,6 +102,35 @@ void ListWidget::mouseMoveEvent(QMouseEvent* event) {
   byUser([&] { QListWidget::mouseMoveEvent(event); });
 }
 
+void ListWidget::setHeading(const QString& text) {
+  if (text == headingText_) return;
+  headingText_ = text;
+  if (heading_ == nullptr) {
+    heading_ = new QLabel(this);
+    heading_->setTextFormat(Qt::PlainText);
+    heading_->setAutoFillBackground(true);
+    heading_->setBackgroundRole(QPalette::Button);
+  }
+  heading_->setVisible(!text.isEmpty());
+  heading_->setToolTip(text);
+  setViewportMargins(0, text.isEmpty() ? 0 : fontMetrics().height() + 2, 0, 0);
+  placeHeading();
+}
+
+void ListWidget::placeHeading() {
+  if (heading_ == nullptr || headingText_.isEmpty()) return;
+  const int frame = frameWidth();
+  const QRect line(frame, frame, width() - 2 * frame, fontMetrics().height() + 2);
+  heading_->setGeometry(line);
+  // A long folder keeps its end, the part the user is in.
+  heading_->setText(fontMetrics().elidedText(headingText_, Qt::ElideLeft, line.width() - 4));
+}
+
+void ListWidget::resizeEvent(QResizeEvent* event) {
+  QListWidget::resizeEvent(event);
+  placeHeading();
+}
+
 void ListWidget::focusInEvent(QFocusEvent* event) {
   // Qt makes the first row current when none is; the model's choice stands.
   const QModelIndex before = currentIndex();

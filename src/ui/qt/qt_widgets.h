@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
 #include <QWidget>
@@ -47,14 +48,20 @@ class ListWidget : public QListWidget {
  public:
   explicit ListWidget(QWidget* parent);
   std::function<void(int row)> onUserRow;
+  // A line above the rows (a folder list's folder); empty: none.
+  void setHeading(const QString& text);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void placeHeading();
+  QLabel* heading_ = nullptr;
+  QString headingText_;
   template <class F>
   void byUser(F&& input);
   bool byUser_ = false;

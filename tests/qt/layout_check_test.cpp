@@ -71,9 +71,16 @@ struct TextRoom {
   int room = 0;
 };
 
-TextRoom textRoom(QWidget* w) {
+// A label's text as the game wrote it: the window may show it shortened.
+QStringList captionLines(const ui::Control& c) {
+  QString text = QString::fromStdString(c.caption());
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+  return text.split('\n');
+}
+
+TextRoom textRoom(const ui::Control& c, QWidget* w) {
   const QStyle* style = w->style();
-  if (auto* l = qobject_cast<QLabel*>(w)) return {l->text().split('\n'), l->contentsRect().width()};
+  if (auto* l = qobject_cast<QLabel*>(w)) return {captionLines(c), l->contentsRect().width()};
   if (auto* g = qobject_cast<QGroupBox*>(w)) return {{g->title()}, w->width() - 16};
   if (auto* b = qobject_cast<QAbstractButton*>(w)) {
     QString text = b->text().remove('&');
@@ -123,7 +130,7 @@ class LayoutCheck {
   }
 
   void checkText(const ui::Control& c, QWidget* w) {
-    const TextRoom r = textRoom(w);
+    const TextRoom r = textRoom(c, w);
     const QFontMetrics metrics = w->fontMetrics();
     const bool oneLinePerRow = qobject_cast<QListWidget*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr;
     if (!oneLinePerRow && w->height() >= (r.lines.size() + 1) * metrics.lineSpacing()) return;  // room to wrap

@@ -65,9 +65,19 @@ void applyGeometry(QWidget* widget, ControlKind kind, const Change& c) {
   }
 }
 
+// A one-line label whose text is wider than the label shows it cut with an
+// ellipsis, and the whole text as its tip.
+void applyLabelText(QLabel* label, const ControlState& s) {
+  const QString text = withLineBreaks(s.caption);
+  const bool oneLine = !label->wordWrap() && !s.autoSize && !text.contains('\n');
+  const QString shown =
+      oneLine ? label->fontMetrics().elidedText(text, Qt::ElideRight, label->contentsRect().width()) : text;
+  if (label->text() != shown) label->setText(shown);
+  if (s.toolTipText.empty()) label->setToolTip(shown != text ? text : QString());
+}
+
 void applyLabel(QLabel* label, const Change& c) {
   const ControlState& s = c.now;
-  if (c.caption()) label->setText(withLineBreaks(s.caption));
   if (c.everything || s.alignment != c.last.alignment) label->setAlignment(horizontal(s.alignment) | Qt::AlignTop);
   // A label one line high never wraps: a wrapped second line would be hidden.
   const bool roomForTwoLines = label->height() >= 2 * label->fontMetrics().lineSpacing();
@@ -75,6 +85,7 @@ void applyLabel(QLabel* label, const Change& c) {
   applyBackColour(label, c, s.opaque);
   setForeground(label, QPalette::WindowText, qcolour(s.foreColor));
   applyBorder(label, c);
+  applyLabelText(label, s);
   if (!s.autoSize) return;
   if (s.wordWrap) {
     label->resize(label->width(), label->heightForWidth(label->width()));

@@ -66,14 +66,17 @@ void applyGeometry(QWidget* widget, ControlKind kind, const Change& c) {
 }
 
 // A one-line label whose text is wider than the label shows it cut with an
-// ellipsis, and the whole text as its tip.
+// ellipsis, and the whole text as its tip. A pixel too wide is no cut: the
+// last glyph's edge is clipped unseen.
 void applyLabelText(QLabel* label, const ControlState& s) {
   const QString text = withLineBreaks(s.caption);
+  const QFontMetrics metrics = label->fontMetrics();
+  const int room = label->contentsRect().width();
   const bool oneLine = !label->wordWrap() && !s.autoSize && !text.contains('\n');
-  const QString shown =
-      oneLine ? label->fontMetrics().elidedText(text, Qt::ElideRight, label->contentsRect().width()) : text;
+  const bool fits = !oneLine || metrics.horizontalAdvance(text) <= room + 1;
+  const QString shown = fits ? text : metrics.elidedText(text, Qt::ElideRight, room);
   if (label->text() != shown) label->setText(shown);
-  if (s.toolTipText.empty()) label->setToolTip(shown != text ? text : QString());
+  if (s.toolTipText.empty()) label->setToolTip(fits ? QString() : text);
 }
 
 void applyLabel(QLabel* label, const Change& c) {

@@ -2,7 +2,8 @@
 # Installs the Debian packages Kervale builds with, when any is missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev)
+# fonts-liberation2: the sans face whose widths the screens are laid out for.
+packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

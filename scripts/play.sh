@@ -17,8 +17,7 @@ for f in "$top"/world/*; do
 done
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "No display found. Start Kervale from a desktop session, or run it under a virtual" >&2
-  echo "display: apt-get install -y xvfb && xvfb-run -s '-screen 0 1024x768x24' bash scripts/play.sh" >&2
+  echo "No display found: Kervale needs a graphical desktop. Start it from a desktop session." >&2
   exit 1
 fi
 cd "$game"

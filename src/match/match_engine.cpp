@@ -42,6 +42,7 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
 
   place(Image3, 0, 0, 12000, 9000);
   Image3.setBorderStyle(0);
+  Image3.setStretch(true);  // any picture the user chose fills the screen
 
   // Club banners across the top, badges at their outer ends.
   place(hometeambgcol, 0, 0, 6000, 480);

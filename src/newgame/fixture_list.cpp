@@ -19,8 +19,9 @@ constexpr Colour kAwayColour = rgbColour(207, 0, 0);
 constexpr Colour kCupHomeColour = rgbColour(0, 128, 128);
 constexpr Colour kCupAwayColour = rgbColour(0, 192, 192);
 
-constexpr int kRowHeight = 240;
-constexpr int kTop = 1500;
+// Fifteen weeks of two rounds end above the legend and the scroll bar.
+constexpr int kRowHeight = 210;
+constexpr int kTop = 1140;
 
 void legend(Label& label, const char* text, int left, Colour colour) {
   label.setCaption(text);
@@ -50,9 +51,11 @@ FixtureList::FixtureList() : Form("FixtureList") {
   Label1.move(240, 720, 2400, 375);
   Label1.setFont(Font{"MS Sans Serif", 12, true, false, false});
   Label1.setOpaque(false);
+  Label1.setForeColor(kWhite);  // the titles stand on the backdrop's dark sky
   Label5.move(2760, 780, 6000, 315);
   Label5.setFontBold(true);
   Label5.setOpaque(false);
+  Label5.setForeColor(kWhite);
 
   // Two columns of fifteen weeks; each week label stands beside its two rounds.
   for (int i = 1; i <= 30; ++i) {

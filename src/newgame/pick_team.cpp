@@ -39,9 +39,9 @@ void bar(Label& label, int top, Colour colour) {
   label.setBorderStyle(1);
 }
 
-void option(OptionButton& button, Control& frame, const char* text, int left, int top, int width) {
+void option(OptionButton& button, Control& frame, const char* text, int left, int top, int width, int height = 255) {
   button.setCaption(text);
-  button.move(left, top, width, 255);
+  button.move(left, top, width, height);
   button.setContainer(&frame);
 }
 
@@ -127,10 +127,13 @@ PickTeam::PickTeam() : Form("PickTeam") {
 
   Frame4.setCaption("Manager Approval");
   Frame4.move(7440, 6360, 2280, 1095);
-  option(managerapproval.add(4), Frame4, "Based on Team", 7560, 6600, 2040);
-  option(managerapproval.add(3), Frame4, "Low", 7560, 6810, 2040);
-  option(managerapproval.add(2), Frame4, "Normal", 7560, 7020, 2040);
-  option(managerapproval.add(0), Frame4, "High", 7560, 7230, 2040);
+  // Four options 210 twips apart: each one as high as its step, so none
+  // covers the next and the last stays inside the frame.
+  constexpr int kApprovalStep = 210;
+  option(managerapproval.add(4), Frame4, "Based on Team", 7560, 6600, 2040, kApprovalStep);
+  option(managerapproval.add(3), Frame4, "Low", 7560, 6810, 2040, kApprovalStep);
+  option(managerapproval.add(2), Frame4, "Normal", 7560, 7020, 2040, kApprovalStep);
+  option(managerapproval.add(0), Frame4, "High", 7560, 7230, 2040, kApprovalStep);
   managerapproval(4).setValue(1);
 
   Option1(1).setCaption("1024x768");

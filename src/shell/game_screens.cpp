@@ -1,21 +1,30 @@
 #include "shell/game_screens.h"
 
+#include <string>
+
+#include "base/numbers.h"
+#include "club/chairman.h"
+#include "club/finances.h"
 #include "club/player_directory.h"
+#include "club/scouting.h"
+#include "club/staff_show.h"
 #include "competitions/a_league_table.h"
 #include "competitions/league_champ.h"
 #include "competitions/mls_playoffs.h"
 #include "competitions/tables.h"
 #include "competitions/us_open_cup.h"
 #include "data/mls_module.h"
-#include "club/chairman.h"
-#include "club/finances.h"
-#include "club/scouting.h"
-#include "club/staff_show.h"
+#include "match/match_engine.h"
+#include "match/match_settings.h"
 #include "newgame/fixture_list.h"
+#include "newgame/pick_team.h"
 #include "offseason/college_draft.h"
 #include "shell/frm_about.h"
+#include "shell/frm_splash.h"
+#include "shell/load_bg_picture.h"
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
+#include "team/locker_room.h"
 #include "team/reserveteam.h"
 #include "team/tactics_form.h"
 #include "team/training.h"
@@ -35,6 +44,32 @@ int firstNamedPlayer() {
     if (!g.PlayerName(p).empty()) return p;
   }
   return 0;
+}
+
+// The results text of the current round as its matches leave it, so the match
+// screen opens on a round already played instead of playing it.
+void roundAlreadyPlayed() {
+  MLSModule& g = mls();
+  const int w = static_cast<int>(g.CurrentWeek);
+  std::string text;
+  for (int home = 1; home <= kLastClub; ++home) {
+    const int away = g.FixtureOpponent(home, w);
+    if (g.FixtureVenue(home, w) != 1 || away < 1 || away > kLastClub) continue;
+    text +=
+        g.TeamName(home) + Str(g.FixtureScore(home, w)) + " " + g.TeamName(away) + Str(g.FixtureScore(away, w)) + "\r";
+  }
+  g.LastResultText = text;
+}
+
+// The user's next match, as the locker room and the team sheet expect it.
+void userMatchAhead() {
+  MLSModule& g = mls();
+  const int w = static_cast<int>(g.CurrentWeek);
+  const int other = g.FixtureOpponent(g.MyTeam, w);
+  const bool home = g.FixtureVenue(g.MyTeam, w) == 1;
+  g.MatchHomeTeam = home ? g.MyTeam : other;
+  g.MatchAwayTeam = home ? other : g.MyTeam;
+  roundAlreadyPlayed();
 }
 
 }  // namespace
@@ -59,6 +94,12 @@ const std::vector<GameScreen>& gameScreens() {
       {"Training", [] { showTraining(); }},
       {"TacticsForm", [] { showTacticsPage(); }},
       {"reserveteam", [] { showReserveTeam(); }},
+      {"frmSplash", [] { ui::screen<frmSplash>().Show(); }},
+      {"PickTeam", [] { ui::screen<PickTeam>().Show(); }},
+      {"LoadBgPicture", [] { ui::screen<MainModule>().PicChange_Click(); }},
+      {"MatchEngine", [] { ui::screen<MatchEngine>().Show(); }, roundAlreadyPlayed},
+      {"matchsettings", [] { ui::screen<MatchEngine>().Command1_Click(); }, userMatchAhead},
+      {"LockerRoom", [] { ui::screen<LockerRoom>().Show(); }, userMatchAhead},
   };
   return screens;
 }

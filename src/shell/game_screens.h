@@ -8,9 +8,12 @@ namespace kervale {
 
 // A screen of the game as the layout check walks it: its name and how the
 // game opens it on the running game (through its opener, as a player would).
+// `prepare`, when set, first puts the running game where the screen can be
+// opened by itself (a screen reached mid-matchday, say).
 struct GameScreen {
   std::string name;
   std::function<void()> open;
+  std::function<void()> prepare = {};
 };
 
 // Every screen of the game. A new screen adds its entry in game_screens.cpp,

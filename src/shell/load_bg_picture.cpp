@@ -18,6 +18,14 @@ namespace kervale {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The picture kinds the hub shows; the world's own are JPEG and PNG.
+constexpr const char* kAnyPicture = "*.BMP;*.GIF;*.JPG;*.JPEG;*.PNG";
+constexpr const char* kJpeg = "*.JPG;*.JPEG";
+
+}  // namespace
+
 LoadBgPicture::LoadBgPicture() : Form("LoadBgPicture") {
   setCaption("Load Picture");
   move(0, 0, 6300, 4800);
@@ -26,7 +34,7 @@ LoadBgPicture::LoadBgPicture() : Form("LoadBgPicture") {
   Drive1.move(120, 120, 2895, 315);
   Dir1.move(120, 480, 2895, 2790);
   File1.move(3120, 120, 2895, 3150);
-  File1.setPattern("*.BMP");
+  File1.setPattern(kAnyPicture);
   Command4.setCaption(".BMP");
   Command4.move(120, 3360, 855, 375);
   Command5.setCaption(".GIF");
@@ -83,7 +91,7 @@ void LoadBgPicture::Dir1_Change() { File1.setPath(Dir1.path()); }
 
 void LoadBgPicture::Command4_Click() { File1.setPattern("*.BMP"); }
 void LoadBgPicture::Command5_Click() { File1.setPattern("*.GIF"); }
-void LoadBgPicture::Command6_Click() { File1.setPattern("*.JPG"); }
+void LoadBgPicture::Command6_Click() { File1.setPattern(kJpeg); }
 
 void LoadBgPicture::LoadBut_Click() {
   const std::string chosen = File1.fileName();

@@ -14,7 +14,9 @@ namespace kervale {
 
 namespace {
 
-constexpr int kRightColumn = 9840;  // left edge of the date and button column at 800 x 600
+constexpr int kRightColumn = 9840;       // left edge of the date and button column at 800 x 600
+constexpr int kWideRightColumn = 13000;  // the same at 1024 x 768
+constexpr int kNewsLeft = 1560;
 constexpr int kNewsLineTwips = 255;
 
 }  // namespace
@@ -34,12 +36,12 @@ MainModule::MainModule() : Form("MainModule") {
   Image1.move(120, 840, 1215, 1215);
   Image1.setStretch(true);
   Label2.setCaption("Manager Name");
-  Label2.move(1560, 840, 7935, 375);
+  Label2.move(kNewsLeft, 840, 7935, 375);
   Label2.setOpaque(false);
   Label2.setForeColor(ui::kWhite);
   Label2.setFont(ui::Font{"Arial", 12, true});
   Label1.setCaption("Club News:");
-  Label1.move(1560, 1320, 7935, kNewsLineTwips);
+  Label1.move(kNewsLeft, 1320, 7935, kNewsLineTwips);
   Label1.setOpaque(false);
   Label1.setForeColor(ui::kWhite);
 
@@ -140,12 +142,13 @@ void MainModule::Form_Load() {
     Image3.setHeight(10600);
     Image3.setWidth(16000);
     Label5.setWidth(16015);
-    Label1.setWidth(12775);
-    Label2.setWidth(12775);
+    // The news and the manager's name end before the right column.
+    Label1.setWidth(kWideRightColumn - kNewsLeft - 120);
+    Label2.setWidth(kWideRightColumn - kNewsLeft - 120);
     for (ui::Control* c :
          std::initializer_list<ui::Control*>{&Image4, &PlayGamesBUtton, &Command1, &Command3, &Command4, &Command6,
                                              &Command8, &Command9, &Label3, &HScroll1, &Label6, &Label7, &Label8}) {
-      c->setLeft(13000);
+      c->setLeft(kWideRightColumn);
     }
     Label4.setLeft(14095);
   }

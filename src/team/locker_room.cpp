@@ -78,9 +78,11 @@ LockerRoom::LockerRoom() : Form("LockerRoom") {
   Label1.setFont(ui::Font{"Arial", 14, true});
 
   Picture1.move(120, 1215, 1455, 1935);
-  Picture1.setBackColor(0x204020);  // the tactics board
+  Picture1.setBackColor(0x204020);
+  Picture1.setPicture("tactics board.png");
   Image2.move(120, 3270, 1455, 2070);
   Image2.setStretch(true);
+  Image2.setPicture("locker.png");
 
   Label2.move(1695, 1215, 7200, 855);
   Label2.setBackColor(ui::kWhite);

@@ -32,6 +32,7 @@
 #include <memory>
 #include <string>
 
+#include "qt/qt_app.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -41,15 +42,7 @@ namespace {
 using namespace kervale;
 using namespace kervale::ui;
 
-QApplication& app() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  static QApplication* instance =
-      qApp != nullptr ? qApp : new QApplication(argc, argv);  // lives to the end of the program
-  return *instance;
-}
+QApplication& app() { return kervale::test::qtApp(); }
 
 constexpr Colour kYellow = 0x00FFFF;  // blue-green-red
 constexpr Colour kDarkRed = 0x0000C8;

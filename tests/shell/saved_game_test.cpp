@@ -421,11 +421,16 @@ TEST_F(SaveItemTest, FromTheNewGameScreen) {
 
 TEST_F(SaveItemTest, PictureModeAndPicDat) {
   folder.write("sea.gif", "");
+  folder.write("hub.jpg", "");
+  folder.write("badge 1.png", "");
   g().PickerMode = 1;  // a loader left open by clicking elsewhere
   hub().PicChange.userClick();
   ASSERT_TRUE(picker().loaded());
   EXPECT_TRUE(picker().Check1.visible());
-  EXPECT_EQ(picker().File1.pattern(), "*.BMP");
+  EXPECT_EQ(picker().File1.listCount(), 3) << "every picture kind at first";
+  picker().Command6.userClick();
+  ASSERT_EQ(picker().File1.listCount(), 1);
+  EXPECT_EQ(picker().File1.list(0), "hub.jpg");
   picker().Command5.userClick();
   choose("sea.gif");
   picker().Check1.userClick();

@@ -11,6 +11,7 @@ namespace {
 // The fixed pictures of the screens (the data files name the rest).
 const char* const kFixedPictures[] = {
     "splash.jpg",           "hub.jpg",
+    "tactics board.png",    "locker.png",
     "background.jpg",       "country usa.png",
     "country england.png",  "country australia.png",
     "country germany.png",  "country scotland.png",

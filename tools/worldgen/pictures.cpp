@@ -248,18 +248,17 @@ void drawBall(Canvas& canvas, double cx, double cy, double r) {
 }
 
 // The hub's background: a stadium under floodlights.
+// The hub's and the match screen's backdrop. White text stands on its upper
+// half (the club news, the minute), so the sky there is plain and dark, with
+// no lamp behind any line; the stands and the pitch fill the lower part.
 Canvas drawBackground() {
   constexpr int w = 1067, h = 707;
   const double horizon = 300, standsEnd = 410;
-  struct Glow {
-    double x, y;
-  };
-  const Glow glows[] = {{110, 70}, {370, 38}, {697, 38}, {957, 70}};
   Canvas canvas(w, h);
   canvas.shade([&](int x, int y) {
     Paint p;
     if (y < horizon) {
-      p = mix(Paint{6, 10, 28}, Paint{26, 42, 76}, y / horizon);
+      p = mix(Paint{6, 10, 28}, Paint{22, 34, 62}, y / horizon);
     } else if (y < standsEnd) {
       // Stands: rows of spectators as coloured specks.
       const double row = (y - horizon) / (standsEnd - horizon);
@@ -274,20 +273,10 @@ Canvas drawBackground() {
       const bool band = static_cast<int>(std::floor(across / 70)) % 2 == 0;
       p = scaled(Paint{30, 120, 44}, (band ? 1.08 : 0.94) * (0.75 + 0.35 * depth));
     }
-    for (const Glow& g : glows) {
-      const double d2 = (x - g.x) * (x - g.x) + (y - g.y) * (y - g.y);
-      const double light = 1.0 - d2 / (160.0 * 160.0);
-      if (light > 0) p = mix(p, Paint{255, 248, 220}, 0.6 * light * light);
-    }
     return p;
   });
-  for (const Glow& g : glows) {
-    canvas.fill(rectangle(g.x - 3, g.y + 14, g.x + 3, horizon + 8), Paint{18, 20, 26}, 2);
-    canvas.fill(rectangle(g.x - 24, g.y - 12, g.x + 24, g.y + 12), Paint{255, 252, 235}, 2);
-    for (int i = -2; i <= 2; ++i) {
-      canvas.fill(rectangle(g.x + i * 9 - 1, g.y - 12, g.x + i * 9 + 1, g.y + 12), Paint{200, 200, 190}, 2);
-    }
-  }
+  // The stand roof's edge catches the light the pitch gives off.
+  canvas.fill(rectangle(0, horizon - 3, w, horizon), Paint{70, 74, 88}, 2);
   // Touchlines, halfway line and centre circle.
   const Paint line = withAlpha(kWhite, 0.85);
   const double nearY = h - 10, farY = standsEnd + 14;
@@ -467,6 +456,47 @@ Canvas drawButton(const std::string& kind) {
   return canvas;
 }
 
+// The locker room's tactics board: a chalk plan of a move on green baize.
+Canvas drawTacticsBoard() {
+  constexpr int w = 97, h = 129;
+  Canvas canvas(w, h);
+  const Paint frame{92, 60, 30}, baize{32, 64, 32}, chalk = withAlpha(kWhite, 0.85), gold{226, 190, 80};
+  canvas.fill(rectangle(0, 0, w, h), frame);
+  canvas.fill(rectangle(5, 5, w - 5, h - 5), baize);
+  canvas.fill(outline({{10, 10}, {w - 10.0, 10}, {w - 10.0, h - 10.0}, {10, h - 10.0}}, 0.6), chalk);
+  canvas.fill(segment(10, h / 2.0, w - 10.0, h / 2.0, 0.6), chalk);
+  canvas.fill(ring(w / 2.0, h / 2.0, 11, 0.6), chalk);
+  for (const Point& o : {Point{28, 92}, Point{48, 100}, Point{68, 92}, Point{48, 76}}) {
+    canvas.fill(ring(o.x, o.y, 4, 1), chalk);
+  }
+  for (const Point& x : {Point{30, 36}, Point{66, 36}, Point{48, 48}}) {
+    canvas.fill(segment(x.x - 4, x.y - 4, x.x + 4, x.y + 4, 1), chalk);
+    canvas.fill(segment(x.x + 4, x.y - 4, x.x - 4, x.y + 4, 1), chalk);
+  }
+  canvas.fill(segment(48, 72, 60, 52, 1.1), gold);
+  canvas.fill(polygon({{56, 52}, {63, 47}, {63, 56}}), gold);
+  return canvas;
+}
+
+// The locker room's other decoration: a shirt on its peg above a bench.
+Canvas drawLocker() {
+  constexpr int w = 97, h = 138;
+  Canvas canvas(w, h);
+  const Paint wall{58, 62, 70}, wood{120, 80, 40}, shirt{196, 32, 40}, peg{200, 200, 190};
+  canvas.fill(rectangle(0, 0, w, h), wall);
+  canvas.fill(rectangle(6, 6, w - 6, h - 30), Paint{72, 78, 88});
+  canvas.fill(circle(w / 2.0, 18, 3), peg);
+  canvas.fill(
+      polygon({{30, 26}, {67, 26}, {86, 44}, {76, 54}, {70, 48}, {70, 96}, {27, 96}, {27, 48}, {21, 54}, {11, 44}}),
+      shirt);
+  canvas.fill(polygon({{41, 26}, {56, 26}, {48.5, 34}}), wall);
+  canvas.fill(rectangle(42, 52, 55, 70), withAlpha(kWhite, 0.9));
+  canvas.fill(rectangle(0, h - 30, w, h - 22), wood);
+  canvas.fill(rectangle(8, h - 22, 14, h), wood);
+  canvas.fill(rectangle(w - 14.0, h - 22, w - 8.0, h), wood);
+  return canvas;
+}
+
 }  // namespace
 
 void writePictures(const World& world, const std::filesystem::path& folder) {
@@ -480,6 +510,8 @@ void writePictures(const World& world, const std::filesystem::path& folder) {
   save(drawBackground(), folder, kBackgroundPicture);
   save(drawSplash(), folder, "splash.jpg");
   save(drawTrophy(), folder, "hub.jpg");
+  save(drawTacticsBoard(), folder, "tactics board.png");
+  save(drawLocker(), folder, "locker.png");
   for (const char* country : {"usa", "england", "australia", "germany", "scotland", "mexico"}) {
     save(drawCountry(country), folder, std::string("country ") + country + ".png");
   }

@@ -50,6 +50,8 @@ class QtBackend : public Backend {
   QWidget* surface(const Form& form) const;
   QWidget* widget(const Control& control) const;
   QAction* action(const MenuItem& item) const;
+  // The forms that have a window now.
+  std::vector<Form*> forms() const;
   bool flushPending() const { return flushPending_; }
 
   // The program ends once no form has a window left and the handler that

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+namespace kervale::test {
+
+// The one application of the window tests, made on first use. Offscreen, its
+// screen is 1024 x 768 at 96 dots per inch, so both layouts of the game fit.
+inline QApplication& qtApp() {
+  if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return *running;
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform.isEmpty() || platform == "offscreen") {
+    const QString config = QDir::temp().filePath(QStringLiteral("kervale-offscreen-screen.json"));
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+      file.write(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1024, "height": 768,)"
+                 R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+      file.close();
+      qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toUtf8());
+    } else {
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+  }
+  static int argc = 1;
+  static char name[] = "test_qt";
+  static char* argv[] = {name, nullptr};
+  return *new QApplication(argc, argv);  // lives to the end of the program
+}
+
+}  // namespace kervale::test

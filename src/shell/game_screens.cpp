@@ -6,6 +6,8 @@
 #include "shell/frm_about.h"
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
+#include "team/pitch_settings.h"
+#include "team/team_select.h"
 #include "ui/screen.h"
 
 namespace kervale {
@@ -33,6 +35,8 @@ const std::vector<GameScreen>& gameScreens() {
       {"PlayerStats", [] { ui::screen<PlayerStats>().Show(); }},
       {"frmAbout", [] { ui::screen<frmAbout>().Show(); }},
       {"PlayerDirectory", [] { showPlayerCard(firstNamedPlayer()); }},
+      {"TeamSelect", [] { showTeamSelect(); }},
+      {"pitchsettings", [] { showPitchSettings(); }},
   };
   return screens;
 }

@@ -10,6 +10,7 @@
 #include "shell/load_bg_picture.h"
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
+#include "team/team_select.h"
 #include "ui/backend.h"
 #include "ui/screen.h"
 
@@ -40,7 +41,16 @@ int namedSquadPlayers(const MLSModule& g, int club) {
 void MainModule::wireScreens() {
   Play_Match.onClick = [this] { Play_Match_Click(); };
   Stats_Menu_Fixtures.onClick = [this] { Stats_Menu_Fixtures_Click(); };
+  Command1.onClick = [this] { Command1_Click(); };
+  TeamSelect_Menu.onClick = [this] { TeamSelect_Menu_Click(); };
 }
+
+void MainModule::Command1_Click() {
+  showTeamSelect();
+  Unload();
+}
+
+void MainModule::TeamSelect_Menu_Click() { Command1_Click(); }
 
 void MainModule::Stats_Menu_Fixtures_Click() { ui::screen<FixtureList>().Show(); }
 

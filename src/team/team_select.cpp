@@ -51,6 +51,7 @@ void TeamSelect::Form_Load() {
   Frame2.setForeColor(second);
   Label19.setBackColor(first);
   TeamNameLabel.setForeColor(g.TeamColour1(club) == g.TeamColour2(club) ? ui::kWhite : second);
+  Label18.setForeColor(TeamNameLabel.foreColor());
   if (g.ScreenMode == kWideScreen) {
     Image2.setWidth(16000);
     Image2.setHeight(10500);

@@ -44,7 +44,6 @@ void TeamSelect::layOut() {
   Label18.setCaption("TEAM SELECT");
   Label18.move(8760, 120, 3120, 375);
   Label18.setOpaque(false);
-  Label18.setForeColor(ui::kWhite);
   Label18.setAlignment(ui::Alignment::Right);
   Label18.setFont(ui::Font{"Arial", 14, true});
 

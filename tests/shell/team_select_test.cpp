@@ -3,12 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <initializer_list>
 #include <set>
 #include <string>
 
 #include "base/colour.h"
 #include "base/random.h"
+#include "club/player_directory.h"
 #include "data/mls_module.h"
 #include "shell/main_module.h"
 #include "shell/shell_game.h"
@@ -28,16 +29,15 @@ class TeamSelectTest : public ShellTest {
     ShellTest::SetUp();
     for (int t = 1; t <= 6; ++t) g().TacticName(t) = "T" + std::to_string(t);
     for (int f = 1; f <= 4; ++f) g().FlowName(f) = "F" + std::to_string(f);
-    for (int p = 1; p <= 12; ++p) g().PositionName(p) = "P" + std::to_string(p);
     for (int f = 1; f <= 8; ++f) {
-      g().FormationName(f) = "4-4-2 #" + std::to_string(f);
       for (int j = 1; j <= 10; ++j) g().FormationPos(f, j) = 1 + (f + j) % 12;
     }
     hub().Show();
     hub().Command1.userClick();
   }
   void TearDown() override {
-    for (ui::Form* f : {static_cast<ui::Form*>(&sheet()), static_cast<ui::Form*>(&ui::screen<pitchsettings>())}) {
+    for (ui::Form* f :
+         std::initializer_list<ui::Form*>{&sheet(), &ui::screen<pitchsettings>(), &ui::screen<PlayerDirectory>()}) {
       if (f->loaded()) f->Unload();
     }
     ShellTest::TearDown();
@@ -72,7 +72,12 @@ TEST_F(TeamSelectTest, RowColoursFollowParityInjuryAndSelection) {
   EXPECT_EQ(sheet().PlayerName(6).backColor(), kYellow);
   EXPECT_TRUE(sheet().Label21.visible()) << "the injury line of an injured player";
   EXPECT_EQ(sheet().Frame1.caption(), g().PlayerName(smallGamePlayer(1, 6)));
-  EXPECT_TRUE(sheet().Command7.visible());
+  sheet().Label8.userClick();
+  EXPECT_TRUE(ui::screen<pitchsettings>().loaded());
+  sheet().Command7.userClick();
+  EXPECT_EQ(ui::screen<PlayerDirectory>().shownPlayer(), smallGamePlayer(1, 6));
+  EXPECT_FALSE(sheet().Frame1.visible());
+  EXPECT_EQ(sheet().SelectedRow, 0);
 }
 
 TEST_F(TeamSelectTest, CellsRatingsAndEmptySlots) {
@@ -133,41 +138,34 @@ TEST_F(TeamSelectTest, ExchangesMoveOnlyPlayersAndKeepTheSquad) {
   EXPECT_EQ(squad(), before);
 }
 
-TEST_F(TeamSelectTest, TacticFlowAndPushUpStepRound) {
+TEST_F(TeamSelectTest, TacticFlowPushUpAndSavedSlots) {
   g().TeamTactic(1) = 6;
   g().TeamFlow(1) = 4;
   g().TeamPushUp(1) = 2;
   reopen();
-  EXPECT_EQ(sheet().tacticbutton.caption(), "Tactic: T6");
   sheet().tacticbutton.userClick();
   sheet().flowbutton.userClick();
-  EXPECT_EQ(g().TeamTactic(1), 1);
-  EXPECT_EQ(g().TeamFlow(1), 1);
   EXPECT_EQ(sheet().tacticbutton.caption(), "Tactic: T1");
   EXPECT_EQ(sheet().flowbutton.caption(), "Flow: F1");
   for (const char* caption : {"Push Up: Always", "Push Up: Never", "Push Up: Rarely", "Push Up: Moderately"}) {
     sheet().Command10.userClick();
     EXPECT_EQ(sheet().Command10.caption(), caption);
   }
-}
 
-TEST_F(TeamSelectTest, SavedTacticSlots) {
-  g().TeamTactic(1) = 3;
-  g().TeamFlow(1) = 2;
-  sheet().Command8(1).userClick();
+  sheet().tacticbutton.userClick();
+  sheet().Command8(1).userClick();  // slot 2 keeps tactic 2, flow 1
   sheet().tacticbutton.userClick();
   sheet().flowbutton.userClick();
   sheet().Command9(1).userClick();
-  EXPECT_EQ(g().SavedTactic(2), 3);
-  EXPECT_EQ(g().TeamTactic(1), 3);
-  EXPECT_EQ(g().TeamFlow(1), 2);
-  EXPECT_EQ(sheet().tacticbutton.caption(), "Tactic: T3");
+  EXPECT_EQ(g().TeamTactic(1), 2);
+  EXPECT_EQ(g().TeamFlow(1), 1);
+  EXPECT_EQ(sheet().tacticbutton.caption(), "Tactic: T2");
 
   dialogs.answer(ui::MsgResult::OK);
   sheet().Command9(2).userClick();
   EXPECT_EQ(dialogs.last().text, "There is no saved tactic in slot 3.");
-  EXPECT_EQ(g().TeamTactic(1), 3) << "an empty slot changes nothing";
-  EXPECT_EQ(g().TeamFlow(1), 2);
+  EXPECT_EQ(g().TeamTactic(1), 2) << "an empty slot changes nothing";
+  EXPECT_EQ(g().TeamFlow(1), 1);
 }
 
 TEST_F(TeamSelectTest, SaveWritesPositionsAndWarnsOfAMissingStarter) {

@@ -53,7 +53,7 @@ class PitchSettingsTest : public ::testing::Test {
   test::ScriptedDialogs dialogs;
 };
 
-TEST_F(PitchSettingsTest, SumsRoundHalfToEvenAndTheKeeperNeverCounts) {
+TEST_F(PitchSettingsTest, SumsRoundHalfToEvenTheKeeperNeverCountsAndItGoes) {
   EXPECT_EQ(zone(1), "10");
   EXPECT_EQ(zone(2), "10");
   EXPECT_EQ(zone(3), "12");
@@ -61,47 +61,40 @@ TEST_F(PitchSettingsTest, SumsRoundHalfToEvenAndTheKeeperNeverCounts) {
   mls().PlayerDefense(1) = 0;
   mls().TeamPosition(0, 1) = 1;
   EXPECT_EQ(zone(3), "12");
-}
-
-TEST_F(PitchSettingsTest, FollowsTheTacticAndFlowTheMatchPlays) {
-  struct Case {
-    double tactic;
-    int flow;
-    int zone;
-    const char* shown;
-  };
-  const Case cases[] = {
-      {2, 1, 1, "19"},                  // the tactic doubles the defence
-      {0, 1, 1, "10"},                  // outside the table: the match plays tactic 1
-      {7, 1, 3, "12"}, {1, 2, 4, "2"},  // flow 2 weighs zone 4 only: 50 / 20
-      {1, 9, 1, "10"},                  // an unknown flow plays as flow 1
-  };
-  for (const Case& c : cases) {
-    mls().TeamTactic(1) = c.tactic;
-    mls().TeamFlow(1) = static_cast<std::int16_t>(c.flow);
-    EXPECT_EQ(zone(c.zone), c.shown) << "tactic " << c.tactic << " flow " << c.flow;
-  }
-}
-
-TEST_F(PitchSettingsTest, BadCodesCountNothing) {
-  MLSModule& g = mls();
-  g.TeamSquad(3, 1) = 20000;  // no player record
-  g.TeamSquad(4, 1) = -3;
-  g.TeamPosition(2, 1) = 99;  // no position
-  g.TeamPosition(3, 1) = -1;
-  EXPECT_EQ(zone(1), "10");
-  g.TeamPosition(1, 1) = 500;
-  EXPECT_EQ(zone(1), "0");
-}
-
-TEST_F(PitchSettingsTest, GoesOnOkAndWhenItLosesTheFocus) {
-  showPitchSettings();
   view().Command1.userClick();
   EXPECT_FALSE(view().loaded());
   showPitchSettings();
   view().userActivate();
   view().userDeactivate();
   EXPECT_FALSE(view().loaded());
+}
+
+TEST_F(PitchSettingsTest, PlaysWhatTheMatchPlaysAndSkipsBadCodes) {
+  struct Case {
+    double tactic;
+    int flow;
+    double slot3, position2, position1;
+    int zone;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {2, 1, 3, 2, 1, 1, "19"},       // the tactic doubles the defence
+      {0, 1, 3, 2, 1, 1, "10"},       // outside the table: the match plays tactic 1
+      {7, 1, 3, 2, 1, 3, "12"},       //
+      {1, 2, 3, 2, 1, 4, "2"},        // flow 2 weighs zone 4 only: 50 / 20
+      {1, 9, 3, 2, 1, 1, "10"},       // an unknown flow plays as flow 1
+      {1, 1, 20000, 99, 1, 1, "10"},  // no such player, no such position
+      {1, 1, -3, -1, 500, 1, "0"},
+  };
+  MLSModule& g = mls();
+  for (const Case& c : cases) {
+    g.TeamTactic(1) = c.tactic;
+    g.TeamFlow(1) = static_cast<std::int16_t>(c.flow);
+    g.TeamSquad(3, 1) = c.slot3;
+    g.TeamPosition(2, 1) = c.position2;
+    g.TeamPosition(1, 1) = c.position1;
+    EXPECT_EQ(zone(c.zone), c.shown) << "tactic " << c.tactic << " flow " << c.flow << " slot 3 " << c.slot3;
+  }
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ std::array<std::int16_t, 25> zoneStrengths(const MLSModule& g, int club) {
 
 pitchsettings::pitchsettings() : Form("pitchsettings") {
   setCaption("Formation Balance");
-  move(2400, 1200, 5790, 4680);
+  move(2400, 1200, 5790, 4800);
   setBorderStyle(3);
   setBackColor(0x205020);
 

@@ -98,7 +98,11 @@ class TeamSelect : public ui::Form {
   void Form_QueryUnload(int& cancel, ui::UnloadMode mode) override;
 
  private:
-  void layOut();
+  void layOutBand();
+  void layOutGrid();
+  void layOutProfile();
+  void layOutTactics();
+  void layOutSlotsAndExits(int top);
   void wire();
   void fillTactics();
   void showTacticCaptions();

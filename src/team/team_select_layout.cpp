@@ -32,7 +32,7 @@ void inFrame(ui::Control& c, ui::Frame& frame, int left, int top, int width, con
 
 }  // namespace
 
-void TeamSelect::layOut() {
+void TeamSelect::layOutBand() {
   Image2.move(0, 615, 12000, 8385);
   Image2.setStretch(true);
   Label19.move(0, 0, 12015, 615);
@@ -46,7 +46,9 @@ void TeamSelect::layOut() {
   Label18.setOpaque(false);
   Label18.setAlignment(ui::Alignment::Right);
   Label18.setFont(ui::Font{"Arial", 14, true});
+}
 
+void TeamSelect::layOutGrid() {
   const char* headings[] = {"Player Name", "Games", "SOG", "Goals", "Assts", "Age", "Out", "Rating"};
   for (int c = 0; c <= 7; ++c) {
     ui::Label& h = ColumnHeading(c);
@@ -78,7 +80,9 @@ void TeamSelect::layOut() {
     }
   }
   for (int j = 1; j <= 10; ++j) positioncombo(j).move(kComboLeft, rowTop(j + 1), kComboWidth, kCellHeight);
+}
 
+void TeamSelect::layOutProfile() {
   Frame1.move(kRight, 720, kRightWidth, 2520);
   Frame1.setVisible(false);
   Frame1.setFontBold(true);
@@ -100,7 +104,9 @@ void TeamSelect::layOut() {
   Command7.setCaption("Full Player Profile");
   Command7.move(kRight, 3300, kRightWidth, kButton);
   Command7.setVisible(false);
+}
 
+void TeamSelect::layOutTactics() {
   Frame2.setCaption("Formations");
   Frame2.move(kRight, 3780, kRightWidth, 1080);
   inFrame(Label9, Frame2, kRight + 120, 4080, 960, "Formation:");
@@ -131,6 +137,10 @@ void TeamSelect::layOut() {
     s.button->move(kRight, top, kRightWidth, kButton);
     top += 420;
   }
+  layOutSlotsAndExits(top);
+}
+
+void TeamSelect::layOutSlotsAndExits(int top) {
   Label10.setCaption("Save...");
   Label10.move(kRight, top + 60, 1080, 255);
   Label11.setCaption("Load...");
@@ -180,7 +190,10 @@ TeamSelect::TeamSelect() : Form("TeamSelect") {
   move(0, 0, 12000, 9000);
   setMaximized(true);  // a full-window screen
   setBackColor(0x404040);
-  layOut();
+  layOutBand();
+  layOutGrid();
+  layOutProfile();
+  layOutTactics();
   wire();
   designDone();
 }

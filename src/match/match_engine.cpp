@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "data/mls_module.h"
+#include "data/tactics_in_play.h"
 #include "shell/main_module.h"
 #include "ui/screen.h"
 
@@ -177,19 +178,8 @@ void MatchEngine::Form_QueryUnload(int& cancel, ui::UnloadMode mode) {
   if (mode == ui::UnloadMode::CloseBox && roundOver() && !hub.loaded()) hub.Show();
 }
 
-int MatchEngine::flowOf(int club) {
-  const auto& g = mls();
-  const int flow = g.TeamFlow(club);
-  return flow >= 1 && flow <= g.NumFlows && flow <= decltype(g.FlowTable1)::upper2 ? flow : 1;
-}
+int MatchEngine::flowOf(int club) { return flowInPlay(mls(), club); }
 
-int MatchEngine::tacticOf(int club) {
-  const auto& g = mls();
-  const double tactic = g.TeamTactic(club);
-  if (tactic >= 1 && tactic <= g.NumTactics && tactic <= decltype(g.TacticFactor)::upper1) {
-    return static_cast<int>(std::nearbyint(tactic));
-  }
-  return 1;
-}
+int MatchEngine::tacticOf(int club) { return tacticInPlay(mls(), club); }
 
 }  // namespace kervale

@@ -25,8 +25,10 @@
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
 #include "team/locker_room.h"
+#include "team/pitch_settings.h"
 #include "team/reserveteam.h"
 #include "team/tactics_form.h"
+#include "team/team_select.h"
 #include "team/training.h"
 #include "ui/screen.h"
 
@@ -100,6 +102,8 @@ const std::vector<GameScreen>& gameScreens() {
       {"MatchEngine", [] { ui::screen<MatchEngine>().Show(); }, roundAlreadyPlayed},
       {"matchsettings", [] { ui::screen<MatchEngine>().Command1_Click(); }, userMatchAhead},
       {"LockerRoom", [] { ui::screen<LockerRoom>().Show(); }, userMatchAhead},
+      {"TeamSelect", [] { showTeamSelect(); }},
+      {"pitchsettings", [] { showPitchSettings(); }},
   };
   return screens;
 }

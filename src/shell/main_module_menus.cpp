@@ -4,21 +4,22 @@
 
 #include "base/csv.h"
 #include "base/numbers.h"
+#include "club/chairman.h"
+#include "club/finances.h"
+#include "club/scouting.h"
+#include "club/staff_show.h"
 #include "competitions/a_league_table.h"
 #include "competitions/league_champ.h"
 #include "competitions/mls_playoffs.h"
 #include "competitions/tables.h"
 #include "competitions/us_open_cup.h"
-#include "club/chairman.h"
-#include "club/finances.h"
-#include "club/scouting.h"
-#include "club/staff_show.h"
 #include "data/mls_module.h"
 #include "newgame/fixture_list.h"
 #include "shell/frm_about.h"
 #include "shell/load_bg_picture.h"
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
+#include "team/team_select.h"
 #include "ui/backend.h"
 #include "ui/screen.h"
 
@@ -70,6 +71,8 @@ void MainModule::wireScreens() {
   Training_Pitch_Show.onClick = [this] { Training_Pitch_Show_Click(); };
   Command2.onClick = [this] { Command2_Click(); };
   Command3.onClick = [this] { Command3_Click(); };
+  Command1.onClick = [this] { Command1_Click(); };
+  TeamSelect_Menu.onClick = [this] { TeamSelect_Menu_Click(); };
 }
 
 void MainModule::Finances_Menu_Click() { showFinances(); }
@@ -77,6 +80,13 @@ void MainModule::Command5_Click() { showScouting(); }
 void MainModule::View_Menu_Staff_Click() { showStaff(); }
 void MainModule::Call_Chairman_Click() { showChairman(); }
 void MainModule::Command6_Click() { showChairman(); }
+
+void MainModule::Command1_Click() {
+  showTeamSelect();
+  Unload();
+}
+
+void MainModule::TeamSelect_Menu_Click() { Command1_Click(); }
 
 void MainModule::Stats_Menu_Fixtures_Click() { ui::screen<FixtureList>().Show(); }
 

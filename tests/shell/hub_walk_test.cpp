@@ -32,7 +32,7 @@ struct Item {
 };
 
 const Item kItems[] = {
-    {"Command1", Effect::Pending, "squad screen"},
+    {"Command1", Effect::ShowsFullPage, "TeamSelect"},
     {"Command2", Effect::ShowsFullPage, "TacticsForm"},
     {"Command3", Effect::Asks, "reserve"},  // no coach in the small game,
     {"Command4", Effect::Pending, "league portal"},
@@ -44,7 +44,7 @@ const Item kItems[] = {
     {"Load_Game", Effect::Shows, "LoadBgPicture"},
     {"Save_Game", Effect::Asks, "What do you want to save the game as?"},
     {"File_Exit", Effect::Asks, kQuitQuestion},
-    {"TeamSelect_Menu", Effect::Pending, "squad screen"},
+    {"TeamSelect_Menu", Effect::ShowsFullPage, "TeamSelect"},
     {"ViewthePaper", Effect::Pending, "league portal"},
     {"Visit_team_websiteGODAMMIT", Effect::Pending, "league portal"},
     {"Play_Match", Effect::Elsewhere},

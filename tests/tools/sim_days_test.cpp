@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -90,24 +91,35 @@ TEST_F(SimDays, AnUnusableSaveIsAnError) {
   EXPECT_NE(missing.err.find("none.usa"), std::string::npos) << missing.err;
 }
 
-TEST_F(SimDays, AnInjuredStarterGoesToTheBench) {
+TEST_F(SimDays, InjuredStartersMakeWayForFitSubstitutesOfTheirKind) {
   ASSERT_EQ(sim({"--days", "2", "--save", file("tuesday.usa")}).status, 0);
   auto game = parse("tuesday.usa");
   ASSERT_EQ(game->WeekDay, 3) << "the day before a matchday";
   const int club = static_cast<int>(game->MyTeam);
-  const double injured = game->TeamSquad(5, club);
-  const double firstSub = game->TeamSquad(12, club);
-  ASSERT_GT(injured, 0);
-  ASSERT_GT(firstSub, 0);
-  game->PlayerInjury(injured) = 3;
+  const double keeper = game->TeamSquad(1, club);
+  const double outfield = game->TeamSquad(5, club);
+  const double reserveKeeper = game->TeamSquad(15, club);  // last on the bench, so no first-come pick finds him
+  ASSERT_GT(reserveKeeper, 0);
+  game->PlayerGoalkeeping(reserveKeeper) = 12;
+  game->PlayerInjury(keeper) = 3;
+  game->PlayerInjury(outfield) = 2;
   kervale::writeSavedGame(file("injured.usa"), *game);
 
   const SimRun run = sim({"--load", file("injured.usa"), "--days", "1", "--save", file("after.usa")});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto after = parse("after.usa");
   EXPECT_EQ(after->WeekDay, 4) << "the matchday press went through";
-  EXPECT_EQ(after->TeamSquad(5, club), firstSub);
-  EXPECT_EQ(after->TeamSquad(12, club), injured);
+  EXPECT_EQ(after->TeamSquad(1, club), reserveKeeper);
+  EXPECT_EQ(after->TeamSquad(15, club), keeper);
+  const double in = after->TeamSquad(5, club);
+  EXPECT_NE(in, outfield);
+  EXPECT_LT(after->PlayerGoalkeeping(in), 9) << "no keeper plays outfield";
+  std::multiset<double> squadBefore, squadAfter;
+  for (int slot = 1; slot <= 20; ++slot) {
+    squadBefore.insert(game->TeamSquad(slot, club));
+    squadAfter.insert(after->TeamSquad(slot, club));
+  }
+  EXPECT_EQ(squadAfter, squadBefore);
 }
 
 }  // namespace

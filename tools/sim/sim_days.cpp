@@ -38,24 +38,6 @@ std::string draftLine(const DraftSummary& s) {
          " players=" + std::to_string(g.NumPlayers);
 }
 
-bool available(const MLSModule& g, double player) {
-  return player >= 1 && player <= g.NumPlayers && !g.PlayerName(player).empty() && g.PlayerInjury(player) <= 0;
-}
-
-// Swaps every unavailable starter with the first available substitute.
-void benchUnavailableStarters() {
-  MLSModule& g = mls();
-  const int club = static_cast<int>(g.MyTeam);
-  for (int slot = 1; slot <= 11; ++slot) {
-    if (available(g, g.TeamSquad(slot, club))) continue;
-    for (int sub = 12; sub <= 20; ++sub) {
-      if (!available(g, g.TeamSquad(sub, club))) continue;
-      std::swap(g.TeamSquad(slot, club), g.TeamSquad(sub, club));
-      break;
-    }
-  }
-}
-
 void loadGame(const std::filesystem::path& file) {
   MainModule& hub = ui::screen<MainModule>();
   if (!hub.loaded()) hub.Show();
@@ -85,15 +67,10 @@ void loadGame(const std::filesystem::path& file) {
   }
 }
 
-void pressContinue(int day) {
+void pressContinue(StandInUser& player, int day) {
   MainModule& hub = ui::screen<MainModule>();
   if (!hub.loaded()) hub.Show();
-  if (!hub.PlayGamesBUtton.enabled()) {
-    // What the squad screen does: change the line-up, then show the hub again.
-    benchUnavailableStarters();
-    hub.Unload();
-    hub.Show();
-  }
+  if (!hub.PlayGamesBUtton.enabled()) player.fitLineUp();
   if (!hub.PlayGamesBUtton.enabled()) {
     throw RunError("day " + std::to_string(day) + ": the squad has no eleven fit players");
   }
@@ -104,11 +81,11 @@ void pressContinue(int day) {
 
 void runDays(const Options& options) {
   if (options.load) loadGame(*options.load);
-  const StandInUser player;  // leaves the talks for the match, presses the minute button
+  StandInUser player;  // leaves the talks for the match, presses the minute button, mends the line-up
   const CollegeDraft& draft = ui::screen<CollegeDraft>();
   int drafts = draft.draftsRun();
   for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) {
-    pressContinue(day);
+    pressContinue(player, day);
     if (draft.draftsRun() == drafts) continue;
     drafts = draft.draftsRun();
     draftLines().push_back(draftLine(draft.summary()));

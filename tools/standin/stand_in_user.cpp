@@ -1,14 +1,90 @@
 #include "standin/stand_in_user.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "data/mls_module.h"
+#include "data/tactics_in_play.h"
 #include "match/match_engine.h"
 #include "offseason/college_draft.h"
+#include "shell/main_module.h"
+#include "team/line_up.h"
 #include "team/locker_room.h"
+#include "team/position_tag.h"
+#include "team/team_select.h"
 #include "ui/screen.h"
 
 namespace kervale {
+
+namespace {
+
+bool fitIn(const MLSModule& g, int club, int slot) {
+  const int p = squadPlayer(g, club, slot);
+  return p != 0 && g.PlayerInjury(p) <= 0;
+}
+
+bool isKeeper(const MLSModule& g, int player) { return PositionTag(g, player) == "G "; }
+
+// How well a player suits a starter slot: the keeper's slot by his keeping,
+// an outfield slot by his ratings under that slot's position, or by his best
+// outfield rating when the position has no factors.
+double suitability(const MLSModule& g, int club, int slot, int player) {
+  if (slot == 1) return g.PlayerGoalkeeping(player);
+  const double ratings[] = {g.PlayerDefense(player), g.PlayerMidfield(player), g.PlayerAttack(player)};
+  const double code = g.TeamPosition(slot - 1, club);
+  const int flow = flowInPlay(g, club);
+  double score = 0;
+  if (code >= 1 && code <= g.NumPositions && code <= decltype(g.PositionFactor)::upper1) {
+    for (int k = 1; k <= 3; ++k) score += ratings[k - 1] * g.PositionFactor(code, flow, k);
+  }
+  if (score > 0) return score;
+  return std::max({ratings[0], ratings[1], ratings[2]});
+}
+
+// The fit substitute (slot 12..20) who suits the starter slot best; 0 when
+// none is fit. A keeper stands in for the keeper and outfield players for
+// outfield players whenever the bench has one of the right kind.
+int bestSubstitute(const MLSModule& g, int club, int slot) {
+  int best = 0;
+  std::pair<bool, double> bestFit{false, -1};
+  for (int sub = 12; sub <= 20; ++sub) {
+    if (!fitIn(g, club, sub)) continue;
+    const int p = squadPlayer(g, club, sub);
+    const std::pair<bool, double> fit{isKeeper(g, p) == (slot == 1), suitability(g, club, slot, p)};
+    if (best == 0 || fit > bestFit) {
+      best = sub;
+      bestFit = fit;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+int StandInUser::fitLineUp() {
+  const MLSModule& g = mls();
+  const int club = static_cast<int>(g.MyTeam);
+  bool mend = false;
+  for (int slot = 1; slot <= 11; ++slot) mend = mend || !fitIn(g, club, slot);
+  MainModule& hub = ui::screen<MainModule>();
+  if (!mend || !hub.loaded()) return 0;
+  hub.Command1.userClick();
+  TeamSelect& sheet = ui::screen<TeamSelect>();
+  if (!sheet.loaded()) return 0;
+  int exchanges = 0;
+  for (int slot = 1; slot <= 11; ++slot) {
+    if (fitIn(g, club, slot)) continue;
+    const int sub = bestSubstitute(g, club, slot);
+    if (sub == 0) continue;
+    // The substitute's row first: an empty starter row cannot be selected.
+    sheet.PlayerName(sub).userClick();
+    sheet.PlayerName(slot).userClick();
+    ++exchanges;
+  }
+  sheet.Command2.userClick();
+  return exchanges;
+}
 
 StandInUser::StandInUser(ui::HeadlessBackend& backend) {
   state_->backend = &backend;

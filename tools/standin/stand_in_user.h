@@ -13,13 +13,21 @@ namespace kervale {
 // the minute button after the final-score box; in the college draft it begins,
 // drafts the first available pool player at the user's pick and quits. Dialogs need their answers
 // elsewhere (a default-answer policy). Active from construction to destruction.
-// Serves the headless runner, the benchmarks and the tests.
+// Serves the headless runner, the benchmarks and the tests. On the hub it
+// mends the line-up, as a player would, through the squad screen.
 class StandInUser {
  public:
   explicit StandInUser(ui::HeadlessBackend& backend = ui::headless());
   ~StandInUser();
   StandInUser(const StandInUser&) = delete;
   StandInUser& operator=(const StandInUser&) = delete;
+
+  // When a starter slot holds no fit player: opens the squad screen from the
+  // hub's button, brings in the best fit substitute for each such slot (a
+  // keeper for the keeper's slot) with two row clicks, and leaves with "Save
+  // Changes and Exit". Returns the exchanges made; 0 when none was needed or
+  // the screen could not be opened.
+  int fitLineUp();
 
   int talks() const { return state_->talks; }
   int minutePresses() const { return state_->minutePresses; }

@@ -1,16 +1,17 @@
 #include "shell/game_screens.h"
 
+#include "club/buy_a_player.h"
+#include "club/chairman.h"
+#include "club/finances.h"
 #include "club/player_directory.h"
+#include "club/scouting.h"
+#include "club/staff_show.h"
 #include "competitions/a_league_table.h"
 #include "competitions/league_champ.h"
 #include "competitions/mls_playoffs.h"
 #include "competitions/tables.h"
 #include "competitions/us_open_cup.h"
 #include "data/mls_module.h"
-#include "club/chairman.h"
-#include "club/finances.h"
-#include "club/scouting.h"
-#include "club/staff_show.h"
 #include "newgame/fixture_list.h"
 #include "offseason/college_draft.h"
 #include "shell/frm_about.h"
@@ -53,6 +54,7 @@ const std::vector<GameScreen>& gameScreens() {
       {"Scouting", [] { showScouting(); }},
       {"StaffShow", [] { showStaff(); }},
       {"Chairman", [] { showChairman(); }},
+      {"BuyAPlayer", [] { showBuyAPlayer(); }},
   };
   return screens;
 }

@@ -4,15 +4,17 @@
 
 #include "base/csv.h"
 #include "base/numbers.h"
+#include "club/buy_a_player.h"
+#include "club/chairman.h"
+#include "club/finances.h"
+#include "club/scouting.h"
+#include "club/shortlisting.h"
+#include "club/staff_show.h"
 #include "competitions/a_league_table.h"
 #include "competitions/league_champ.h"
 #include "competitions/mls_playoffs.h"
 #include "competitions/tables.h"
 #include "competitions/us_open_cup.h"
-#include "club/chairman.h"
-#include "club/finances.h"
-#include "club/scouting.h"
-#include "club/staff_show.h"
 #include "data/mls_module.h"
 #include "newgame/fixture_list.h"
 #include "shell/frm_about.h"
@@ -66,6 +68,7 @@ void MainModule::wireScreens() {
   View_Menu_Staff.onClick = [this] { View_Menu_Staff_Click(); };
   Call_Chairman.onClick = [this] { Call_Chairman_Click(); };
   Command6.onClick = [this] { Command6_Click(); };
+  Minor_Leagues.onClick = [this] { Minor_Leagues_Click(); };
 }
 
 void MainModule::Finances_Menu_Click() { showFinances(); }
@@ -73,6 +76,8 @@ void MainModule::Command5_Click() { showScouting(); }
 void MainModule::View_Menu_Staff_Click() { showStaff(); }
 void MainModule::Call_Chairman_Click() { showChairman(); }
 void MainModule::Command6_Click() { showChairman(); }
+void MainModule::Minor_Leagues_Click() { showBuyAPlayer(); }
+void MainModule::shortlisting() { shortlistPlayers(mls()); }
 
 void MainModule::Stats_Menu_Fixtures_Click() { ui::screen<FixtureList>().Show(); }
 

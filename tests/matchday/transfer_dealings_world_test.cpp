@@ -39,6 +39,15 @@ class MarketAnswers : public ui::HeadlessBackend {
     ++asked;
     return transfer;
   }
+  std::function<void()> duringMatchday;  // runs whenever a screen shows or the game yields
+  void formShown(ui::Form& form, bool modal) override {
+    if (duringMatchday) duringMatchday();
+    HeadlessBackend::formShown(form, modal);
+  }
+  void doEvents() override {
+    if (duringMatchday) duringMatchday();
+    HeadlessBackend::doEvents();
+  }
 };
 
 double totalMoney(const MLSModule& g) {
@@ -281,15 +290,13 @@ TEST_F(TransferDealings, ACardRefusesWhileAMatchdayRuns) {
   g().PlayerTransferListed(p) = 0;
   PlayerDirectory& d = open(p);
   bool tried = false;
-  std::function<void()> tryListing = [&] {
-    if (engine().drivingMatchday() && !tried) {
-      tried = true;
-      d.Command2.userClick();
-    }
-    if (!tried) answers.postIdle(tryListing);
+  answers.duringMatchday = [&] {
+    if (!engine().drivingMatchday() || tried) return;
+    tried = true;
+    d.Command2.userClick();
   };
-  answers.postIdle(tryListing);
-  playMatchdayAndAdvance();
+  for (int day = 0; day < 4 && !tried; ++day) playMatchdayAndAdvance();
+  answers.duringMatchday = nullptr;
   ASSERT_TRUE(tried);
   bool refused = false;
   for (const auto& box : answers.log()) refused = refused || box.text == "Transfers wait until the matchday is over.";

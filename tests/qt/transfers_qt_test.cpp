@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,7 +86,7 @@ TEST_F(TransfersQt, TheFirstBidShowsTheRivalsBids) {
   click(card.Command7);
   EXPECT_EQ(card.BidRound, 1);
   EXPECT_NE(card.Label28.caption().find("Club 30 bid"), std::string::npos) << card.Label28.caption();
-  EXPECT_FALSE(qt->window(card)->grab().toImage().isNull());
+  EXPECT_TRUE(qt->window(card)->grab().toImage().save(QDir::temp().filePath("kervale-card-bid.png")));
 }
 
 TEST_F(TransfersQt, ARowClickedAndBidReachTheScreen) {
@@ -100,6 +102,7 @@ TEST_F(TransfersQt, ARowClickedAndBidReachTheScreen) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
   QApplication::processEvents();
   EXPECT_EQ(buy.List1.listIndex(), 1);
+  EXPECT_TRUE(qt->window(buy)->grab().toImage().save(QDir::temp().filePath("kervale-buy-a-player.png")));
 
   std::string seen;
   QTimer::singleShot(0, [&seen] {

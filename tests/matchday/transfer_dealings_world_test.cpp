@@ -138,21 +138,25 @@ class TransferDealings : public ::testing::Test {
     d.Command7.userClick();
     d.Command4.userClick();
   }
+  // The smallest whole offer that covers a player's four ratings.
+  static int lowestOffer(int p) {
+    const MLSModule& m = g();
+    return static_cast<int>(
+        std::ceil(m.PlayerGoalkeeping(p) + m.PlayerDefense(p) + m.PlayerMidfield(p) + m.PlayerAttack(p)));
+  }
   // The first other club's player whom an offer of his rating total passes
   // every check for, bought through the screen; what it cost.
   static double buyOne() {
     const int user = kUser;
     const int p = findPlayer(g(), [user](int q) {
       const int b = CInt(g().PlayerTeam(q));
-      const int wage = static_cast<int>(
-          std::ceil(g().PlayerGoalkeeping(q) + g().PlayerDefense(q) + g().PlayerMidfield(q) + g().PlayerAttack(q)));
+      const int wage = lowestOffer(q);
       return b >= 1 && b <= 237 && wage <= 50 && purchaseRefusal(g(), {q, b, wage}, user) == PurchaseRefusal::None;
     });
     EXPECT_NE(p, 0) << "no player to buy";
     if (p == 0) return 0;
     const int seller = CInt(g().PlayerTeam(p));
-    const int wage = static_cast<int>(
-        std::ceil(g().PlayerGoalkeeping(p) + g().PlayerDefense(p) + g().PlayerMidfield(p) + g().PlayerAttack(p)));
+    const int wage = lowestOffer(p);
     showBuyAPlayer();
     BuyAPlayer& buy = ui::screen<BuyAPlayer>();
     buy.Combo1.userSelectItem(seller - 1);

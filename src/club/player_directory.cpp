@@ -163,6 +163,11 @@ PlayerDirectory::PlayerDirectory() : Form("PlayerDirectory") {
   HScroll1.onChange = [this] { HScroll1_Change(); };
   HScroll2.onChange = [this] { HScroll2_Change(); };
   HScroll3.onChange = [this] { HScroll3_Change(); };
+  Command2.onClick = [this] { Command2_Click(); };
+  Command3.onClick = [this] { Command3_Click(); };
+  Command4.onClick = [this] { Command4_Click(); };
+  Command6.onClick = [this] { Command6_Click(); };
+  Command7.onClick = [this] { Command7_Click(); };
   designDone();
 }
 

@@ -94,6 +94,11 @@ class PlayerDirectory : public ui::Form {
   void HScroll1_Change();
   void HScroll2_Change();
   void HScroll3_Change();
+  void Command2_Click();  // list
+  void Command3_Click();  // release
+  void Command4_Click();  // stay
+  void Command6_Click();  // offer contract
+  void Command7_Click();  // bid
 
   // Fills the card again for the same player, as a deal that moves him does.
   void reload() { Form_Load(); }
@@ -111,8 +116,18 @@ class PlayerDirectory : public ui::Form {
   void showStatistics(int player);
   void showInterest(int player);
   void showColours(int club, int user);
+  void keepDealState();
+  // Whether a deal may go ahead: no matchday running, the user has a club and
+  // the player is where the card showed him. Says why not and refreshes.
+  bool dealable();
+  void renew(int player, int user);
+  void sign(int player, int user);
 
   int shownPlayer_ = 0;
+  int shownClub_ = 0;  // his club and the user's when the card was filled
+  int shownUser_ = 0;
+  bool talksAgreed_ = false;  // his club agreed to talk at BidAmount
+  bool biddingOver_ = false;  // a decision was made on this card
 };
 
 // Opens the card on a player, modeless. The same player already shown comes to

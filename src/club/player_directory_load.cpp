@@ -50,6 +50,8 @@ void PlayerDirectory::Form_Load() {
   const int c = clubIndex(g.PlayerTeam(p));
   const int u = clubIndex(g.MyTeam);
   shownPlayer_ = p;
+  shownClub_ = c;
+  shownUser_ = u;
 
   AskingPrice = PlayerAskingPrice(g, p);
   Label20.setCaption(g.TeamName(c) + " want" + Str(AskingPrice) + "k for " + g.PlayerName(p) + ".");
@@ -88,6 +90,7 @@ void PlayerDirectory::Form_Load() {
     Frame6.setVisible(false);
     Frame1.setVisible(false);
   }
+  keepDealState();
   if (g.ScreenMode == "1024 X 768") {
     Image2.move(Image2.left(), Image2.top(), 16000, 10500);
     Label19.setWidth(16015);
@@ -177,6 +180,10 @@ void PlayerDirectory::Form_Unload(int& cancel) {
   BidAmount = 0;
   BidRound = 0;
   shownPlayer_ = 0;
+  shownClub_ = 0;
+  shownUser_ = 0;
+  talksAgreed_ = false;
+  biddingOver_ = false;
 }
 
 void PlayerDirectory::Command10_Click() { Unload(); }

@@ -1,5 +1,8 @@
 #include "club/player_price.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "base/numbers.h"
 
 namespace kervale {
@@ -30,5 +33,16 @@ std::int32_t PlayerAskingPrice(const MLSModule& g, int player) {
 }
 
 std::int32_t PlayerAskingPrice(int player) { return PlayerAskingPrice(mls(), player); }
+
+double PlayerWageDemand(const MLSModule& g, int player, int club) {
+  if (player < 0 || player > kLastPlayer) return 0;
+  const double total =
+      g.PlayerGoalkeeping(player) + g.PlayerDefense(player) + g.PlayerMidfield(player) + g.PlayerAttack(player);
+  double demand = 0;
+  if (club >= 1 && club <= 16) demand = total;
+  if (club > 16) demand = g.SkillValueTable(static_cast<int>(std::clamp(std::floor(total), 5.0, 54.0)));
+  if (club >= 53 && club <= 148) demand = roundHalfEven((5 - g.EnglishDivision(club - 52)) * total * 0.25);
+  return demand;
+}
 
 }  // namespace kervale

@@ -12,4 +12,9 @@ namespace kervale {
 std::int32_t PlayerAskingPrice(const MLSModule& g, int player);
 std::int32_t PlayerAskingPrice(int player);
 
+// The wage in k a player wants from club `club`: his rating total for an MLS
+// club, the league's wage scale elsewhere, scaled by division for an English
+// club. The scale holds totals 5..54; totals outside it read its ends.
+double PlayerWageDemand(const MLSModule& g, int player, int club);
+
 }  // namespace kervale

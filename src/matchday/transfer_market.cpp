@@ -7,6 +7,7 @@
 #include "base/numbers.h"
 #include "base/random.h"
 #include "data/mls_module.h"
+#include "data/squad_moves.h"
 #include "match/match_engine.h"
 #include "ui/backend.h"
 
@@ -40,13 +41,6 @@ double playerValue(const MLSModule& g, int p) {
   return v;
 }
 
-int freeSlot(const MLSModule& g, int club) {
-  for (int s = 1; s <= 20; ++s) {
-    if (g.TeamSquad(s, club) == 0) return s;
-  }
-  return 0;
-}
-
 }  // namespace
 
 void MatchEngine::transfermarket() {
@@ -75,7 +69,7 @@ void MatchEngine::transfermarket() {
       }
     }
     if (buyer == 0) continue;
-    const int slot = freeSlot(g, buyer);
+    const int slot = firstFreeSquadSlot(g, buyer);
     if (slot == 0) continue;
 
     if (c != 0 && c == g.MyTeam) {
@@ -87,11 +81,7 @@ void MatchEngine::transfermarket() {
     g.LastWeekTransfersText += g.PlayerName(p) + " from " + g.TeamName(c) + " to " + g.TeamName(buyer) + "\r";
     // He leaves his old squad now, so he is never in two squads, not even
     // for the rest of this pass (the user's squad is never rebuilt).
-    for (int s = 1; s <= 20; ++s) {
-      if (g.TeamSquad(s, c) == p) g.TeamSquad(s, c) = 0;
-    }
-    g.PlayerTeam(p) = buyer;
-    g.TeamSquad(slot, buyer) = p;
+    movePlayer(g, p, buyer, slot);
     transfermoves.push_back({p, c, buyer});
     ++betweentally.transfers;
   }

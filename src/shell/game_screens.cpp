@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/numbers.h"
+#include "club/buy_a_player.h"
 #include "club/chairman.h"
 #include "club/finances.h"
 #include "club/player_directory.h"
@@ -104,6 +105,7 @@ const std::vector<GameScreen>& gameScreens() {
       {"LockerRoom", [] { ui::screen<LockerRoom>().Show(); }, userMatchAhead},
       {"TeamSelect", [] { showTeamSelect(); }},
       {"pitchsettings", [] { showPitchSettings(); }},
+      {"BuyAPlayer", [] { showBuyAPlayer(); }},
   };
   return screens;
 }

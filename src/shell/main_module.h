@@ -167,6 +167,9 @@ class MainModule : public ui::Form {
   void Call_Chairman_Click();
   void Minor_Leagues_Click();
 
+  // The computer clubs' shopping for the season ahead, run from the roll-over.
+  void shortlisting();
+
   // The rebuild from the shared tables; the day loop calls it on the shown hub.
   void Form_Load() override;
 

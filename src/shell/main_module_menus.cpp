@@ -4,9 +4,11 @@
 
 #include "base/csv.h"
 #include "base/numbers.h"
+#include "club/buy_a_player.h"
 #include "club/chairman.h"
 #include "club/finances.h"
 #include "club/scouting.h"
+#include "club/shortlisting.h"
 #include "club/staff_show.h"
 #include "competitions/a_league_table.h"
 #include "competitions/league_champ.h"
@@ -73,6 +75,7 @@ void MainModule::wireScreens() {
   Command3.onClick = [this] { Command3_Click(); };
   Command1.onClick = [this] { Command1_Click(); };
   TeamSelect_Menu.onClick = [this] { TeamSelect_Menu_Click(); };
+  Minor_Leagues.onClick = [this] { Minor_Leagues_Click(); };
 }
 
 void MainModule::Finances_Menu_Click() { showFinances(); }
@@ -80,6 +83,8 @@ void MainModule::Command5_Click() { showScouting(); }
 void MainModule::View_Menu_Staff_Click() { showStaff(); }
 void MainModule::Call_Chairman_Click() { showChairman(); }
 void MainModule::Command6_Click() { showChairman(); }
+void MainModule::Minor_Leagues_Click() { showBuyAPlayer(); }
+void MainModule::shortlisting() { shortlistPlayers(mls()); }
 
 void MainModule::Command1_Click() {
   showTeamSelect();

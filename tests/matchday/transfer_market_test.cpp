@@ -92,7 +92,11 @@ TEST_F(TransferMarket, NoMoveWithoutABidderWhoCanPayAndHasRoom) {
        }},
       {"the best bidder has no room, and the draw ends there",
        [](MLSModule& g) {
-         for (int s = kPlayers + 1; s <= 20; ++s) g.TeamSquad(s, 4) = 60 + s;
+         // Named: a slot whose record has no name counts as free.
+         for (int s = kPlayers + 1; s <= 20; ++s) {
+           g.TeamSquad(s, 4) = 60 + s;
+           g.PlayerName(60 + s) = "Reserve";
+         }
          listWith(21, {3, 4});
        }},
   };

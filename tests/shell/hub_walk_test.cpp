@@ -73,7 +73,7 @@ const Item kItems[] = {
     {"View_Menu_Staff", Effect::Shows, "StaffShow"},
     {"Call_Chairman", Effect::Shows, "Chairman"},
     {"Free_Agents", Effect::Asks, "Coming Soon!"},
-    {"Minor_Leagues", Effect::Pending, "transfers"},
+    {"Minor_Leagues", Effect::Shows, "BuyAPlayer"},
     {"Rrelease", Effect::Nothing},
     {"About", Effect::Shows, "frmAbout"},
     {"PicChange", Effect::Shows, "LoadBgPicture"},

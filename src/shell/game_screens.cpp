@@ -11,6 +11,9 @@
 #include "club/finances.h"
 #include "club/scouting.h"
 #include "club/staff_show.h"
+#include "club/team_stats.h"
+#include "club/team_website.h"
+#include "club/website.h"
 #include "newgame/fixture_list.h"
 #include "offseason/college_draft.h"
 #include "shell/frm_about.h"
@@ -53,6 +56,9 @@ const std::vector<GameScreen>& gameScreens() {
       {"Scouting", [] { showScouting(); }},
       {"StaffShow", [] { showStaff(); }},
       {"Chairman", [] { showChairman(); }},
+      {"Website", [] { showWebsite(); }},
+      {"teamstats", [] { showTeamStats(); }},
+      {"teamWebsite", [] { showClubPage(1); }},
   };
   return screens;
 }

@@ -19,11 +19,11 @@ class teamWebsite : public ui::Form {
   teamWebsite();
 
   // ---- Controls
-  ui::Label Label1{*this, "Label1"};  // web address
-  ui::Label Label2{*this, "Label2"};  // greeting line
-  ui::Image Image1{*this, "Image1"};  // badge
-  ui::Shape Shape1{*this, "Shape1"};  // colour bars
+  ui::Shape Shape1{*this, "Shape1"};  // colour bars, beneath the address
   ui::Shape Shape2{*this, "Shape2"};
+  ui::Label Label1{*this, "Label1"};                                // web address
+  ui::Label Label2{*this, "Label2"};                                // greeting line
+  ui::Image Image1{*this, "Image1"};                                // badge
   ui::ComboBox Combo1{*this, "Combo1"};                             // every club
   ui::ControlArray<ui::Label> SiteLinks{*this, "SiteLinks", 0, 6};  // section links
   ui::ListBox List1{*this, "List1"};                                // squad page

@@ -53,7 +53,7 @@ Website::Website() : Form("Website") {
   Label2.move(kPageLeft, kPageTop, 9400, 495);
   Label2.setOpaque(false);
   Label2.setFont(ui::Font{"Arial", 16, true});
-  Label6.move(kPageLeft, kPageTop + 600, 9400, 4200);
+  Label6.move(kPageLeft, kPageTop + 600, 6600, 4200);
   Label6.setOpaque(false);
   Label6.setWordWrap(true);
 

@@ -9,6 +9,9 @@
 #include "club/player_directory.h"
 #include "club/scouting.h"
 #include "club/staff_show.h"
+#include "club/team_stats.h"
+#include "club/team_website.h"
+#include "club/website.h"
 #include "competitions/a_league_table.h"
 #include "competitions/league_champ.h"
 #include "competitions/mls_playoffs.h"
@@ -106,6 +109,9 @@ const std::vector<GameScreen>& gameScreens() {
       {"TeamSelect", [] { showTeamSelect(); }},
       {"pitchsettings", [] { showPitchSettings(); }},
       {"BuyAPlayer", [] { showBuyAPlayer(); }},
+      {"Website", [] { showWebsite(); }},
+      {"teamstats", [] { showTeamStats(); }},
+      {"teamWebsite", [] { showClubPage(1); }},
   };
   return screens;
 }

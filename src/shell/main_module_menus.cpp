@@ -10,6 +10,9 @@
 #include "club/scouting.h"
 #include "club/shortlisting.h"
 #include "club/staff_show.h"
+#include "club/team_stats.h"
+#include "club/team_website.h"
+#include "club/website.h"
 #include "competitions/a_league_table.h"
 #include "competitions/league_champ.h"
 #include "competitions/mls_playoffs.h"
@@ -76,7 +79,19 @@ void MainModule::wireScreens() {
   Command1.onClick = [this] { Command1_Click(); };
   TeamSelect_Menu.onClick = [this] { TeamSelect_Menu_Click(); };
   Minor_Leagues.onClick = [this] { Minor_Leagues_Click(); };
+  Command4.onClick = [this] { Command4_Click(); };
+  ViewthePaper.onClick = [this] { ViewthePaper_Click(); };
+  Command9.onClick = [this] { Command9_Click(); };
+  Visit_team_websiteGODAMMIT.onClick = [this] { Visit_team_websiteGODAMMIT_Click(); };
+  Team_Stats_Show_Button.onClick = [this] { Team_Stats_Show_Button_Click(); };
 }
+
+void MainModule::Command4_Click() { showWebsite(); }
+void MainModule::ViewthePaper_Click() { showWebsite(); }
+// Without a club the button still has a page to show.
+void MainModule::Command9_Click() { showClubPage(mls().MyTeam != 0 ? CInt(mls().MyTeam) : 1); }
+void MainModule::Visit_team_websiteGODAMMIT_Click() { showClubPage(CInt(mls().MyTeam)); }
+void MainModule::Team_Stats_Show_Button_Click() { showTeamStats(); }
 
 void MainModule::Finances_Menu_Click() { showFinances(); }
 void MainModule::Command5_Click() { showScouting(); }

@@ -12,7 +12,9 @@
 #include "club/scouting.h"
 #include "club/staff_show.h"
 #include "newgame/fixture_list.h"
+#include "offseason/a_league_wait.h"
 #include "offseason/college_draft.h"
+#include "offseason/end_of_season.h"
 #include "shell/frm_about.h"
 #include "shell/main_module.h"
 #include "shell/player_stats.h"
@@ -53,6 +55,8 @@ const std::vector<GameScreen>& gameScreens() {
       {"Scouting", [] { showScouting(); }},
       {"StaffShow", [] { showStaff(); }},
       {"Chairman", [] { showChairman(); }},
+      {"EndOfSeason", [] { showEndOfSeason(); }},
+      {"ALeagueWait", [] { showALeagueWait(); }},
   };
   return screens;
 }

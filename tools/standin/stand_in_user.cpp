@@ -5,6 +5,7 @@
 #include "data/mls_module.h"
 #include "match/match_engine.h"
 #include "offseason/college_draft.h"
+#include "offseason/end_of_season.h"
 #include "team/locker_room.h"
 #include "ui/screen.h"
 
@@ -56,6 +57,11 @@ void StandInUser::draft(const std::shared_ptr<State>& state) {
 }
 
 void StandInUser::act(const std::shared_ptr<State>& state) {
+  EndOfSeason& summary = ui::screen<EndOfSeason>();
+  if (summary.loaded()) {
+    summary.Command1.userClick();
+    ++state->summaries;
+  }
   draft(state);
   MatchEngine& match = ui::screen<MatchEngine>();
   if (match.running() && match.Fastsim.value() == 0) match.Fastsim.setValue(1);

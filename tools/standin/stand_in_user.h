@@ -10,7 +10,8 @@ namespace kervale {
 // Stands in for the player while a matchday runs headless: in the team talk
 // it gives the last talk (which leaves the morale alone) and goes to the
 // match, it ticks quick simulation once the user's match runs, and it presses
-// the minute button after the final-score box; in the college draft it begins,
+// the minute button after the final-score box; it leaves the season summary
+// by its button; in the college draft it begins,
 // drafts the first available pool player at the user's pick and quits. Dialogs need their answers
 // elsewhere (a default-answer policy). Active from construction to destruction.
 // Serves the headless runner, the benchmarks and the tests.
@@ -24,6 +25,7 @@ class StandInUser {
   int talks() const { return state_->talks; }
   int minutePresses() const { return state_->minutePresses; }
   int draftPicks() const { return state_->draftPicks; }
+  int summaries() const { return state_->summaries; }
 
  private:
   struct State {
@@ -32,6 +34,7 @@ class StandInUser {
     int talks = 0;
     int minutePresses = 0;
     int draftPicks = 0;
+    int summaries = 0;
     ui::HeadlessBackend* backend = nullptr;
   };
   static void draft(const std::shared_ptr<State>& state);

@@ -49,24 +49,6 @@ std::string seasonLine(const SeasonEndRecord& r) {
          " players=" + std::to_string(g.NumPlayers);
 }
 
-bool available(const MLSModule& g, double player) {
-  return player >= 1 && player <= g.NumPlayers && !g.PlayerName(player).empty() && g.PlayerInjury(player) <= 0;
-}
-
-// Swaps every unavailable starter with the first available substitute.
-void benchUnavailableStarters() {
-  MLSModule& g = mls();
-  const int club = static_cast<int>(g.MyTeam);
-  for (int slot = 1; slot <= 11; ++slot) {
-    if (available(g, g.TeamSquad(slot, club))) continue;
-    for (int sub = 12; sub <= 20; ++sub) {
-      if (!available(g, g.TeamSquad(sub, club))) continue;
-      std::swap(g.TeamSquad(slot, club), g.TeamSquad(sub, club));
-      break;
-    }
-  }
-}
-
 void loadGame(const std::filesystem::path& file) {
   MainModule& hub = ui::screen<MainModule>();
   if (!hub.loaded()) hub.Show();
@@ -101,7 +83,7 @@ void pressContinue(int day) {
   if (!hub.loaded()) hub.Show();
   if (!hub.PlayGamesBUtton.enabled()) {
     // What the squad screen does: change the line-up, then show the hub again.
-    benchUnavailableStarters();
+    benchUnavailableStarters(mls());
     hub.Unload();
     hub.Show();
   }

@@ -1,6 +1,7 @@
 #include "standin/stand_in_user.h"
 
 #include <string>
+#include <utility>
 
 #include "data/mls_module.h"
 #include "match/match_engine.h"
@@ -10,6 +11,26 @@
 #include "ui/screen.h"
 
 namespace kervale {
+
+namespace {
+
+bool available(const MLSModule& g, double player) {
+  return player >= 1 && player <= g.NumPlayers && !g.PlayerName(player).empty() && g.PlayerInjury(player) <= 0;
+}
+
+}  // namespace
+
+void benchUnavailableStarters(MLSModule& g) {
+  const int club = static_cast<int>(g.MyTeam);
+  for (int slot = 1; slot <= 11; ++slot) {
+    if (available(g, g.TeamSquad(slot, club))) continue;
+    for (int sub = 12; sub <= 20; ++sub) {
+      if (!available(g, g.TeamSquad(sub, club))) continue;
+      std::swap(g.TeamSquad(slot, club), g.TeamSquad(sub, club));
+      break;
+    }
+  }
+}
 
 StandInUser::StandInUser(ui::HeadlessBackend& backend) {
   state_->backend = &backend;
@@ -59,6 +80,7 @@ void StandInUser::draft(const std::shared_ptr<State>& state) {
 void StandInUser::act(const std::shared_ptr<State>& state) {
   EndOfSeason& summary = ui::screen<EndOfSeason>();
   if (summary.loaded()) {
+    if (state->summaryLook) state->summaryLook();
     summary.Command1.userClick();
     ++state->summaries;
   }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 
+#include "data/mls_module.h"
 #include "ui/headless/headless_backend.h"
 
 namespace kervale {
@@ -26,6 +28,8 @@ class StandInUser {
   int minutePresses() const { return state_->minutePresses; }
   int draftPicks() const { return state_->draftPicks; }
   int summaries() const { return state_->summaries; }
+  // Runs each time the season summary is up, before its button is pressed.
+  void onSummary(std::function<void()> look) { state_->summaryLook = std::move(look); }
 
  private:
   struct State {
@@ -35,6 +39,7 @@ class StandInUser {
     int minutePresses = 0;
     int draftPicks = 0;
     int summaries = 0;
+    std::function<void()> summaryLook;
     ui::HeadlessBackend* backend = nullptr;
   };
   static void draft(const std::shared_ptr<State>& state);
@@ -43,5 +48,9 @@ class StandInUser {
 
   std::shared_ptr<State> state_ = std::make_shared<State>();
 };
+
+// What a player does on the squad screen when continue is refused: swaps
+// every unavailable starter of his club with the first available substitute.
+void benchUnavailableStarters(MLSModule& g);
 
 }  // namespace kervale

@@ -103,13 +103,13 @@ void runDays(const Options& options) {
   int seasons = seasonEndsRun();
   for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) {
     pressContinue(day);
-    if (draft.draftsRun() != drafts) {
-      drafts = draft.draftsRun();
-      draftLines().push_back(draftLine(draft.summary()));
-    }
     if (seasonEndsRun() != seasons) {
       seasons = seasonEndsRun();
       draftLines().push_back(seasonLine(lastSeasonEnd()));
+    }
+    if (draft.draftsRun() != drafts) {
+      drafts = draft.draftsRun();
+      draftLines().push_back(draftLine(draft.summary()));
     }
   }
   if (options.save) {

@@ -1,0 +1,114 @@
+// The season end in the real window (offscreen): the summary and the wait bar
+// render, and the summary's button, clicked, leads on to the draft.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <string>
+
+#include "data/mls_module.h"
+#include "data/squad_moves.h"
+#include "offseason/a_league_wait.h"
+#include "offseason/college_draft.h"
+#include "offseason/end_of_season.h"
+#include "offseason/off_season.h"
+#include "ui/qt/qt_backend.h"
+#include "ui/screen.h"
+
+namespace kervale {
+namespace {
+
+void seasonEndApp() {
+  static int argc = 1;
+  static char name[] = "test_qt";
+  static char* argv[] = {name, nullptr};
+  if (QApplication::instance() == nullptr) new QApplication(argc, argv);  // lives to the end of the program
+}
+
+bool rendered(ui::QtBackend& qt, ui::Form& form) {
+  QWidget* window = qt.window(form);
+  return window != nullptr && window->isVisible() && !window->grab().toImage().isNull();
+}
+
+void click(ui::QtBackend& qt, ui::CommandButton& button) {
+  QTest::mouseClick(qobject_cast<QPushButton*>(qt.widget(button)), Qt::LeftButton);
+}
+
+// Ten MLS clubs of eleven; the user manages an English club, so the draft
+// needs no pick of his.
+void smallWorld() {
+  replaceGame(makeEmptyGame());
+  MLSModule& g = mls();
+  g.MLSTeamCount = 10;
+  g.MyTeam = 60;
+  g.CurrentWeek = 42;
+  for (int c = 1; c <= 10; ++c) {
+    g.TeamName(c) = "Club " + std::to_string(c);
+    for (int s = 1; s <= 11; ++s) {
+      const int p = g.NumPlayers + 1;
+      g.NumPlayers = static_cast<MLSModule::Int16>(p);
+      g.PlayerName(p) = "Player " + std::to_string(p);
+      g.PlayerDefense(p) = g.PlayerMidfield(p) = g.PlayerAttack(p) = 3;
+      movePlayer(g, p, c, s);
+    }
+  }
+}
+
+TEST(SeasonEndQt, SummaryRendersAndItsButtonLeadsToTheDraft) {
+  seasonEndApp();
+  ui::QtBackend qt;
+  ui::setBackend(&qt);
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(KERVALE_WORLD_DIR);
+  smallWorld();
+  QTimer watchdog;  // a wait nothing ends fails instead of hanging
+  QObject::connect(&watchdog, &QTimer::timeout, [&qt] { qt.endProgram(); });
+  watchdog.start(10000);
+
+  EndOfSeason& summary = ui::screen<EndOfSeason>();
+  CollegeDraft& draft = ui::screen<CollegeDraft>();
+  bool summaryShown = false;
+  bool draftShown = false;
+  QTimer::singleShot(0, [&] {
+    summaryShown = rendered(qt, summary);
+    QTimer::singleShot(0, [&] {
+      draftShown = rendered(qt, draft);
+      draft.Command2.userClick();
+      draft.Command1.userClick();
+    });
+    click(qt, summary.Command1);
+  });
+  const int ends = seasonEndsRun();
+  runOffSeason();
+
+  EXPECT_TRUE(summaryShown);
+  EXPECT_TRUE(draftShown);
+  EXPECT_FALSE(qt.programEnded());
+  EXPECT_EQ(seasonEndsRun(), ends + 1);
+  EXPECT_EQ(mls().CurrentSeason, 1);
+  EXPECT_EQ(mls().CurrentWeek, 42);
+  EXPECT_FALSE(summary.loaded());
+  EXPECT_FALSE(draft.loaded());
+
+  ALeagueWait& wait = ui::screen<ALeagueWait>();
+  mls().BarDivisor = 2;
+  showALeagueWait();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(rendered(qt, wait));
+  EXPECT_TRUE(qt.widget(wait.Shape1)->isVisible());
+  mls().BarDivisor = 0;
+  wait.drawBar();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(qt.widget(wait.Shape1)->isVisible()) << "no bar for a divisor of 0";
+  wait.Unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ui::setBackend(nullptr);
+  QDir::setCurrent(before);
+}
+
+}  // namespace
+}  // namespace kervale

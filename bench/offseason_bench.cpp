@@ -14,6 +14,7 @@
 #include "offseason/college_draft.h"
 #include "shell/frm_splash.h"
 #include "shell/main_module.h"
+#include "standin/stand_in_user.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/screen.h"
 
@@ -21,6 +22,12 @@ namespace kervale {
 namespace {
 
 constexpr int kClub = 3;  // an MLS club; the user then leaves it, so every pick is the computer's
+
+// The same game just before its last round (41) is played.
+std::unique_ptr<MLSModule>& beforeLastRound() {
+  static std::unique_ptr<MLSModule> made;
+  return made;
+}
 
 // A new game of the world played up to the end of its season (round 41), made once.
 const MLSModule* playedSeason() {
@@ -52,6 +59,7 @@ const MLSModule* playedSeason() {
   rng().seed(5);
   MatchEngine& match = ui::screen<MatchEngine>();
   while (g.CurrentWeek != 42) {
+    if (g.CurrentWeek == 41) beforeLastRound() = std::make_unique<MLSModule>(g);
     match.Show();
     match.Unload();
     g.CurrentWeek = g.CurrentWeek == 104 ? 1 : g.CurrentWeek + 1;
@@ -84,6 +92,34 @@ void BM_OffSeasonDraft(benchmark::State& state) {
   std::filesystem::current_path(before, ignored);
 }
 BENCHMARK(BM_OffSeasonDraft)->Unit(benchmark::kMillisecond);
+
+// The press that plays round 41 and ends the season, to the hub: summary,
+// draft, roll-over and next season's grid, with the stand-in player.
+void BM_SeasonEndPress(benchmark::State& state) {
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::error_code ignored;
+  std::filesystem::current_path(KERVALE_WORLD_DIR, ignored);
+  if (playedSeason() == nullptr || !beforeLastRound()) {
+    state.SkipWithError("the new game did not start");
+  } else {
+    const StandInUser player;
+    MainModule& hub = ui::screen<MainModule>();
+    for (auto _ : state) {
+      state.PauseTiming();
+      replaceGame(std::make_unique<MLSModule>(*beforeLastRound()));
+      mls().WeekDay = 3;  // the next press plays the round
+      rng().seed(9);
+      hub.Show();
+      state.ResumeTiming();
+      hub.PlayGamesBUtton.userClick();
+    }
+    state.counters["week"] = mls().CurrentWeek;
+    state.counters["season"] = mls().CurrentSeason;
+    if (hub.loaded()) hub.Unload();
+  }
+  std::filesystem::current_path(before, ignored);
+}
+BENCHMARK(BM_SeasonEndPress)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kervale

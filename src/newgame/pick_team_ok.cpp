@@ -1,13 +1,12 @@
 #include <array>
-#include <functional>
 #include <string>
 
 #include "base/numbers.h"
 #include "base/random.h"
 #include "data/news.h"
 #include "data/readers/schedule_file.h"
-#include "matchday/fixture_check.h"
 #include "newgame/pick_team.h"
+#include "newgame/season_fixtures.h"
 #include "shell/main_module.h"
 #include "ui/backend.h"
 #include "ui/screen.h"
@@ -19,61 +18,15 @@ using namespace ui;
 namespace {
 
 constexpr int kLastInterestClub = 237;
-constexpr int kPrelimEntrants = 60;
-constexpr int kLastLeagueEnglishClub = 144;  // 145..148 play in no league
-constexpr int kFirstAustralianClub = 225;
-constexpr int kLastAustralianClub = 237;
 
 // The schedules OK may place, read before anything changes so that a bad
-// file leaves the game as it was.
-struct Schedules {
-  Schedule fixt18;
-  Schedule mls10;
-  Schedule fixt20;
-  Schedule fixt24;
-  Schedule fixt14;
-  bool hasMls10 = false;
-};
-
-Schedules readSchedules(const MLSModule& game) {
-  Schedules s{readSchedule(".", kFixt18Schedule),
-              {},
-              readSchedule(".", kFixt20Schedule),
-              readSchedule(".", kFixt24Schedule),
-              readSchedule(".", kFixt14Schedule)};
-  if (game.MLSTeamCount == 10) {
-    s.mls10 = readSchedule(".", kMls10Schedule);
-    s.hasMls10 = true;
-  }
+// file leaves the game as it was. At a new game only a 10-club MLS has its
+// schedule placed.
+LeagueSchedules readSchedules(const MLSModule& game) {
+  LeagueSchedules s = readLeagueSchedules();
+  if (game.MLSTeamCount == 10) s.mls = readSchedule(".", kMls10Schedule);
   return s;
 }
-
-// Every pair (h, a) of schedule round w becomes a league match in grid round
-// roundOf(w) between the clubs the local numbers stand for; a pair with no
-// club (the free team of an odd league) is no match.
-void placeLeague(MLSModule& game, const Schedule& schedule, int firstW, const std::function<int(int)>& roundOf,
-                 const std::function<int(int)>& clubOf) {
-  for (int fileRound = 1; fileRound <= schedule.rounds; ++fileRound) {
-    const int r = roundOf(firstW + fileRound - 1);
-    for (int k = (fileRound - 1) * schedule.teams + 1; k < fileRound * schedule.teams; k += 2) {
-      const int home = clubOf(schedule.entry(k));
-      const int away = clubOf(schedule.entry(k + 1));
-      if (home == 0 || away == 0) continue;
-      game.FixtureOpponent(home, r) = static_cast<std::int16_t>(away);
-      game.FixtureCompetition(home, r) = 1;
-      game.FixtureVenue(home, r) = 1;
-      game.FixtureOpponent(away, r) = static_cast<std::int16_t>(home);
-      game.FixtureCompetition(away, r) = 1;
-      game.FixtureVenue(away, r) = 2;
-    }
-  }
-}
-
-// Rounds of the English and Australian schedules: the second half of the
-// season runs on from round 1.
-int europeanRound(int w) { return w <= 51 ? 2 * w + 1 : 2 * (w - 52) + 1; }
-
-int englishDivisionRound(int w) { return w <= 71 ? europeanRound(w) : CInt(Int(10.0 * w / 8) + 1); }
 
 void writeChairmansLetter(MLSModule& game) {
   clearClubNews(game);
@@ -183,73 +136,23 @@ void chooseLeaguesToRun(MLSModule& game, const PickTeam& screen) {
   if (me > 224 && me < 238) game.LeagueSkipped(6) = 0;
 }
 
-// The English cup's first stage: 60 clubs of the lower divisions. Clubs of the
-// first division and those of no league are drawn again.
-void drawEnglishCupFirstStage(MLSModule& game) {
-  auto eligible = [&](int club) { return club <= kLastLeagueEnglishClub && game.EnglishDivision(club - 52) != 1; };
-  std::array<bool, 149> drawn{};
-  int left = 0;
-  for (int club = 53; club <= 148; ++club) left += eligible(club) ? 1 : 0;
-  for (int i = 1; i <= kPrelimEntrants && left > 0; ++i) {
-    int club = 0;
-    do {
-      club = rng().draw(96, 53);
-    } while (drawn[club] || !eligible(club));
-    drawn[club] = true;
-    --left;
-    game.USCupPrelimTeam(i) = club;
-  }
-  for (int i = 1; i <= 64; ++i) game.USCupRound1Team(i) = 0;
-}
-
-void placeSchedules(MLSModule& game, const Schedules& s) {
+// The season starts where the user's league starts.
+void setStartDate(MLSModule& game) {
   const double me = game.MyTeam;
   if (game.LeagueSkipped(1) == 0 && me <= 52) {
     game.CurrentWeek = 43;
     game.CurrentMonth = 6;
-    placeLeague(
-        game, s.fixt18, 22, [](int w) { return w <= 42 ? 2 * w : 2 * (w - 20) + 1; }, [](int n) { return n + 16; });
-    if (s.hasMls10) {
-      placeLeague(
-          game, s.mls10, 22, [](int w) { return w <= 38 ? 2 * w : 2 * (w - 10) + 1; }, [](int n) { return n; });
-    }
   }
-  if (game.LeagueSkipped(2) == 0) {
-    auto division = [&game](int d) { return [&game, d](int n) { return CInt(game.LeagueOrder(n, d)); }; };
-    placeLeague(game, s.fixt20, 34, europeanRound, division(1));
-    for (int d = 2; d <= 4; ++d) placeLeague(game, s.fixt24, 34, englishDivisionRound, division(d));
-    if (me > 52 && me < 149) {
-      drawEnglishCupFirstStage(game);
-      game.CurrentWeek = 66;
-      game.CurrentMonth = 8;
-      game.MonthDay = 13;
-    }
+  if (game.LeagueSkipped(2) == 0 && me > 52 && me < 149) {
+    game.CurrentWeek = 66;
+    game.CurrentMonth = 8;
+    game.MonthDay = 13;
   }
-  // The Australian league runs beside the English ones; an Australian club
-  // has its league whether or not the English leagues run.
-  const bool australian = me >= kFirstAustralianClub && me <= kLastAustralianClub;
-  if (game.LeagueSkipped(6) == 0 && (game.LeagueSkipped(2) == 0 || australian)) {
-    placeLeague(game, s.fixt14, 38, europeanRound, [&game](int n) { return CInt(game.LeagueOrder(n, 12)); });
-    if (me > 223) {
-      game.CurrentWeek = 74;
-      game.CurrentMonth = 9;
-      game.MonthDay = 13;
-    }
-  }
-}
-
-// The first cup round stands where the matchday driver expects it: the US Open
-// Cup's round-1 ties in round 48, the English first stage in round 72.
-void placeFirstCupRound(MLSModule& game) {
-  const double me = game.MyTeam;
-  if (me < 53) {
-    for (int k = 1; k <= 51; k += 2) {
-      fixturecheck(game, CInt(game.USCupRound1Team(k)), CInt(game.USCupRound1Team(k + 1)), 48, 2);
-    }
-  } else if (me < 149) {
-    for (int k = 1; k <= kPrelimEntrants - 1; k += 2) {
-      fixturecheck(game, CInt(game.USCupPrelimTeam(k)), CInt(game.USCupPrelimTeam(k + 1)), 72, 3);
-    }
+  const bool australian = me >= 225 && me <= 237;
+  if (game.LeagueSkipped(6) == 0 && (game.LeagueSkipped(2) == 0 || australian) && me > 223) {
+    game.CurrentWeek = 74;
+    game.CurrentMonth = 9;
+    game.MonthDay = 13;
   }
 }
 
@@ -263,7 +166,7 @@ void PickTeam::OkButtonTeamSelect_Click() {
     return;
   }
   MLSModule& game = mls();
-  Schedules schedules;
+  LeagueSchedules schedules;
   try {
     schedules = readSchedules(game);
   } catch (const FileError& error) {
@@ -280,14 +183,14 @@ void PickTeam::OkButtonTeamSelect_Click() {
   if (Option3(2).value() == 1) game.PlayoffTeams = 8;
   if (Option2(1).value() == 1) startExpansionMode(game);
 
-  const double me = game.MyTeam;
-  if (me <= 16) {
+  const double club = game.MyTeam;
+  if (club <= 16) {
     game.CurrentLeague = 0;
-  } else if (me <= 34) {
+  } else if (club <= 34) {
     game.CurrentLeague = 1;
-  } else if (me <= 52) {
+  } else if (club <= 52) {
     game.CurrentLeague = 2;
-  } else if (me <= 148) {
+  } else if (club <= 148) {
     game.CurrentLeague = 3;
   }
   static constexpr std::array<int, 4> kChampionSeed = {10, 18, 49, 53};
@@ -297,8 +200,11 @@ void PickTeam::OkButtonTeamSelect_Click() {
 
   fillTransferInterest(game);
   chooseLeaguesToRun(game, *this);
-  placeSchedules(game, schedules);
-  placeFirstCupRound(game);
+  const int me = CInt(game.MyTeam);
+  placeLeagueSchedules(game, schedules, me);
+  if (game.LeagueSkipped(2) == 0 && me > 52 && me < 149) drawEnglishCupFirstStage(game);
+  setStartDate(game);
+  placeFirstCupRound(game, me);
 
   screen<MainModule>().Show();
   Unload();

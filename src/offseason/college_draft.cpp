@@ -89,19 +89,22 @@ void CollegeDraft::Form_Load() {
   programEnd_ = false;
   if (!prepare()) {
     Unload();
-    afterCollegeDraft(mls());
+    afterCollegeDraft(mls(), nullptr);
   }
 }
 
 bool CollegeDraft::prepare() {
   MLSModule& g = mls();
-  OffSeasonFiles files;
-  try {
-    files = readOffSeasonFiles(".");
-  } catch (const FileError& error) {
-    ui::MsgBox(error.what(), ui::MsgButtons::OK, ui::MsgIcon::Critical);
-    return false;
+  OffSeasonFiles read;
+  if (given_ == nullptr) {
+    try {
+      read = readOffSeasonFiles(".");
+    } catch (const FileError& error) {
+      ui::MsgBox(error.what(), ui::MsgButtons::OK, ui::MsgIcon::Critical);
+      return false;
+    }
   }
+  const OffSeasonFiles& files = given_ != nullptr ? *given_ : read;
   summary_ = DraftSummary{};
   summary_.season = static_cast<int>(2002 + g.CurrentSeason);
   const ExpansionOutcome expansion =
@@ -216,9 +219,16 @@ void CollegeDraft::Form_Unload(int& cancel) {
   (void)cancel;
   if (!ended_ || programEnd_) return;
   ended_ = false;
-  afterCollegeDraft(mls());
+  const OffSeasonFiles* files = given_;
+  given_ = nullptr;
+  afterCollegeDraft(mls(), files);
 }
 
-void showCollegeDraft() { ui::screen<CollegeDraft>().Show(ui::ShowMode::Modal); }
+void showCollegeDraft(const OffSeasonFiles* files) {
+  CollegeDraft& draft = ui::screen<CollegeDraft>();
+  draft.given_ = files;
+  draft.Show(ui::ShowMode::Modal);
+  draft.given_ = nullptr;
+}
 
 }  // namespace kervale

@@ -5,6 +5,7 @@
 
 #include "offseason/draft_pool.h"
 #include "offseason/mls_expansion.h"
+#include "offseason/off_season_files.h"
 #include "ui/control.h"
 #include "ui/form.h"
 
@@ -82,9 +83,14 @@ class CollegeDraft : public ui::Form {
   bool programEnd_ = false;
   DraftSummary summary_;
   int draftsRun_ = 0;
+  const OffSeasonFiles* given_ = nullptr;  // the season end's files, read before it began
+
+  friend void showCollegeDraft(const OffSeasonFiles* files);
 };
 
-// The one opener: shows the draft modal; returns when it has been left.
-void showCollegeDraft();
+// The one opener: shows the draft modal; returns when it has been left. The
+// season end hands over the files it has read (and its Quit then rolls the
+// season over); without them the draft reads its own.
+void showCollegeDraft(const OffSeasonFiles* files = nullptr);
 
 }  // namespace kervale

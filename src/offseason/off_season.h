@@ -1,15 +1,35 @@
 #pragma once
 
+#include <string>
+
 #include "data/mls_module.h"
+#include "offseason/off_season_files.h"
 
 namespace kervale {
 
-// The off-season, run by the day loop after the press whose matchday ends the
-// season: the college draft (its load runs expansion and the season close),
-// then what follows it.
+// What a season end found, for the headless runner's per-season line.
+struct SeasonEndRecord {
+  int season = 0;  // CurrentSeason of the season that ended
+  int place = 0;   // the user's place in his league, 0 without a club
+  int points = 0;
+  std::string mlsChampion;
+  std::string cupWinner;
+  std::string premiershipChampion;
+};
+
+// The season end, run by the day loop at the end of the press that moved the
+// round from 41 to 42: every file read first (a bad one changes nothing),
+// the summary, the college draft, and from the draft's Quit the roll-over and
+// next season's grid.
 void runOffSeason();
 
 // What follows the draft, run by its Quit (or when the draft cannot run).
-void afterCollegeDraft(MLSModule& g);
+// Without the season end's files (a draft opened on its own) there is no
+// roll-over.
+void afterCollegeDraft(MLSModule& g, const OffSeasonFiles* files);
+
+// The season ends run so far in this program, and what the last one found.
+int seasonEndsRun();
+const SeasonEndRecord& lastSeasonEnd();
 
 }  // namespace kervale

@@ -12,6 +12,7 @@ OffSeasonFiles readOffSeasonFiles(const std::filesystem::path& folder) {
   files.mls14 = readSchedule(folder, kMls14Schedule);
   files.firstNames = readNameList(folder, kUsaFirstNames);
   files.lastNames = readNameList(folder, kUsaLastNames);
+  files.leagues = readLeagueSchedules(folder);
   try {
     files.expansion = readExpansionFile(folder);
   } catch (const FileError& error) {

@@ -7,6 +7,7 @@
 
 #include "data/readers/expansion_file.h"
 #include "data/readers/schedule_file.h"
+#include "newgame/season_fixtures.h"
 
 namespace kervale {
 
@@ -20,9 +21,10 @@ struct OffSeasonFiles {
   Schedule mls14;
   std::vector<std::string> firstNames;
   std::vector<std::string> lastNames;
+  LeagueSchedules leagues;  // next season's grid
 };
 
-// FileError when a schedule or a name file cannot be used; a bad expansion
+// FileError naming the file when a schedule or a name file cannot be used; a bad expansion
 // file only leaves `expansion` empty.
 OffSeasonFiles readOffSeasonFiles(const std::filesystem::path& folder);
 

@@ -22,7 +22,9 @@
 #include "match/match_settings.h"
 #include "newgame/fixture_list.h"
 #include "newgame/pick_team.h"
+#include "offseason/a_league_wait.h"
 #include "offseason/college_draft.h"
+#include "offseason/end_of_season.h"
 #include "shell/frm_about.h"
 #include "shell/frm_splash.h"
 #include "shell/load_bg_picture.h"
@@ -112,6 +114,8 @@ const std::vector<GameScreen>& gameScreens() {
       {"Website", [] { showWebsite(); }},
       {"teamstats", [] { showTeamStats(); }},
       {"teamWebsite", [] { showClubPage(1); }},
+      {"EndOfSeason", [] { showEndOfSeason(); }},
+      {"ALeagueWait", [] { showALeagueWait(); }},
   };
   return screens;
 }

@@ -49,7 +49,8 @@ int OffSeasonTest::addPlayer(int club, int slot, double keeping, double defence,
 }
 
 void OffSeasonTest::inWorldFiles() {
-  for (const char* name : {"mls 10.dat", "mls 12.dat", "mls 14.dat", "usafirst.dat", "usalast.dat", "mlsexp.dat"}) {
+  for (const char* name : {"mls 10.dat", "mls 12.dat", "mls 14.dat", "usafirst.dat", "usalast.dat", "mlsexp.dat",
+                           "fixt14.dat", "fixt18.dat", "fixt20.dat", "fixt24.dat"}) {
     std::filesystem::copy_file(std::filesystem::path(KERVALE_WORLD_DIR) / name, dir.path() / name,
                                std::filesystem::copy_options::overwrite_existing);
   }

@@ -9,6 +9,7 @@
 #include "league_counters.h"
 #include "match/match_engine.h"
 #include "offseason/college_draft.h"
+#include "offseason/off_season.h"
 #include "shell/load_bg_picture.h"
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
@@ -24,7 +25,7 @@ namespace {
 
 constexpr int kNewsLinesShown = 5;
 
-// One line per college draft the run went through.
+// One line per college draft and per season end the run went through.
 std::vector<std::string>& draftLines() {
   static std::vector<std::string> lines;
   return lines;
@@ -35,6 +36,16 @@ std::string draftLine(const DraftSummary& s) {
   return "offseason=" + std::to_string(s.season) + " mls_teams=" + numText(g.MLSTeamCount) +
          " expanded=" + std::to_string(s.expanded ? 1 : 0) + " drafted=" + std::to_string(s.drafted) +
          " passed=" + std::to_string(s.passed) + " retired=" + std::to_string(s.retired) +
+         " players=" + std::to_string(g.NumPlayers);
+}
+
+// One line per season end: how the user's club finished and who won.
+std::string seasonLine(const SeasonEndRecord& r) {
+  const MLSModule& g = mls();
+  return "season=" + std::to_string(r.season) + " year=" + std::to_string(2002 + r.season) +
+         " place=" + std::to_string(r.place) + " points=" + std::to_string(r.points) +
+         " mls_champion=" + r.mlsChampion + " cup_winner=" + r.cupWinner +
+         " premiership_champion=" + r.premiershipChampion + " mls_teams=" + numText(g.MLSTeamCount) +
          " players=" + std::to_string(g.NumPlayers);
 }
 
@@ -84,11 +95,17 @@ void runDays(const Options& options) {
   StandInUser player;  // leaves the talks for the match, presses the minute button, mends the line-up
   const CollegeDraft& draft = ui::screen<CollegeDraft>();
   int drafts = draft.draftsRun();
+  int seasons = seasonEndsRun();
   for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) {
     pressContinue(player, day);
-    if (draft.draftsRun() == drafts) continue;
-    drafts = draft.draftsRun();
-    draftLines().push_back(draftLine(draft.summary()));
+    if (seasonEndsRun() != seasons) {
+      seasons = seasonEndsRun();
+      draftLines().push_back(seasonLine(lastSeasonEnd()));
+    }
+    if (draft.draftsRun() != drafts) {
+      drafts = draft.draftsRun();
+      draftLines().push_back(draftLine(draft.summary()));
+    }
   }
   if (options.save) {
     try {

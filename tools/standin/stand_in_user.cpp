@@ -8,6 +8,7 @@
 #include "data/tactics_in_play.h"
 #include "match/match_engine.h"
 #include "offseason/college_draft.h"
+#include "offseason/end_of_season.h"
 #include "shell/main_module.h"
 #include "team/line_up.h"
 #include "team/locker_room.h"
@@ -132,6 +133,12 @@ void StandInUser::draft(const std::shared_ptr<State>& state) {
 }
 
 void StandInUser::act(const std::shared_ptr<State>& state) {
+  EndOfSeason& summary = ui::screen<EndOfSeason>();
+  if (summary.loaded()) {
+    if (state->summaryLook) state->summaryLook();
+    summary.Command1.userClick();
+    ++state->summaries;
+  }
   draft(state);
   MatchEngine& match = ui::screen<MatchEngine>();
   if (match.running() && match.Fastsim.value() == 0) match.Fastsim.setValue(1);

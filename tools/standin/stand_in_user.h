@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 
+#include "data/mls_module.h"
 #include "ui/headless/headless_backend.h"
 
 namespace kervale {
@@ -10,7 +12,8 @@ namespace kervale {
 // Stands in for the player while a matchday runs headless: in the team talk
 // it gives the last talk (which leaves the morale alone) and goes to the
 // match, it ticks quick simulation once the user's match runs, and it presses
-// the minute button after the final-score box; in the college draft it begins,
+// the minute button after the final-score box; it leaves the season summary
+// by its button; in the college draft it begins,
 // drafts the first available pool player at the user's pick and quits. Dialogs need their answers
 // elsewhere (a default-answer policy). Active from construction to destruction.
 // Serves the headless runner, the benchmarks and the tests. On the hub it
@@ -32,6 +35,9 @@ class StandInUser {
   int talks() const { return state_->talks; }
   int minutePresses() const { return state_->minutePresses; }
   int draftPicks() const { return state_->draftPicks; }
+  int summaries() const { return state_->summaries; }
+  // Runs each time the season summary is up, before its button is pressed.
+  void onSummary(std::function<void()> look) { state_->summaryLook = std::move(look); }
 
  private:
   struct State {
@@ -40,6 +46,8 @@ class StandInUser {
     int talks = 0;
     int minutePresses = 0;
     int draftPicks = 0;
+    int summaries = 0;
+    std::function<void()> summaryLook;
     ui::HeadlessBackend* backend = nullptr;
   };
   static void draft(const std::shared_ptr<State>& state);

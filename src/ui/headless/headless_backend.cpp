@@ -173,6 +173,11 @@ void HeadlessBackend::doEvents() {
   }
 }
 
+void HeadlessBackend::yieldToEvents() {
+  doEvents();
+  idleCallsInARow_ = 0;
+}
+
 void HeadlessBackend::formShown(Form& form, bool modal) {
   shown_.push_back(&form);
   // The form shown becomes the active window.

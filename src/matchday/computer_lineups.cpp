@@ -21,8 +21,11 @@ constexpr int kFirstOutfield = 2;
 constexpr int kLastStarter = 11;
 
 int playerIn(const MLSModule& g, int slot, int club) {
-  const double p = std::nearbyint(g.TeamSquad(slot, club));
-  return p >= 1 && p <= kLastPlayer ? static_cast<int>(p) : 0;
+  const double p = g.TeamSquad(slot, club);
+  if (!(p > 0 && p < kLastPlayer + 1)) return 0;
+  // Squad cells hold whole numbers; only a fraction needs rounding.
+  const double r = static_cast<int>(p) == p ? p : std::nearbyint(p);
+  return r >= 1 && r <= kLastPlayer ? static_cast<int>(r) : 0;
 }
 
 // Someone who can play: a player record with a name, neither injured nor suspended.
@@ -30,24 +33,37 @@ bool available(const MLSModule& g, int p) { return p != 0 && g.PlayerInjury(p) =
 
 int digitOf(const std::string& name, int position) { return static_cast<int>(Val(Mid(name, position, 1))); }
 
-enum class Line { Defence, Midfield, Attack };
+// The three lines, indexing SquadView::rating; kNoLine for who plays in none.
+enum Line { kDefence, kMidfield, kAttack, kNoLine };
 
-// One club's squad read once, slots 1..20: its players, their ratings and
-// who can play.
+// One club's squad read once, slots 1..20: its players, their ratings, who
+// can play and the line each of those is of.
 struct SquadView {
   std::array<int, kSlots + 1> player{};
-  std::array<double, kSlots + 1> keeping{}, defence{}, midfield{}, attack{};
+  std::array<double, kSlots + 1> keeping{};
+  std::array<std::array<double, kSlots + 1>, 3> rating{};  // (line)(slot)
   std::array<bool, kSlots + 1> fit{};
+  std::array<Line, kSlots + 1> type{};
 
   SquadView(const MLSModule& g, int club) {
     for (int s = 1; s <= kSlots; ++s) {
       const int p = playerIn(g, s, club);
       player[s] = p;
       keeping[s] = g.PlayerGoalkeeping(p);
-      defence[s] = g.PlayerDefense(p);
-      midfield[s] = g.PlayerMidfield(p);
-      attack[s] = g.PlayerAttack(p);
+      const double d = g.PlayerDefense(p), m = g.PlayerMidfield(p), a = g.PlayerAttack(p);
+      rating[kDefence][s] = d;
+      rating[kMidfield][s] = m;
+      rating[kAttack][s] = a;
       fit[s] = available(g, p);
+      type[s] = kNoLine;
+      if (!fit[s]) continue;
+      if (d >= m && d >= a) {
+        type[s] = kDefence;
+      } else if (m >= a && m > d) {
+        type[s] = kMidfield;
+      } else if (a > d && a > m) {
+        type[s] = kAttack;
+      }
     }
   }
 
@@ -55,40 +71,9 @@ struct SquadView {
   void swapSlots(int a, int b) {
     std::swap(player[a], player[b]);
     std::swap(keeping[a], keeping[b]);
-    std::swap(defence[a], defence[b]);
-    std::swap(midfield[a], midfield[b]);
-    std::swap(attack[a], attack[b]);
+    for (auto& line : rating) std::swap(line[a], line[b]);
     std::swap(fit[a], fit[b]);
-  }
-
-  // The rating slot s would be picked by for the line, when he is of its type.
-  bool qualifies(int s, Line line, double& rating) const {
-    if (!fit[s]) return false;
-    const double d = defence[s], m = midfield[s], a = attack[s];
-    switch (line) {
-      case Line::Defence:
-        rating = d;
-        return d >= m && d >= a;
-      case Line::Midfield:
-        rating = m;
-        return m >= a && m > d;
-      case Line::Attack:
-        rating = a;
-        return a > d && a > m;
-    }
-    return false;
-  }
-
-  double lineRating(int s, Line line) const {
-    switch (line) {
-      case Line::Defence:
-        return defence[s];
-      case Line::Midfield:
-        return midfield[s];
-      case Line::Attack:
-        return attack[s];
-    }
-    return 0;
+    std::swap(type[a], type[b]);
   }
 };
 
@@ -140,8 +125,8 @@ void selectionPass(Picks& picks, const SquadView& squad, Line line, int firstCan
     } else {
       ++next;
     }
-    double rating = 0;
-    if (!squad.qualifies(i, line, rating)) continue;
+    if (squad.type[i] != line) continue;
+    const double rating = squad.rating[line][i];
     for (int q = firstIndex; q <= lastIndex; ++q) {
       if (!(rating > picks.best(q))) continue;
       if (picks.placed(i)) break;
@@ -160,13 +145,13 @@ void selectionPass(Picks& picks, const SquadView& squad, Line line, int firstCan
 void fillUnfitPlaces(Picks& picks, const SquadView& squad, int d, int m) {
   for (int q = kFirstOutfield; q <= kLastStarter; ++q) {
     if (squad.fit[picks.slotAt(q)]) continue;
-    const Line line = q <= d + 1 ? Line::Defence : (q <= d + m + 1 ? Line::Midfield : Line::Attack);
+    const auto& rating = squad.rating[q <= d + 1 ? kDefence : (q <= d + m + 1 ? kMidfield : kAttack)];
     int best = 0;
     for (int i = kFirstOutfield; i <= kSlots; ++i) {
       if (!squad.fit[i] || picks.placed(i)) continue;
-      if (best == 0 || squad.lineRating(i, line) > squad.lineRating(best, line)) best = i;
+      if (best == 0 || rating[i] > rating[best]) best = i;
     }
-    if (best != 0) picks.place(q, best, squad.lineRating(best, line));
+    if (best != 0) picks.place(q, best, rating[best]);
   }
 }
 
@@ -177,7 +162,7 @@ void lineSizes(const SquadView& squad, int& d, int& m) {
   for (int s = 1; s <= kSlots; ++s) {
     if (!squad.fit[s]) continue;
     const double keeping = squad.keeping[s];
-    const double pd = squad.defence[s], pm = squad.midfield[s], pa = squad.attack[s];
+    const double pd = squad.rating[kDefence][s], pm = squad.rating[kMidfield][s], pa = squad.rating[kAttack][s];
     if (keeping > pd || keeping > pm || keeping > pa) continue;
     defence += pd;
     midfield += pm;
@@ -292,9 +277,9 @@ void MatchEngine::teamupdate() {
     // midfield from d+1, attack from d+m+1 (a later line may take over the
     // position the two lines share).
     Picks picks(*this);
-    selectionPass(picks, squad, Line::Defence, 2, 2, d + 1);
-    selectionPass(picks, squad, Line::Midfield, d + 1, d + 1, d + m + 1);
-    selectionPass(picks, squad, Line::Attack, d + m + 1, d + m + 1, kLastStarter);
+    selectionPass(picks, squad, kDefence, 2, 2, d + 1);
+    selectionPass(picks, squad, kMidfield, d + 1, d + 1, d + m + 1);
+    selectionPass(picks, squad, kAttack, d + m + 1, d + m + 1, kLastStarter);
     fillUnfitPlaces(picks, squad, d, m);
     orderSquad(g, picks, c);
   }

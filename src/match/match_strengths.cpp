@@ -77,13 +77,15 @@ void MatchEngine::rebuildStrengths() {
   const double hMorale = g.TeamMorale(h);
   const double aMorale = g.TeamMorale(a);
 
+  for (int i = 1; i <= 10; ++i) {
+    resolveStrengthBase(homebase_[static_cast<std::size_t>(i)], 1, i, hFlow, hTactic);
+    resolveStrengthBase(awaybase_[static_cast<std::size_t>(i)], 2, i, aFlow, aTactic);
+  }
   // Each value runs through skill, position under the flow, tactic, condition
   // and morale, in that order; only condition and morale change every minute.
   for (int i = 1; i <= 10; ++i) {
-    StrengthBase& hb = homebase_[static_cast<std::size_t>(i)];
-    StrengthBase& ab = awaybase_[static_cast<std::size_t>(i)];
-    resolveStrengthBase(hb, 1, i, hFlow, hTactic);
-    resolveStrengthBase(ab, 2, i, aFlow, aTactic);
+    const StrengthBase& hb = homebase_[static_cast<std::size_t>(i)];
+    const StrengthBase& ab = awaybase_[static_cast<std::size_t>(i)];
     const double hCond = homecondition(i);
     const double aCond = awaycondition(i);
 

@@ -36,7 +36,9 @@ TEST(QtYield, TheEventLoopGetsATurnEveryFewMillisecondsNotEveryYield) {
   // (judged only when the machine ran them within the throttle's period).
   QTimer::singleShot(0, [&] { ++runs; });
   for (int minute = 0; minute < 180; ++minute) ui::YieldToEvents();
-  if (clock.elapsed() < 4) EXPECT_EQ(runs, 1);
+  if (clock.elapsed() < 4) {
+    EXPECT_EQ(runs, 1);
+  }
 
   // Yields alone still get it handled soon.
   QElapsedTimer waited;

@@ -16,7 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kGolden = fs::path(__FILE__).parent_path() / "golden";
+// Beside this file; the world folder is the one place of the sources the tests know.
+const fs::path kGolden = fs::path(KERVALE_WORLD_DIR).parent_path() / "tests" / "tools" / "golden";
 
 std::string withoutTiming(const std::string& out) {
   const auto at = out.find("microseconds_per_match=");

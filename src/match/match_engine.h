@@ -320,6 +320,9 @@ class MatchEngine : public ui::Form {
     int flow = -1, tactic = -1;
     double position = 0, def = 0, mid = 0, att = 0;
     double defPart = 0, midPart = 0, attPart = 0;
+    bool madeFrom(int f, int t, double p, double d, double m, double a) const {
+      return flow == f && tactic == t && position == p && def == d && mid == m && att == a;
+    }
   };
   void resolveStrengthBase(StrengthBase& b, int side, int row, int flow, int tactic);
   std::array<StrengthBase, 11> homebase_{};

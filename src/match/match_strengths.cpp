@@ -42,9 +42,6 @@ void MatchEngine::resolveStrengthBase(StrengthBase& b, int side, int row, int fl
   const double def = home ? homedefskill(row) : awaydefskill(row);
   const double mid = home ? homemidskill(row) : awaymidskill(row);
   const double att = home ? homeattskill(row) : awayattskill(row);
-  if (b.flow == flow && b.tactic == tactic && b.position == position && b.def == def && b.mid == mid && b.att == att) {
-    return;
-  }
   const int pos = positionIndex(position);
   const double defPart = def * g.PositionFactor(pos, flow, 1) * g.TacticFactor(tactic, 1);
   double midPart = 0;
@@ -78,8 +75,14 @@ void MatchEngine::rebuildStrengths() {
   const double aMorale = g.TeamMorale(a);
 
   for (int i = 1; i <= 10; ++i) {
-    resolveStrengthBase(homebase_[static_cast<std::size_t>(i)], 1, i, hFlow, hTactic);
-    resolveStrengthBase(awaybase_[static_cast<std::size_t>(i)], 2, i, aFlow, aTactic);
+    StrengthBase& hb = homebase_[static_cast<std::size_t>(i)];
+    StrengthBase& ab = awaybase_[static_cast<std::size_t>(i)];
+    if (!hb.madeFrom(hFlow, hTactic, g.TeamPosition(i, h), homedefskill(i), homemidskill(i), homeattskill(i))) {
+      resolveStrengthBase(hb, 1, i, hFlow, hTactic);
+    }
+    if (!ab.madeFrom(aFlow, aTactic, g.TeamPosition(i, a), awaydefskill(i), awaymidskill(i), awayattskill(i))) {
+      resolveStrengthBase(ab, 2, i, aFlow, aTactic);
+    }
   }
   // Each value runs through skill, position under the flow, tactic, condition
   // and morale, in that order; only condition and morale change every minute.

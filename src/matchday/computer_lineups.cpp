@@ -31,7 +31,11 @@ int playerIn(const MLSModule& g, int slot, int club) {
 // Someone who can play: a player record with a name, neither injured nor suspended.
 bool available(const MLSModule& g, int p) { return p != 0 && g.PlayerInjury(p) == 0 && !g.PlayerName(p).empty(); }
 
-int digitOf(const std::string& name, int position) { return static_cast<int>(Val(Mid(name, position, 1))); }
+// The number one character of a formation name reads as: its digit, else 0.
+int digitOf(const std::string& name, int position) {
+  const auto at = static_cast<std::size_t>(position - 1);
+  return at < name.size() && name[at] >= '0' && name[at] <= '9' ? name[at] - '0' : 0;
+}
 
 // The three lines, indexing SquadView::rating; kNoLine for who plays in none.
 enum Line { kDefence, kMidfield, kAttack, kNoLine };
@@ -199,7 +203,8 @@ void lineSizes(const SquadView& squad, int& d, int& m) {
 // fit: a drawn one with both, or the last drawn after a hundred tries.
 void changeFormation(MLSModule& g, int club, int d, int m) {
   const double f = std::nearbyint(g.TeamFormation(club));
-  const std::string current = f >= 0 && f <= decltype(g.FormationName)::upper ? g.FormationName(f) : std::string();
+  static const std::string none;
+  const std::string& current = f >= 0 && f <= decltype(g.FormationName)::upper ? g.FormationName(f) : none;
   const int formations = std::min(static_cast<int>(g.NumFormations), decltype(g.FormationName)::upper);
   if (formations < 1 || digitOf(current, 1) == d || digitOf(current, 3) == m) return;
   int r = 0;

@@ -174,6 +174,9 @@ void HeadlessBackend::doEvents() {
 }
 
 void HeadlessBackend::yieldToEvents() {
+  // A yield is no wait: whatever wait came before it has ended, and the yield
+  // itself never counts towards a stall.
+  idleCallsInARow_ = 0;
   doEvents();
   idleCallsInARow_ = 0;
 }

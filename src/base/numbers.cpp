@@ -87,8 +87,6 @@ std::string numText(float x) { return significantText(static_cast<double>(x), 7)
 std::string Str(double x) { return x >= 0 ? " " + numText(x) : numText(x); }
 std::string Str(float x) { return x >= 0 ? " " + numText(x) : numText(x); }
 
-double Int(double x) { return std::floor(x); }
-
 double roundHalfEven(double x) {
   const double r = std::round(x);  // halves away from zero
   if (std::abs(r - x) == 0.5) return 2.0 * std::round(x / 2.0);

@@ -25,7 +25,13 @@ inline int checkedIndex(const I& index, int upper, const char* table, int positi
     }
     return static_cast<int>(index);
   } else if constexpr (std::is_floating_point_v<I>) {
-    const double rounded = std::nearbyint(static_cast<double>(index));
+    const double value = static_cast<double>(index);
+    if (!(value > -1 && value < upper + 1)) [[unlikely]]
+      tableIndexError(table, position, value, upper);
+    // Adding and taking away 1.5 x 2^52 rounds as nearbyint does (to nearest,
+    // halves to even) without its library call; exact for any index in range.
+    constexpr double kShift = 6755399441055744.0;
+    const double rounded = (value + kShift) - kShift;
     if (!(rounded >= 0 && rounded <= upper)) [[unlikely]] {
       tableIndexError(table, position, static_cast<double>(index), upper);
     }

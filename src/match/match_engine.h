@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -311,6 +312,21 @@ class MatchEngine : public ui::Form {
   void rating(int row, int side, double change);
   void drawCarrier(int side);
   void syncDisplay();  // a computer match's screen as its last minute leaves it
+
+  // One outfield row's strengths up to condition and morale (skill x position
+  // factor x tactic factor), with the inputs they were made from: remade only
+  // when one of those changes, as a sending-off or the team sheet does.
+  struct StrengthBase {
+    int flow = -1, tactic = -1;
+    double position = 0, def = 0, mid = 0, att = 0;
+    double defPart = 0, midPart = 0, attPart = 0;
+    bool madeFrom(int f, int t, double p, double d, double m, double a) const {
+      return flow == f && tactic == t && position == p && def == d && mid == m && att == a;
+    }
+  };
+  void resolveStrengthBase(StrengthBase& b, int side, int row, int flow, int tactic);
+  std::array<StrengthBase, 11> homebase_{};
+  std::array<StrengthBase, 11> awaybase_{};
 
   bool userMatch_ = false;
   bool watched_ = false;

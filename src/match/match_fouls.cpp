@@ -108,7 +108,7 @@ void MatchEngine::foulStep() {
     say(g.CommentaryLine(commsel));
   }
 
-  ui::DoEvents();
+  ui::YieldToEvents();
   bookedflag = 0;
   sentoffflag = 0;
 }

@@ -26,7 +26,7 @@ void MatchEngine::playMinutes() {
     overtimeNotes();
     rareEvent();
     foulStep();
-    ui::DoEvents();
+    ui::YieldToEvents();
     if (watched_) lineupPanel();
     rebuildStrengths();
     // A penalty kick was the minute's play.

@@ -35,6 +35,29 @@ void MatchEngine::clampRatings() {
   }
 }
 
+void MatchEngine::resolveStrengthBase(StrengthBase& b, int side, int row, int flow, int tactic) {
+  const MLSModule& g = mls();
+  const bool home = side == 1;
+  const double position = g.TeamPosition(row, home ? hometeam : awayteam);
+  const double def = home ? homedefskill(row) : awaydefskill(row);
+  const double mid = home ? homemidskill(row) : awaymidskill(row);
+  const double att = home ? homeattskill(row) : awayattskill(row);
+  const int pos = positionIndex(position);
+  const double defPart = def * g.PositionFactor(pos, flow, 1) * g.TacticFactor(tactic, 1);
+  double midPart = 0;
+  if (home) {
+    // The home midfield is held as a whole number at every step.
+    std::int16_t whole16 = whole(mid);
+    whole16 = whole(whole16 * g.PositionFactor(pos, flow, 2));
+    whole16 = whole(whole16 * g.TacticFactor(tactic, 2));
+    midPart = whole16;
+  } else {
+    midPart = mid * g.PositionFactor(pos, flow, 2) * g.TacticFactor(tactic, 2);
+  }
+  const double attPart = att * g.PositionFactor(pos, flow, 3) * g.TacticFactor(tactic, 3);
+  b = StrengthBase{flow, tactic, position, def, mid, att, defPart, midPart, attPart};
+}
+
 void MatchEngine::rebuildStrengths() {
   MLSModule& g = mls();
   const int h = hometeam;
@@ -45,34 +68,40 @@ void MatchEngine::rebuildStrengths() {
   const int aFlow = flowOf(a);
   const int hTactic = tacticOf(h);
   const int aTactic = tacticOf(a);
-  const double hTf[4] = {0, g.TacticFactor(hTactic, 1), g.TacticFactor(hTactic, 2), g.TacticFactor(hTactic, 3)};
-  const double aTf[4] = {0, g.TacticFactor(aTactic, 1), g.TacticFactor(aTactic, 2), g.TacticFactor(aTactic, 3)};
 
   for (int i = 1; i <= 10; ++i) homecondition(i) -= 0.0035;
   for (int i = 1; i <= 10; ++i) awaycondition(i) -= 0.0035;
   const double hMorale = g.TeamMorale(h);
   const double aMorale = g.TeamMorale(a);
 
-  // Each value runs through skill, position under the flow, tactic, condition
-  // and morale; the home midfield is held as a whole number at every step.
   for (int i = 1; i <= 10; ++i) {
-    const int hPos = positionIndex(g.TeamPosition(i, h));
-    const int aPos = positionIndex(g.TeamPosition(i, a));
+    StrengthBase& hb = homebase_[static_cast<std::size_t>(i)];
+    StrengthBase& ab = awaybase_[static_cast<std::size_t>(i)];
+    if (!hb.madeFrom(hFlow, hTactic, g.TeamPosition(i, h), homedefskill(i), homemidskill(i), homeattskill(i))) {
+      resolveStrengthBase(hb, 1, i, hFlow, hTactic);
+    }
+    if (!ab.madeFrom(aFlow, aTactic, g.TeamPosition(i, a), awaydefskill(i), awaymidskill(i), awayattskill(i))) {
+      resolveStrengthBase(ab, 2, i, aFlow, aTactic);
+    }
+  }
+  // Each value runs through skill, position under the flow, tactic, condition
+  // and morale, in that order; only condition and morale change every minute.
+  for (int i = 1; i <= 10; ++i) {
+    const StrengthBase& hb = homebase_[static_cast<std::size_t>(i)];
+    const StrengthBase& ab = awaybase_[static_cast<std::size_t>(i)];
     const double hCond = homecondition(i);
     const double aCond = awaycondition(i);
 
-    homedefvalue(i) = homedefskill(i) * g.PositionFactor(hPos, hFlow, 1) * hTf[1] * hCond * hMorale;
-    std::int16_t mid = whole(homemidskill(i));
-    mid = whole(mid * g.PositionFactor(hPos, hFlow, 2));
-    mid = whole(mid * hTf[2]);
+    homedefvalue(i) = hb.defPart * hCond * hMorale;
+    std::int16_t mid = static_cast<std::int16_t>(hb.midPart);
     mid = whole(mid * hCond);
     mid = whole(mid * hMorale);
     homemidvalue(i) = mid;
-    homeattvalue(i) = homeattskill(i) * g.PositionFactor(hPos, hFlow, 3) * hTf[3] * hCond * hMorale;
+    homeattvalue(i) = hb.attPart * hCond * hMorale;
 
-    awaydefvalue(i) = awaydefskill(i) * g.PositionFactor(aPos, aFlow, 1) * aTf[1] * aCond * aMorale;
-    awaymidvalue(i) = awaymidskill(i) * g.PositionFactor(aPos, aFlow, 2) * aTf[2] * aCond * aMorale;
-    awayattvalue(i) = awayattskill(i) * g.PositionFactor(aPos, aFlow, 3) * aTf[3] * aCond * aMorale;
+    awaydefvalue(i) = ab.defPart * aCond * aMorale;
+    awaymidvalue(i) = ab.midPart * aCond * aMorale;
+    awayattvalue(i) = ab.attPart * aCond * aMorale;
   }
 
   // Morale drifts back towards 1, away club first.

@@ -26,6 +26,8 @@ std::optional<std::string> InputBox(std::string_view prompt, std::string_view ti
 
 void DoEvents() { backend().doEvents(); }
 
+void YieldToEvents() { backend().yieldToEvents(); }
+
 void Beep() { backend().beep(); }
 
 }  // namespace kervale::ui

@@ -38,6 +38,9 @@ class Backend {
                                               std::string_view defaultText) = 0;
   // Lets the window system handle what is pending; safe to nest.
   virtual void doEvents() = 0;
+  // The same in the middle of work that waits for nothing (a match's minute):
+  // a backend may let it pass when it has just handled events.
+  virtual void yieldToEvents() { doEvents(); }
   virtual ScreenMetrics screen() const = 0;
   virtual void setBusyCursor(bool busy) = 0;
   virtual void beep() = 0;
@@ -65,6 +68,7 @@ MsgResult MsgBox(std::string_view text, MsgButtons buttons = MsgButtons::OK, Msg
 std::optional<std::string> InputBox(std::string_view prompt, std::string_view title = kDefaultTitle,
                                     std::string_view defaultText = "");
 void DoEvents();
+void YieldToEvents();
 void Beep();
 
 }  // namespace kervale::ui

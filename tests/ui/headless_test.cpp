@@ -211,5 +211,31 @@ TEST(HeadlessIdle, AWaitNothingCanEndFailsInsteadOfHanging) {
   b.reset();
 }
 
+TEST(HeadlessIdle, YieldsOfLongWorkNeverAddUpToAStall) {
+  HeadlessBackend& b = headless();
+  b.reset();
+  b.setStallLimit(100);
+  // Work that yields far more often than the limit, with short waits between
+  // the yields: each wait counts on its own.
+  EXPECT_NO_THROW({
+    for (int i = 0; i < 1000; ++i) {
+      YieldToEvents();
+      for (int spin = 0; spin < 50; ++spin) DoEvents();
+    }
+  });
+  // A yield still runs what is waiting.
+  bool ran = false;
+  b.postIdle([&] { ran = true; });
+  YieldToEvents();
+  EXPECT_TRUE(ran);
+  // One wait past the limit still fails, yields before it or not.
+  EXPECT_THROW(
+      {
+        for (;;) DoEvents();
+      },
+      StalledWait);
+  b.reset();
+}
+
 }  // namespace
 }  // namespace kervale::ui

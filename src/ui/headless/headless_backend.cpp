@@ -173,6 +173,14 @@ void HeadlessBackend::doEvents() {
   }
 }
 
+void HeadlessBackend::yieldToEvents() {
+  // A yield is no wait: whatever wait came before it has ended, and the yield
+  // itself never counts towards a stall.
+  idleCallsInARow_ = 0;
+  doEvents();
+  idleCallsInARow_ = 0;
+}
+
 void HeadlessBackend::formShown(Form& form, bool modal) {
   shown_.push_back(&form);
   // The form shown becomes the active window.

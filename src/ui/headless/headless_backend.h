@@ -73,6 +73,9 @@ class HeadlessBackend : public Backend {
   std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
                                       std::string_view defaultText) override;
   void doEvents() override;
+  // Runs the waiting actions as doEvents does; a yield ends any wait before
+  // it, so stalls are counted per wait, not over a whole run.
+  void yieldToEvents() override;
   ScreenMetrics screen() const override { return screen_; }
   void setBusyCursor(bool busy) override { busy_ = busy; }
   void beep() override { ++beeps_; }
@@ -92,11 +95,11 @@ class HeadlessBackend : public Backend {
   std::vector<DialogRecord> log_;
   std::vector<Form*> shown_;
   std::deque<std::function<void()>> idle_;
-  std::uint64_t idleRun_ = 0;
-  std::uint64_t idleCallsInARow_ = 0;  // doEvents calls that found nothing to run
+  std::uint64_t idleRun_ = 0;          // idle actions taken so far: tells one doEvents' batch from later posts
+  std::uint64_t idleCallsInARow_ = 0;  // doEvents calls of the current wait that found nothing to run
   // A commentary delay spins on doEvents legitimately for a few million calls;
   // far more with nothing queued is a wait that nothing can end.
-  std::uint64_t stallLimit_ = 200'000'000;  // idle actions taken so far: tells one doEvents' batch from later posts
+  std::uint64_t stallLimit_ = 200'000'000;
   ScreenMetrics screen_;
   int beeps_ = 0;
   bool busy_ = false;

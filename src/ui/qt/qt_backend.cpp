@@ -183,6 +183,15 @@ void QtBackend::endProgram() {
 void QtBackend::doEvents() {
   if (ended_) return;
   QCoreApplication::processEvents();
+  sinceEvents_.start();
+}
+
+void QtBackend::yieldToEvents() {
+  // A hidden match yields every minute, far more often than a window needs to
+  // stay responsive; a turn of the event loop costs more than the minute.
+  constexpr qint64 kYieldEveryMs = 4;
+  if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kYieldEveryMs) return;
+  doEvents();
 }
 
 ScreenMetrics QtBackend::screen() const {

@@ -32,6 +32,7 @@ class QtBackend : public Backend {
   std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
                                       std::string_view defaultText) override;
   void doEvents() override;
+  void yieldToEvents() override;
   ScreenMetrics screen() const override;
   void setBusyCursor(bool busy) override;
   void beep() override;
@@ -75,6 +76,7 @@ class QtBackend : public Backend {
   std::vector<Form*> dirty_;
   const Form* activating_ = nullptr;  // shown, its activation not yet reported by the window system
   QElapsedTimer activatingSince_;
+  QElapsedTimer sinceEvents_;       // since the event loop last had a turn
   std::vector<QEventLoop*> loops_;  // nested modal loops, innermost last
   std::unordered_map<std::string, QPixmap> pictures_;
   bool flushPending_ = false;

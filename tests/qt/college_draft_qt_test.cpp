@@ -68,18 +68,23 @@ TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
   QObject::connect(&watchdog, &QTimer::timeout, [&qt] { qt.endProgram(); });
   watchdog.start(10000);
   bool waited = false;
+  bool shown = false;
   QTimer::singleShot(0, [&] {
     waited = draft.waiting();
+    // The user clicks what the window shows: let it show the pick button enabled.
+    auto* pick = qobject_cast<QPushButton*>(qt.widget(draft.Command4));
+    shown = QTest::qWaitFor([pick] { return pick->isEnabled(); });
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
     QTimer::singleShot(0, [] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (box != nullptr) box->button(QMessageBox::Yes)->click();
     });
-    QTest::mouseClick(qobject_cast<QPushButton*>(qt.widget(draft.Command4)), Qt::LeftButton);
+    QTest::mouseClick(pick, Qt::LeftButton);
   });
   QTest::mouseClick(qobject_cast<QPushButton*>(qt.widget(draft.Command2)), Qt::LeftButton);
 
   EXPECT_TRUE(waited);
+  EXPECT_TRUE(shown);
   EXPECT_TRUE(draft.ended());
   EXPECT_FALSE(qt.programEnded());
   EXPECT_EQ(draft.playrName.caption(), draft.pool()[3].name);

@@ -15,18 +15,12 @@
 #include "data/mls_module.h"
 #include "data/squad_moves.h"
 #include "offseason/college_draft.h"
+#include "qt/qt_app.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/screen.h"
 
 namespace kervale {
 namespace {
-
-void draftApp() {
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);  // lives to the end of the program
-}
 
 // Fourteen MLS clubs of eleven; the user's club 1 has the fewest points.
 void smallLeague() {
@@ -48,7 +42,7 @@ void smallLeague() {
 }
 
 TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
-  draftApp();
+  test::qtApp();
   ui::QtBackend qt;
   ui::setBackend(&qt);
   const QString before = QDir::currentPath();

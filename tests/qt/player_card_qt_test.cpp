@@ -60,6 +60,11 @@ TEST(PlayerCardQtTest, RendersEveryControlAndLeaves) {
   }
   EXPECT_GT(colours.size(), 8) << "a blank grab";
   EXPECT_TRUE(shot.save(QDir::temp().filePath("kervale-player-card.png")));
+  // The background picture fills the window: every frame stands in front of it.
+  const QObjectList stack = qt->widget(card.Image2)->parentWidget()->children();
+  const auto height = [&stack, &qt](const Control& c) { return stack.indexOf(qt->widget(c)); };
+  for (const Control* frame : {&card.Frame1, &card.Frame2, &card.Frame3, &card.Frame4, &card.Frame5, &card.Frame6})
+    EXPECT_GT(height(*frame), height(card.Image2)) << frame->name();
 
   auto* leave = qobject_cast<QPushButton*>(qt->widget(card.Command10));
   ASSERT_NE(leave, nullptr);

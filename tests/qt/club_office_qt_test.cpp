@@ -13,6 +13,7 @@
 #include "club/scouting.h"
 #include "club/staff_show.h"
 #include "data/mls_module.h"
+#include "qt/qt_app.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/screen.h"
 
@@ -35,11 +36,7 @@ bool rendered(const ui::QtBackend& qt, const ui::Form& form) {
 }
 
 TEST(ClubOfficeQtTest, ScreensRenderAndTheChairmanAnswersThroughTheWindow) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);  // lives to the end of the program
+  test::qtApp();
   replaceGame(makeEmptyGame());
   MLSModule& g = mls();
   g.MyTeam = 60;

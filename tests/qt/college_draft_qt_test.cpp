@@ -15,18 +15,12 @@
 #include "data/mls_module.h"
 #include "data/squad_moves.h"
 #include "offseason/college_draft.h"
+#include "qt/qt_app.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/screen.h"
 
 namespace kervale {
 namespace {
-
-void draftApp() {
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);  // lives to the end of the program
-}
 
 // Fourteen MLS clubs of eleven; the user's club 1 has the fewest points.
 void smallLeague() {
@@ -48,7 +42,7 @@ void smallLeague() {
 }
 
 TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
-  draftApp();
+  test::qtApp();
   ui::QtBackend qt;
   ui::setBackend(&qt);
   const QString before = QDir::currentPath();
@@ -68,18 +62,23 @@ TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
   QObject::connect(&watchdog, &QTimer::timeout, [&qt] { qt.endProgram(); });
   watchdog.start(10000);
   bool waited = false;
+  bool shown = false;
   QTimer::singleShot(0, [&] {
     waited = draft.waiting();
+    // The user clicks what the window shows: let it show the pick button enabled.
+    auto* pick = qobject_cast<QPushButton*>(qt.widget(draft.Command4));
+    shown = QTest::qWaitFor([pick] { return pick->isEnabled(); });
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
     QTimer::singleShot(0, [] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (box != nullptr) box->button(QMessageBox::Yes)->click();
     });
-    QTest::mouseClick(qobject_cast<QPushButton*>(qt.widget(draft.Command4)), Qt::LeftButton);
+    QTest::mouseClick(pick, Qt::LeftButton);
   });
   QTest::mouseClick(qobject_cast<QPushButton*>(qt.widget(draft.Command2)), Qt::LeftButton);
 
   EXPECT_TRUE(waited);
+  EXPECT_TRUE(shown);
   EXPECT_TRUE(draft.ended());
   EXPECT_FALSE(qt.programEnded());
   EXPECT_EQ(draft.playrName.caption(), draft.pool()[3].name);

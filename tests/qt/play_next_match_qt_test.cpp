@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "data/mls_module.h"
+#include "qt/qt_app.h"
 #include "match/match_engine.h"
 #include "shell/main_module.h"
 #include "ui/qt/qt_backend.h"
@@ -18,15 +19,6 @@
 
 namespace kervale {
 namespace {
-
-void ensureApp() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);  // lives to the end of the program
-}
 
 struct Outcome {
   bool matchUpAfterTheRound = false;
@@ -38,7 +30,7 @@ struct Outcome {
 
 // A round without matches (an empty game in round 9), played from the menu.
 Outcome playNextMatchThen(const std::function<void(ui::QtBackend&, MatchEngine&)>& leave) {
-  ensureApp();
+  test::qtApp();
   ui::QtBackend qt;
   ui::setBackend(&qt);
   qt.setEndWhenAllUnloaded(true);

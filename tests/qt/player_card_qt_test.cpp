@@ -10,6 +10,7 @@
 
 #include "club/player_directory.h"
 #include "data/mls_module.h"
+#include "qt/qt_app.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/screen.h"
 
@@ -17,15 +18,6 @@ namespace {
 
 using namespace kervale;
 using namespace kervale::ui;
-
-QApplication& cardApp() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  static QApplication* instance = qApp ? qApp : new QApplication(argc, argv);
-  return *static_cast<QApplication*>(instance);
-}
 
 // Another club's player, so the bid panel shows.
 void cardGame() {
@@ -50,7 +42,7 @@ void cardGame() {
 }
 
 TEST(PlayerCardQtTest, RendersEveryControlAndLeaves) {
-  cardApp();
+  kervale::test::qtApp();
   cardGame();
   auto qt = std::make_unique<QtBackend>();
   setBackend(qt.get());
@@ -68,6 +60,11 @@ TEST(PlayerCardQtTest, RendersEveryControlAndLeaves) {
   }
   EXPECT_GT(colours.size(), 8) << "a blank grab";
   EXPECT_TRUE(shot.save(QDir::temp().filePath("kervale-player-card.png")));
+  // The background picture fills the window: every frame stands in front of it.
+  const QObjectList stack = qt->widget(card.Image2)->parentWidget()->children();
+  const auto height = [&stack, &qt](const Control& c) { return stack.indexOf(qt->widget(c)); };
+  for (const Control* frame : {&card.Frame1, &card.Frame2, &card.Frame3, &card.Frame4, &card.Frame5, &card.Frame6})
+    EXPECT_GT(height(*frame), height(card.Image2)) << frame->name();
 
   auto* leave = qobject_cast<QPushButton*>(qt->widget(card.Command10));
   ASSERT_NE(leave, nullptr);

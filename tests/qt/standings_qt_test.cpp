@@ -15,6 +15,7 @@
 #include "competitions/tables.h"
 #include "competitions/us_open_cup.h"
 #include "data/mls_module.h"
+#include "qt/qt_app.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/screen.h"
 
@@ -24,12 +25,7 @@ namespace {
 class StandingsQt : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (QApplication::instance() == nullptr) {
-      static int argc = 1;
-      static char name[] = "test_qt";
-      static char* argv[] = {name, nullptr};
-      new QApplication(argc, argv);  // lives to the end of the program
-    }
+    test::qtApp();
     replaceGame(std::make_unique<MLSModule>());
     MLSModule& g = mls();
     for (int c = 1; c <= kLastClub; ++c) g.TeamName(c) = "Club " + std::to_string(c);

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "data/mls_module.h"
+#include "qt/qt_app.h"
 #include "shell/main_module.h"
 #include "team/reserveteam.h"
 #include "team/tactics_form.h"
@@ -22,15 +23,6 @@
 
 namespace kervale {
 namespace {
-
-void ensureApp() {
-  if (QApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);  // lives to the end of the program
-}
 
 // Answers the next message box with `button` once it is up.
 void answerBox(QMessageBox::StandardButton button) {
@@ -44,7 +36,7 @@ void answerBox(QMessageBox::StandardButton button) {
 class TeamScreensQtTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ensureApp();
+    test::qtApp();
     replaceGame(makeEmptyGame());
     MLSModule& g = mls();
     g.MyTeam = 20;

@@ -38,6 +38,18 @@ void FormWindow::restack() {
     const ControlKind kind = (*it)->control->kind();
     if (kind == ControlKind::Frame || kind == ControlKind::PictureBox) (*it)->widget->lower();
   }
+  // A picture that fills the window is the backdrop: frames stand in front of it.
+  for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
+    if (fillsWindow(*(*it)->control)) (*it)->widget->lower();
+  }
+}
+
+bool FormWindow::fillsWindow(const Control& c) const {
+  if (c.kind() != ControlKind::PictureBox && c.kind() != ControlKind::Image) return false;
+  const ControlState& s = c.state();
+  const FormState& f = form_.state();
+  // The form's size is its outer one: allow for the border and the title bar.
+  return s.left <= 0 && s.top <= 0 && s.left + s.width >= f.width * 9 / 10 && s.top + s.height >= f.height * 8 / 10;
 }
 
 void FormWindow::applyVisibility(View& v) {

@@ -57,6 +57,7 @@ class FormWindow : public QMainWindow {
 
   void addView(Control& c);
   void restack();
+  bool fillsWindow(const Control& c) const;
   QWidget* createWidget(View& v);
   void apply(View& v, bool all);
   void applyVisibility(View& v);

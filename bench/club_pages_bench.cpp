@@ -7,12 +7,11 @@
 #include <system_error>
 
 #include "base/random.h"
+#include "bench_new_game.h"
 #include "club/team_stats.h"
 #include "club/website.h"
 #include "data/mls_module.h"
 #include "match/match_engine.h"
-#include "newgame/pick_team.h"
-#include "shell/frm_splash.h"
 #include "shell/main_module.h"
 #include "standin/stand_in_user.h"
 #include "ui/headless/headless_backend.h"
@@ -28,21 +27,8 @@ bool midSeason() {
   const std::filesystem::path before = std::filesystem::current_path();
   std::error_code ignored;
   std::filesystem::current_path(KERVALE_WORLD_DIR, ignored);
-  ui::headless().setPolicy(ui::HeadlessBackend::Policy::Defaults);
-  PickTeam& pick = ui::screen<PickTeam>();
-  pick.loaderSeed = 5;
-  ui::screen<frmSplash>().Show();
-  ui::screen<frmSplash>().Command1.userClick();
-  if (pick.loaded()) {
-    pick.Command1.userClick();
-    pick.teambutton(1 - pick.VScroll1.value()).userClick();
-    pick.Text1.userSetText("Bench Manager");
-    pick.OkButtonTeamSelect.userClick();
-  }
-  for (ui::Form* form : {static_cast<ui::Form*>(&ui::screen<MainModule>()), static_cast<ui::Form*>(&pick),
-                         static_cast<ui::Form*>(&ui::screen<frmSplash>())}) {
-    if (form->loaded()) form->Unload();
-  }
+  std::string error;
+  startGameThroughScreens(1, 5, false, error);
   rng().seed(3);
   for (int n = 0; n < kRoundsPlayed && mls().MyTeam == 1; ++n) {
     const StandInUser player;

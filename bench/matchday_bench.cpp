@@ -3,7 +3,6 @@
 // quick simulation), the after-match updates and the between-matchday events.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -12,10 +11,9 @@
 #include <system_error>
 
 #include "base/random.h"
+#include "bench_new_game.h"
 #include "data/mls_module.h"
 #include "match/match_engine.h"
-#include "newgame/pick_team.h"
-#include "shell/frm_splash.h"
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
 #include "standin/stand_in_user.h"
@@ -54,25 +52,7 @@ const MLSModule* savedMidSeason(std::string& error) {
     error = failure;
     return saved.get();
   }
-  ui::headless().setPolicy(ui::HeadlessBackend::Policy::Defaults);
-  PickTeam& pick = ui::screen<PickTeam>();
-  pick.loaderSeed = 5;
-  ui::screen<frmSplash>().Show();
-  ui::screen<frmSplash>().Command1.userClick();
-  if (pick.loaded()) {
-    pick.Command1.userClick();
-    pick.VScroll1.userScroll(std::clamp(kClub - 1, std::min(pick.VScroll1.min(), pick.VScroll1.max()),
-                                        std::max(pick.VScroll1.min(), pick.VScroll1.max())));
-    pick.teambutton(kClub - pick.VScroll1.value()).userClick();
-    pick.Text1.userSetText("Bench Manager");
-    pick.OkButtonTeamSelect.userClick();
-  }
-  for (ui::Form* form : {static_cast<ui::Form*>(&ui::screen<MainModule>()), static_cast<ui::Form*>(&pick),
-                         static_cast<ui::Form*>(&ui::screen<frmSplash>())}) {
-    if (form->loaded()) form->Unload();
-  }
-  if (mls().MyTeam != kClub) {
-    failure = pick.loadError ? pick.loadError->problem() : "the new game did not start";
+  if (!startGameThroughScreens(kClub, 5, false, failure)) {
     error = failure;
     return nullptr;
   }

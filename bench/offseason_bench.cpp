@@ -2,17 +2,15 @@
 // load (expansion, season close, pool), the whole draft and Quit.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
 #include "base/random.h"
+#include "bench_new_game.h"
 #include "data/mls_module.h"
 #include "match/match_engine.h"
-#include "newgame/pick_team.h"
 #include "offseason/college_draft.h"
-#include "shell/frm_splash.h"
 #include "shell/main_module.h"
 #include "standin/stand_in_user.h"
 #include "ui/headless/headless_backend.h"
@@ -35,25 +33,8 @@ const MLSModule* playedSeason() {
   static bool tried = false;
   if (tried) return made.get();
   tried = true;
-  ui::headless().setPolicy(ui::HeadlessBackend::Policy::Defaults);
-  PickTeam& pick = ui::screen<PickTeam>();
-  pick.loaderSeed = 7;
-  ui::screen<frmSplash>().Show();
-  ui::screen<frmSplash>().Command1.userClick();
-  if (pick.loaded()) {
-    pick.Command1.userClick();
-    const int low = std::min(pick.VScroll1.min(), pick.VScroll1.max());
-    const int high = std::max(pick.VScroll1.min(), pick.VScroll1.max());
-    pick.VScroll1.userScroll(std::clamp(kClub - 1, low, high));
-    pick.teambutton(kClub - pick.VScroll1.value()).userClick();
-    pick.Text1.userSetText("Bench Manager");
-    pick.OkButtonTeamSelect.userClick();
-  }
-  for (ui::Form* form : {static_cast<ui::Form*>(&ui::screen<MainModule>()), static_cast<ui::Form*>(&pick),
-                         static_cast<ui::Form*>(&ui::screen<frmSplash>())}) {
-    if (form->loaded()) form->Unload();
-  }
-  if (mls().MyTeam != kClub) return nullptr;
+  std::string error;
+  if (!startGameThroughScreens(kClub, 7, false, error)) return nullptr;
   MLSModule& g = mls();
   g.MyTeam = 0;
   rng().seed(5);

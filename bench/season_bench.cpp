@@ -2,17 +2,15 @@
 // one matchday with its between-matchday events, and those events alone.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <system_error>
 
 #include "base/random.h"
+#include "bench_new_game.h"
 #include "data/mls_module.h"
 #include "match/match_engine.h"
-#include "newgame/pick_team.h"
-#include "shell/frm_splash.h"
 #include "shell/main_module.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/screen.h"
@@ -36,30 +34,9 @@ const MLSModule* startedGame(std::string& error) {
   const std::filesystem::path before = std::filesystem::current_path();
   std::error_code ignored;
   std::filesystem::current_path(KERVALE_WORLD_DIR, ignored);
-  ui::headless().setPolicy(ui::HeadlessBackend::Policy::Defaults);
-  PickTeam& pick = ui::screen<PickTeam>();
-  pick.loaderSeed = 7;
-  ui::screen<frmSplash>().Show();
-  ui::screen<frmSplash>().Command1.userClick();
-  if (pick.loaded()) {
-    pick.Command1347.userClick();
-    const int position = kClub - 6;
-    const int low = std::min(pick.VScroll1.min(), pick.VScroll1.max());
-    const int high = std::max(pick.VScroll1.min(), pick.VScroll1.max());
-    pick.VScroll1.userScroll(std::clamp(position - 1, low, high));
-    pick.teambutton(position - pick.VScroll1.value()).userClick();
-    pick.Text1.userSetText("Bench Manager");
-    pick.OkButtonTeamSelect.userClick();
-  }
-  if (mls().MyTeam == kClub && !pick.loaded()) {
+  if (startGameThroughScreens(kClub, 7, true, failure)) {
     made = std::make_unique<MLSModule>(mls());
     made->MyTeam = 0;
-  } else {
-    failure = pick.loadError ? pick.loadError->problem() : "the new game did not start";
-  }
-  for (ui::Form* form : {static_cast<ui::Form*>(&ui::screen<MainModule>()), static_cast<ui::Form*>(&pick),
-                         static_cast<ui::Form*>(&ui::screen<frmSplash>())}) {
-    if (form->loaded()) form->Unload();
   }
   std::filesystem::current_path(before, ignored);
   error = failure;

@@ -37,4 +37,18 @@ void movePlayer(MLSModule& g, int player, int to, int slot) {
   }
 }
 
+void clearRetiredPlayer(MLSModule& g, int player) {
+  if (player < 1 || player > kLastPlayer) return;
+  g.PlayerTeam(player) = 0;
+  g.PlayerName(player).clear();
+  g.PlayerInjuryText(player).clear();
+  g.PlayerInjury(player) = 0;
+  g.PlayerWage(player) = 0;
+  g.PlayerContractYears(player) = 0;
+  g.PlayerDefense(player) = 1;
+  g.PlayerMidfield(player) = 1;
+  g.PlayerAttack(player) = 1;
+  g.PlayerGoalkeeping(player) = 1.0F;
+}
+
 }  // namespace kervale

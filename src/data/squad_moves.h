@@ -15,4 +15,8 @@ int firstFreeSquadSlot(const MLSModule& g, int club);
 // the game goes through here, so a player never stands in two squads.
 void movePlayer(MLSModule& g, int player, int to, int slot);
 
+// A retiring player's record becomes free: no name, club, injury, wage or
+// contract, and ratings of 1. His squad slots are the caller's business.
+void clearRetiredPlayer(MLSModule& g, int player);
+
 }  // namespace kervale

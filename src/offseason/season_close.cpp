@@ -49,16 +49,8 @@ void retire(MLSModule& g, int club, int slot, int p) {
     ui::MsgBox(g.PlayerName(p) + " has retired at the age of " + numText(g.PlayerAge(p)), ui::MsgButtons::OK,
                ui::MsgIcon::Information, "Going to the Old Folks home");
   }
-  g.PlayerName(p).clear();
-  g.PlayerInjuryText(p).clear();
-  g.PlayerInjury(p) = 0;
-  g.PlayerWage(p) = 0;
-  g.PlayerContractYears(p) = 0;
-  g.PlayerDefense(p) = 1;
-  g.PlayerMidfield(p) = 1;
-  g.PlayerAttack(p) = 1;
-  g.PlayerGoalkeeping(p) = 1.0F;
   movePlayer(g, p, 0, 0);
+  clearRetiredPlayer(g, p);
   g.TeamSquad(slot, club) = 0;  // also when his club number had gone astray
 }
 

@@ -6,6 +6,7 @@
 #include "base/numbers.h"
 #include "base/random.h"
 #include "data/mls_module.h"
+#include "data/squad_moves.h"
 #include "data/news.h"
 #include "offseason/off_season.h"
 #include "shell/main_module.h"
@@ -119,16 +120,7 @@ void MainModule::birthdays() {
         ui::MsgBox(g.PlayerName(p) + " has retired at the age of " + numText(g.PlayerAge(p)), ui::MsgButtons::OK,
                    ui::MsgIcon::Information, "Going to the Old Folks home");
       }
-      g.PlayerTeam(p) = 0;
-      g.PlayerName(p).clear();
-      g.PlayerInjury(p) = 0;
-      g.PlayerInjuryText(p).clear();
-      g.PlayerWage(p) = 0;
-      g.PlayerContractYears(p) = 0;
-      g.PlayerDefense(p) = 1;
-      g.PlayerMidfield(p) = 1;
-      g.PlayerAttack(p) = 1;
-      g.PlayerGoalkeeping(p) = 1.0F;
+      clearRetiredPlayer(g, p);
       continue;
     }
     // A rating that falls to exactly 0 goes back to 1; below 0 it stops at 0,

@@ -12,7 +12,10 @@ inline QApplication& qtApp() {
   if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return *running;
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   if (platform.isEmpty() || platform == "offscreen") {
-    const QString config = QDir::temp().filePath(QStringLiteral("kervale-offscreen-screen.json"));
+    // One file per process: tests run in parallel, and a file another process
+    // is rewriting reads as broken.
+    const QString config = QDir::temp().filePath(
+        QStringLiteral("kervale-offscreen-screen-%1.json").arg(QCoreApplication::applicationPid()));
     QFile file(config);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
       file.write(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1024, "height": 768,)"
@@ -26,7 +29,10 @@ inline QApplication& qtApp() {
   static int argc = 1;
   static char name[] = "test_qt";
   static char* argv[] = {name, nullptr};
-  return *new QApplication(argc, argv);  // lives to the end of the program
+  auto* app = new QApplication(argc, argv);  // lives to the end of the program
+  QFile::remove(QDir::temp().filePath(
+      QStringLiteral("kervale-offscreen-screen-%1.json").arg(QCoreApplication::applicationPid())));
+  return *app;
 }
 
 }  // namespace kervale::test

@@ -109,6 +109,9 @@ class MatchEngine : public ui::Form {
   // Plays one match (set-up, minutes, end). Does nothing when called while a
   // match is already running.
   void Playgame();
+  // A hidden match leaves its screen as it was; this writes what its last
+  // minute would have shown. Only the last match of a round can still be seen.
+  void catchUpScreen();
   // Moves the controls for the 1024 x 768 layout when ScreenMode asks for it.
   void arrangeForScreenMode();
   // Procedures nothing calls, with empty bodies.
@@ -127,6 +130,7 @@ class MatchEngine : public ui::Form {
   void rareEvent();
   void foulStep();
   void lineupPanel();
+  void lineupColours();
   void clampRatings();
   void rebuildStrengths();
   void zoneMarkers();
@@ -330,6 +334,7 @@ class MatchEngine : public ui::Form {
 
   bool userMatch_ = false;
   bool watched_ = false;
+  bool screenBehind_ = false;  // a hidden match's screen not yet written
   bool running_ = false;
   int markerzone_ = 0;  // ball zone and side in possession at the start of the minute
   int markerside_ = 0;

@@ -331,6 +331,18 @@ class MatchEngine : public ui::Form {
   void resolveStrengthBase(StrengthBase& b, int side, int row, int flow, int tactic);
   std::array<StrengthBase, 11> homebase_{};
   std::array<StrengthBase, 11> awaybase_{};
+  // One side's inputs of rows 1..10 as the rows were last checked against
+  // them: while they are the same to the bit, so is every row's answer.
+  template <class Mid>
+  struct StrengthInputs {
+    int flow = -1, tactic = -1;
+    std::array<double, 10> position{}, def{}, att{};
+    std::array<Mid, 10> mid{};
+    // False when nothing changed; otherwise keeps the new inputs.
+    bool update(int f, int t, const double* pos, const double* d, const Mid* m, const double* a);
+  };
+  StrengthInputs<double> homeinputs_{};
+  StrengthInputs<std::int16_t> awayinputs_{};
 
   bool userMatch_ = false;
   bool watched_ = false;

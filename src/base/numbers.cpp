@@ -45,6 +45,15 @@ std::string nonFiniteText(double x) {
 std::string significantText(double x, int precision) {
   if (!std::isfinite(x)) return nonFiniteText(x);
   if (x == 0) return "0";
+  // A whole number of at most `precision` digits reads as itself: the common
+  // case (goals, minutes, counts) without the general conversion.
+  double limit = 1;
+  for (int i = 0; i < precision; ++i) limit *= 10;
+  if (std::abs(x) < limit && x == std::trunc(x)) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x));
+    return std::string(buffer, result.ptr);
+  }
   const Decimal d = toDecimal(x, precision);
   std::string out = d.negative ? "-" : "";
   const int count = static_cast<int>(d.digits.size());

@@ -109,6 +109,9 @@ class MatchEngine : public ui::Form {
   // Plays one match (set-up, minutes, end). Does nothing when called while a
   // match is already running.
   void Playgame();
+  // A hidden match leaves its screen as it was; this writes what its last
+  // minute would have shown. Only the last match of a round can still be seen.
+  void catchUpScreen();
   // Moves the controls for the 1024 x 768 layout when ScreenMode asks for it.
   void arrangeForScreenMode();
   // Procedures nothing calls, with empty bodies.
@@ -127,6 +130,7 @@ class MatchEngine : public ui::Form {
   void rareEvent();
   void foulStep();
   void lineupPanel();
+  void lineupColours();
   void clampRatings();
   void rebuildStrengths();
   void zoneMarkers();
@@ -327,9 +331,22 @@ class MatchEngine : public ui::Form {
   void resolveStrengthBase(StrengthBase& b, int side, int row, int flow, int tactic);
   std::array<StrengthBase, 11> homebase_{};
   std::array<StrengthBase, 11> awaybase_{};
+  // One side's inputs of rows 1..10 as the rows were last checked against
+  // them: while they are the same to the bit, so is every row's answer.
+  template <class Mid>
+  struct StrengthInputs {
+    int flow = -1, tactic = -1;
+    std::array<double, 10> position{}, def{}, att{};
+    std::array<Mid, 10> mid{};
+    // False when nothing changed; otherwise keeps the new inputs.
+    bool update(int f, int t, const double* pos, const double* d, const Mid* m, const double* a);
+  };
+  StrengthInputs<double> homeinputs_{};
+  StrengthInputs<std::int16_t> awayinputs_{};
 
   bool userMatch_ = false;
   bool watched_ = false;
+  bool screenBehind_ = false;  // a hidden match's screen not yet written
   bool running_ = false;
   int markerzone_ = 0;  // ball zone and side in possession at the start of the minute
   int markerside_ = 0;

@@ -38,7 +38,10 @@ void MatchEngine::playMinutes() {
     }
     if (endOfMinute()) break;
   }
-  if (!watched_) syncDisplay();
+  if (!watched_) {
+    lineupColours();
+    screenBehind_ = true;
+  }
 }
 
 void MatchEngine::startOfMinute() {

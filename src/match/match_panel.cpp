@@ -23,6 +23,14 @@ void MatchEngine::lineupPanel() {
     Label11(i).setCaption(g.PositionName(g.TeamPosition(i, hometeam)));
     Label12(i).setCaption(onpitchname(i, 2));
     Label13(i).setCaption(g.PositionName(g.TeamPosition(i, awayteam)));
+  }
+  lineupColours();
+}
+
+void MatchEngine::lineupColours() {
+  // A booked player's position keeps the colour it had, so the colours carry
+  // from match to match even where the captions do not.
+  for (int i = 0; i <= 10; ++i) {
     const int home = slotyellows(i + 1, 1);
     const int away = slotyellows(i + 1, 2);
     if (home == 0) {
@@ -56,6 +64,12 @@ void MatchEngine::carrierCheck() {
 void MatchEngine::fillerLine() {
   commsel = static_cast<std::int16_t>(rng().draw(10, 1));
   say(onpitchname(ballcarrier, possession), mls().CommentaryLine(40 + commsel));
+}
+
+void MatchEngine::catchUpScreen() {
+  if (!screenBehind_ || running_) return;
+  screenBehind_ = false;
+  syncDisplay();
 }
 
 void MatchEngine::syncDisplay() {

@@ -40,6 +40,7 @@ void MatchEngine::resetMatchState() {
   contestwinner = 0;
   userMatch_ = watched_ = false;
   markerzone_ = 0;
+  screenBehind_ = false;
 }
 
 bool MatchEngine::setupMatch() {

@@ -1,6 +1,7 @@
 // Per-minute strengths of the twenty outfield players, condition, morale drift and rating bounds.
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "base/numbers.h"
 #include "data/mls_module.h"
@@ -58,6 +59,20 @@ void MatchEngine::resolveStrengthBase(StrengthBase& b, int side, int row, int fl
   b = StrengthBase{flow, tactic, position, def, mid, att, defPart, midPart, attPart};
 }
 
+template <class Mid>
+bool MatchEngine::StrengthInputs<Mid>::update(int f, int t, const double* pos, const double* d, const Mid* m,
+                                              const double* a) {
+  const auto same = [](const auto& kept, const auto* live) { return std::memcmp(kept.data(), live, sizeof kept) == 0; };
+  if (flow == f && tactic == t && same(position, pos) && same(def, d) && same(mid, m) && same(att, a)) return false;
+  flow = f;
+  tactic = t;
+  std::memcpy(position.data(), pos, sizeof position);
+  std::memcpy(def.data(), d, sizeof def);
+  std::memcpy(mid.data(), m, sizeof mid);
+  std::memcpy(att.data(), a, sizeof att);
+  return true;
+}
+
 void MatchEngine::rebuildStrengths() {
   MLSModule& g = mls();
   const int h = hometeam;
@@ -74,14 +89,21 @@ void MatchEngine::rebuildStrengths() {
   const double hMorale = g.TeamMorale(h);
   const double aMorale = g.TeamMorale(a);
 
-  for (int i = 1; i <= 10; ++i) {
-    StrengthBase& hb = homebase_[static_cast<std::size_t>(i)];
-    StrengthBase& ab = awaybase_[static_cast<std::size_t>(i)];
-    if (!hb.madeFrom(hFlow, hTactic, g.TeamPosition(i, h), homedefskill(i), homemidskill(i), homeattskill(i))) {
-      resolveStrengthBase(hb, 1, i, hFlow, hTactic);
+  // Rows 1..10 of a side lie side by side in each table.
+  if (homeinputs_.update(hFlow, hTactic, &g.TeamPosition(1, h), &homedefskill(1), &homemidskill(1), &homeattskill(1))) {
+    for (int i = 1; i <= 10; ++i) {
+      StrengthBase& hb = homebase_[static_cast<std::size_t>(i)];
+      if (!hb.madeFrom(hFlow, hTactic, g.TeamPosition(i, h), homedefskill(i), homemidskill(i), homeattskill(i))) {
+        resolveStrengthBase(hb, 1, i, hFlow, hTactic);
+      }
     }
-    if (!ab.madeFrom(aFlow, aTactic, g.TeamPosition(i, a), awaydefskill(i), awaymidskill(i), awayattskill(i))) {
-      resolveStrengthBase(ab, 2, i, aFlow, aTactic);
+  }
+  if (awayinputs_.update(aFlow, aTactic, &g.TeamPosition(1, a), &awaydefskill(1), &awaymidskill(1), &awayattskill(1))) {
+    for (int i = 1; i <= 10; ++i) {
+      StrengthBase& ab = awaybase_[static_cast<std::size_t>(i)];
+      if (!ab.madeFrom(aFlow, aTactic, g.TeamPosition(i, a), awaydefskill(i), awaymidskill(i), awayattskill(i))) {
+        resolveStrengthBase(ab, 2, i, aFlow, aTactic);
+      }
     }
   }
   // Each value runs through skill, position under the flow, tactic, condition

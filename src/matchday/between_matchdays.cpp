@@ -121,33 +121,37 @@ void MatchEngine::playerinjuries() {
   for (int t = 1; t <= kLastClub; ++t) {
     for (int s = 1; s <= 20; ++s) {
       const double p = g.TeamSquad(s, t);
+      // The player's cells, each found once.
       const std::string& name = g.PlayerName(p);
-      if (g.PlayerInjury(p) == 0) g.PlayerInjuryText(p) = "";
+      double& injury = g.PlayerInjury(p);
+      auto& injuryText = g.PlayerInjuryText(p);
+      auto& bookings = g.PlayerBookings(p);
+      if (injury == 0) injuryText = "";
       // Two yellows in one match can take the count past 3; the ban still follows.
-      if (g.PlayerBookings(p) >= 3) {
-        g.PlayerInjury(p) = 2;
-        g.PlayerInjuryText(p) = "Suspension";
-        g.PlayerBookings(p) = 0;
+      if (bookings >= 3) {
+        injury = 2;
+        injuryText = "Suspension";
+        bookings = 0;
         if (!name.empty()) ++betweentally.suspensions;
       }
-      if (g.PlayerInjury(p) == 0) {
+      if (injury == 0) {
         const int roll = rng().draw(1000, 1);
         if (roll < 10) {
-          g.PlayerInjury(p) = roll;
-          const InjuryKind& injury = drawInjury(roll);
-          g.PlayerInjuryText(p) = injury.kind;
+          injury = roll;
+          const InjuryKind& kind = drawInjury(roll);
+          injuryText = kind.kind;
           if (!name.empty()) {
             ++betweentally.injuries;
             std::string& news = g.TeamLatestNews(t);
             news += UCase(name) + " INJURED\r";
-            news += "The physio reports that " + name + " is out with " + injury.article + " " + injury.kind + ". ";
-            news += "He says that " + (injury.namesHim ? name : std::string()) + injury.words;
+            news += "The physio reports that " + name + " is out with " + kind.article + " " + kind.kind + ". ";
+            news += "He says that " + (kind.namesHim ? name : std::string()) + kind.words;
           }
         }
       }
-      if (g.PlayerInjury(p) > 0) {
-        g.PlayerInjury(p) = g.PlayerInjury(p) - 1;
-        if (g.PlayerInjury(p) == 0 && g.MyTeam != 0 && g.PlayerTeam(p) == g.MyTeam && !name.empty()) {
+      if (injury > 0) {
+        injury = injury - 1;
+        if (injury == 0 && g.MyTeam != 0 && g.PlayerTeam(p) == g.MyTeam && !name.empty()) {
           addClubNews(g, name + " is now available to play.");
         }
       }

@@ -112,7 +112,8 @@ void MatchEngine::playRound() {
   fixtureloop = 0;
 
   const int w = gridRound(g.CurrentWeek);
-  for (const Pairing& m : matchesOf(g, w)) {
+  const std::vector<Pairing> round = matchesOf(g, w);
+  for (const Pairing& m : round) {
     fixtureloop = m.home;
     extratimeflag = 0;
     g.CupTieFlag = 0;
@@ -137,6 +138,8 @@ void MatchEngine::playRound() {
     if (hometeam == g.MyTeam || awayteam == g.MyTeam) Show();
 
     Playgame();
+    // Hidden screens before the last are overwritten unseen.
+    if (&m == &round.back()) catchUpScreen();
 
     g.FixtureScore(hometeam, w) = CInt(homegoals);
     g.FixtureScore(awayteam, w) = CInt(awaygoals);

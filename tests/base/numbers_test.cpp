@@ -14,6 +14,8 @@ TEST(NumText, DoublesAndSingles) {
   EXPECT_EQ(numText(-0.5), "-.5");
   EXPECT_EQ(numText(0.05), ".05");
   EXPECT_EQ(numText(123456789012345.0), "123456789012345");
+  EXPECT_EQ(numText(-999999999999999.0), "-999999999999999");
+  EXPECT_EQ(numText(-1e7f), "-1E+07");
   EXPECT_EQ(numText(20.0 / 3.0), "6.66666666666667");  // fifteen digits for doubles
   EXPECT_EQ(numText(0.1 + 0.2), ".3");
   EXPECT_EQ(numText(1.0 - 1e-16), "1");

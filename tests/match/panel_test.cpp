@@ -145,6 +145,8 @@ TEST(HiddenMatchTest, PlaysTheSameMatchAndLeavesTheSameScreenAsAWatchedOne) {
     m.Fastsim.setValue(1);
     if (watch) m.Show();
     m.Playgame();
+    // Nobody sees a hidden match's screen unless it was the round's last.
+    if (!watch) m.catchUpScreen();
     std::vector<double> after;
     for (int slot = 1; slot <= 11; ++slot) {
       after.push_back(mls().MatchRating(slot, 1));

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/numbers.h"
 #include "base/random.h"
 #include "data/mls_module.h"
 #include "match/match_engine.h"
@@ -205,6 +206,16 @@ TEST_F(Driver, ARoundWithoutTheUsersMatchIsPlayedUnseen) {
   EXPECT_EQ(user.talks(), 0);
   for (const ui::DialogRecord& r : dialogs.log()) EXPECT_EQ(r.text.rfind("Final Score", 0), std::string::npos);
   EXPECT_EQ(resultLines().size(), 2u);
+}
+
+TEST_F(Driver, AfterAnUnseenRoundTheScreenShowsItsLastMatch) {
+  onlyFixtures({{3, 4, 1}, {40, 41, 1}});
+  match().Show();  // plays the round; the screen stays loaded
+  const std::string score = Str(g().FixtureScore(40, week())) + " :" + Str(g().FixtureScore(41, week()));
+  EXPECT_EQ(match().Label1.caption(), score);
+  EXPECT_EQ(match().Label4.caption(), "Minute" + Str(90));
+  EXPECT_EQ(match().hometeam, 40);
+  for (int i = 0; i <= 10; ++i) EXPECT_EQ(match().Label12(i).caption(), match().onpitchname(i, 2)) << i;
 }
 
 TEST_F(Driver, TheNewsOfTheDaysBeforeIsCleared) {

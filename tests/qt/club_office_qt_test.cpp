@@ -21,20 +21,6 @@ namespace kervale {
 
 namespace {
 
-// Whether the form's window shows more than one colour.
-bool rendered(const ui::QtBackend& qt, const ui::Form& form) {
-  QCoreApplication::processEvents();
-  QWidget* window = qt.window(form);
-  if (window == nullptr || !window->isVisible()) return false;
-  const QImage shot = window->grab().toImage();
-  for (int y = 0; y < shot.height(); y += 3) {
-    for (int x = 0; x < shot.width(); x += 3) {
-      if (shot.pixel(x, y) != shot.pixel(0, 0)) return true;
-    }
-  }
-  return false;
-}
-
 TEST(ClubOfficeQtTest, ScreensRenderAndTheChairmanAnswersThroughTheWindow) {
   test::qtApp();
   replaceGame(makeEmptyGame());
@@ -47,15 +33,15 @@ TEST(ClubOfficeQtTest, ScreensRenderAndTheChairmanAnswersThroughTheWindow) {
   ui::setBackend(&qt);
 
   showFinances();
-  EXPECT_TRUE(rendered(qt, ui::screen<Finances>()));
+  EXPECT_TRUE(test::rendered(qt, ui::screen<Finances>()));
   showScouting();
-  EXPECT_TRUE(rendered(qt, ui::screen<Scouting>()));
+  EXPECT_TRUE(test::rendered(qt, ui::screen<Scouting>()));
   showStaff();
-  EXPECT_TRUE(rendered(qt, ui::screen<StaffShow>()));
+  EXPECT_TRUE(test::rendered(qt, ui::screen<StaffShow>()));
   ui::screen<StaffShow>().Unload();
   showChairman();
   Chairman& c = ui::screen<Chairman>();
-  EXPECT_TRUE(rendered(qt, c));
+  EXPECT_TRUE(test::rendered(qt, c));
 
   QTest::keyClick(qobject_cast<QComboBox*>(qt.widget(c.Combo1)), Qt::Key_Down);
   QTest::mouseClick(qobject_cast<QPushButton*>(qt.widget(c.Command3)), Qt::LeftButton);

@@ -16,25 +16,13 @@
 #include "club/website.h"
 #include "data/mls_module.h"
 #include "newgame/new_game_loader.h"
+#include "qt/qt_app.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/screen.h"
 
 namespace kervale {
 
 namespace {
-
-bool rendered(const ui::QtBackend& qt, const ui::Form& form) {
-  QCoreApplication::processEvents();
-  QWidget* window = qt.window(form);
-  if (window == nullptr || !window->isVisible()) return false;
-  const QImage shot = window->grab().toImage();
-  for (int y = 0; y < shot.height(); y += 3) {
-    for (int x = 0; x < shot.width(); x += 3) {
-      if (shot.pixel(x, y) != shot.pixel(0, 0)) return true;
-    }
-  }
-  return false;
-}
 
 void click(const ui::QtBackend& qt, const ui::Control& c) {
   QTest::mouseClick(qt.widget(c), Qt::LeftButton);
@@ -50,11 +38,7 @@ void clickRow(const ui::QtBackend& qt, const ui::Control& list, int row) {
 }
 
 TEST(ClubPagesQtTest, RenderAndAnswerClicksOnTheRealWorld) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+  test::qtApp();
   replaceGame(loadNewGame(KERVALE_WORLD_DIR, {}, LoaderOptions{.seed = 7}));
   MLSModule& g = mls();
   g.MyTeam = 1;
@@ -65,12 +49,12 @@ TEST(ClubPagesQtTest, RenderAndAnswerClicksOnTheRealWorld) {
 
   showWebsite();
   Website& site = ui::screen<Website>();
-  EXPECT_TRUE(rendered(qt, site));
+  EXPECT_TRUE(test::rendered(qt, site));
   click(qt, site.Label4(6));
   EXPECT_EQ(site.Label2.caption(), "Free Transfer List");
   EXPECT_GT(site.List1.listCount(), 0);
   EXPECT_EQ(qobject_cast<QListWidget*>(qt.widget(site.List1))->count(), site.List1.listCount());
-  EXPECT_TRUE(rendered(qt, site));
+  EXPECT_TRUE(test::rendered(qt, site));
   click(qt, site.Label4(4));
   clickRow(qt, site.List1, 0);
   QTest::mouseClick(qt.widget(site.Command7), Qt::LeftButton);
@@ -81,12 +65,12 @@ TEST(ClubPagesQtTest, RenderAndAnswerClicksOnTheRealWorld) {
   teamstats& stats = ui::screen<teamstats>();
   click(qt, stats.leagues(4));
   EXPECT_EQ(stats.leagues(4).value(), 1);
-  EXPECT_TRUE(rendered(qt, stats));
+  EXPECT_TRUE(test::rendered(qt, stats));
   stats.Unload();
 
   showClubPage(1);
   teamWebsite& page = ui::screen<teamWebsite>();
-  EXPECT_TRUE(rendered(qt, page));
+  EXPECT_TRUE(test::rendered(qt, page));
   click(qt, page.SiteLinks(1));
   ASSERT_TRUE(page.List1.visible());
   clickRow(qt, page.List1, 0);

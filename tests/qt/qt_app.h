@@ -3,6 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QWidget>
+
+#include "ui/form.h"
+#include "ui/qt/qt_backend.h"
 
 namespace kervale::test {
 
@@ -33,6 +38,20 @@ inline QApplication& qtApp() {
   QFile::remove(QDir::temp().filePath(
       QStringLiteral("kervale-offscreen-screen-%1.json").arg(QCoreApplication::applicationPid())));
   return *app;
+}
+
+// Whether the form's window is up and shows more than one colour.
+inline bool rendered(const ui::QtBackend& qt, const ui::Form& form) {
+  QCoreApplication::processEvents();
+  QWidget* window = qt.window(form);
+  if (window == nullptr || !window->isVisible()) return false;
+  const QImage shot = window->grab().toImage();
+  for (int y = 0; y < shot.height(); y += 3) {
+    for (int x = 0; x < shot.width(); x += 3) {
+      if (shot.pixel(x, y) != shot.pixel(0, 0)) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace kervale::test

@@ -14,19 +14,13 @@
 #include "offseason/college_draft.h"
 #include "offseason/end_of_season.h"
 #include "offseason/off_season.h"
+#include "qt/qt_app.h"
 #include "shell/main_module.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/screen.h"
 
 namespace kervale {
 namespace {
-
-void seasonEndApp() {
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);  // lives to the end of the program
-}
 
 bool rendered(ui::QtBackend& qt, ui::Form& form) {
   QWidget* window = qt.window(form);
@@ -48,7 +42,7 @@ void smallWorld() {
 }
 
 TEST(SeasonEndQt, SummaryRendersAndItsButtonLeadsToTheDraft) {
-  seasonEndApp();
+  test::qtApp();
   ui::QtBackend qt;
   ui::setBackend(&qt);
   const QString before = QDir::currentPath();

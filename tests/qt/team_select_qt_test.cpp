@@ -11,6 +11,7 @@
 
 #include "data/mls_module.h"
 #include "newgame/pick_team.h"
+#include "qt/qt_app.h"
 #include "shell/frm_splash.h"
 #include "shell/main_module.h"
 #include "team/team_select.h"
@@ -22,15 +23,6 @@ namespace {
 
 using namespace kervale;
 using namespace kervale::ui;
-
-QApplication& squadApp() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  static QApplication* instance = qApp ? qApp : new QApplication(argc, argv);
-  return *static_cast<QApplication*>(instance);
-}
 
 // A new game of the first MLS club, made headless from the world's files.
 bool newGame() {
@@ -51,7 +43,7 @@ bool newGame() {
 }
 
 TEST(TeamSelectQtTest, RendersFromANewGameAndExchangesByClicks) {
-  squadApp();
+  kervale::test::qtApp();
   const std::filesystem::path before = std::filesystem::current_path();
   std::filesystem::current_path(KERVALE_WORLD_DIR);
   ASSERT_TRUE(newGame());

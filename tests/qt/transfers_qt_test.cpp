@@ -17,6 +17,7 @@
 #include "club/player_directory.h"
 #include "data/mls_module.h"
 #include "data/squad_moves.h"
+#include "qt/qt_app.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/screen.h"
 
@@ -24,15 +25,6 @@ namespace {
 
 using namespace kervale;
 using namespace kervale::ui;
-
-QApplication& transfersApp() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  static QApplication* instance = qApp ? qApp : new QApplication(argc, argv);
-  return *static_cast<QApplication*>(instance);
-}
 
 // The user's club 20; club 40 holds two players, one wanted by rich club 30.
 void transfersGame() {
@@ -55,7 +47,7 @@ void transfersGame() {
 class TransfersQt : public ::testing::Test {
  protected:
   void SetUp() override {
-    transfersApp();
+    kervale::test::qtApp();
     transfersGame();
     setBackend(qt.get());
   }

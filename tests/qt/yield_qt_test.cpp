@@ -6,23 +6,15 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "qt/qt_app.h"
 #include "ui/backend.h"
 #include "ui/qt/qt_backend.h"
 
 namespace kervale {
 namespace {
 
-void ensureApp() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);  // lives to the end of the program
-}
-
 TEST(QtYield, TheEventLoopGetsATurnEveryFewMillisecondsNotEveryYield) {
-  ensureApp();
+  test::qtApp();
   ui::QtBackend qt;
   ui::setBackend(&qt);
   int runs = 0;

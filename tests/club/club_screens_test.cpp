@@ -53,21 +53,6 @@ TEST_F(ClubScreensTest, FinancesRoundDownToThousands) {
   EXPECT_EQ(f.Label4.caption(), "14k");
 }
 
-TEST_F(ClubScreensTest, ScoutingScreen) {
-  g().TeamColour1(kClub) = "&HFF";
-  g().TeamColour2(kClub) = "&HFF";
-  g().ScoutingFunding(kClub) = 75;
-  showScouting();
-  Scouting& s = ui::screen<Scouting>();
-  EXPECT_EQ(s.TeamNameLabel.caption(), "Ashford Vale");
-  EXPECT_EQ(s.TeamNameLabel.state().foreColor, ui::kWhite) << "equal colours turn the name white";
-  EXPECT_EQ(s.Label3.caption(), "75");
-  s.Command2.userClick();
-  manage(250);
-  showScouting();
-  EXPECT_EQ(s.Label3.caption(), "0");
-}
-
 TEST_F(ClubScreensTest, StaffHireAndFire) {
   for (int i = 1; i <= 300; ++i) g().CoachName(i) = "Coach " + std::to_string(i);
   g().ScoutName(9) = "Scout 9";

@@ -160,6 +160,8 @@ TEST_F(Dealings, AuctionsEndAsTheBidsSay) {
       {"no rival, asking price", 0, 0, m, 148, 0, false, " does not want to sell ", kSeller, m, m},
       {"own club is no rival", kSeller, 0, m, 149, 0, false, "has agreed to talk", kSeller, m, m},
       {"rival outbids", kRival, 0, m, 150, 150, false, "P21 has signed with Club 3.", kRival, m - 148000, m + 148000},
+      {"an equal bid loses", kRival, 0, m, 208, 208, false, "P21 has signed with Club 3.", kRival, m - 148000,
+       m + 148000},
       {"rival has no slot", kRival, 0, m, 150, 150, true, " does not want to sell ", kSeller, m, m},
       {"rival cannot pay", kRival, kUser, 148000, 149, 149, false, "has agreed to talk", kSeller, 148000, m},
   };

@@ -79,27 +79,6 @@ TEST_F(PlayerDirectoryTest, PanelsFollowWhoseThePlayerIs) {
   }
 }
 
-TEST_F(PlayerDirectoryTest, TextsOfAnotherClubsPlayer) {
-  MLSModule& g = mls();
-  g.PlayerBirthMonth(kTheirs) = 3;
-  g.PlayerBirthDay(kTheirs) = 14;
-  g.PlayerAge(kTheirs) = 22;
-  g.PlayerGamesSeason(kTheirs) = 3;
-  g.PlayerRatingSumSeason(kTheirs) = 20;
-  g.PlayerGoalsSeason(kTheirs) = 2;
-  g.PlayerAssistsSeason(kTheirs) = 1;
-  PlayerDirectory& d = open(kTheirs);
-  EXPECT_EQ(d.AskingPrice, 4474);
-  EXPECT_EQ(d.Label20.caption(), "Millbrook want 4474k for Player 2.");
-  EXPECT_EQ(d.Label61.caption(), " 3/ 14/ 1981");
-  EXPECT_EQ(d.Label59.caption(), " 2003");
-  EXPECT_EQ(d.Label70.caption(), " 6.66666666666667");
-  EXPECT_EQ(d.Label71.caption(), "0");  // no career games: no division
-  EXPECT_EQ(d.Label56.caption(), " 5");
-  EXPECT_EQ(d.Label27.caption(), " r12");
-  EXPECT_EQ(d.teamplayfor.caption(), "Millbrook");
-}
-
 TEST_F(PlayerDirectoryTest, LatestOfEqualSkillsIsShown) {
   struct Case {
     double ball, tackling, others;
@@ -174,16 +153,6 @@ TEST_F(PlayerDirectoryTest, OpenerRefusesNoPlayerAndRenewsForAnother) {
   EXPECT_EQ(mls().SelectedPlayer, kMine);
   EXPECT_EQ(d.Label2.caption(), "Player 1");
   EXPECT_EQ(d.BidRound, 0) << "another player gets a fresh card";
-}
-
-TEST_F(PlayerDirectoryTest, LargeLayoutWidensTheBackground) {
-  mls().ScreenMode = "1024 X 768";
-  PlayerDirectory& d = open(kMine);
-  EXPECT_EQ(d.Image2.width(), 16000);
-  EXPECT_EQ(d.Label19.width(), 16015);
-  d.Unload();
-  mls().ScreenMode = "800 X 600";
-  EXPECT_EQ(open(kMine).Image2.width(), d.Image2.designState().width);
 }
 
 }  // namespace

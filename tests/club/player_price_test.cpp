@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "club/player_purchase.h"
 #include "data/mls_module.h"
 
 namespace kervale {
@@ -22,6 +23,7 @@ TEST(PlayerAskingPriceTest, WeightsTheBestLineAndDoublesWhenListed) {
       {15, 15, 15, 3, 5636},   // keeper not strictly best: priced as an outfielder
       {12.5f, 3, 3, 3, 1562},  // keeper price, half to even
       {1, 4, 6, 11, 1477},     // attack highest
+      {12, 3, 3, 12, 996},     // keeper level with the attack: priced as an attacker
   };
   for (const Case& c : cases) {
     g.PlayerGoalkeeping(9) = c.k;
@@ -34,6 +36,12 @@ TEST(PlayerAskingPriceTest, WeightsTheBestLineAndDoublesWhenListed) {
     EXPECT_EQ(PlayerAskingPrice(9), 2 * c.price) << "listed " << c.d << " " << c.m << " " << c.f;
   }
   replaceGame(nullptr);
+}
+
+// An MLS buyer pays twenty times the wage, at most 1000 (thousands).
+TEST(PurchaseWageTest, TwentyTimesTheWageUpToTheCap) {
+  const std::pair<int, int> cases[] = {{0, 0}, {7, 140}, {49, 980}, {50, 1000}, {51, 1000}, {80, 1000}};
+  for (const auto& [wage, figure] : cases) EXPECT_EQ(purchaseWageFigure(wage), figure) << wage;
 }
 
 }  // namespace

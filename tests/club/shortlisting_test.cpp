@@ -67,11 +67,13 @@ TEST_F(Shortlisting, AStrongerDefenderFitsUnlessOlderAndFarAbove) {
 
 TEST_F(Shortlisting, AnotherClubsPlayerNeedsTheReputation) {
   MLSModule& g = mls();
-  g.PlayerTeam(kPlayer) = 30;
-  for (const auto& [rep, listed] : {std::pair{75.0, false}, std::pair{74.0, true}}) {
-    g.TeamReputation(30) = rep;
-    g.PlayerInterest(kPlayer, 1) = 0;
-    EXPECT_EQ(lookAt(7, 20), listed ? kClub : 0) << rep;
+  for (int owner : {1, 30, kLastClub}) {
+    g.PlayerTeam(kPlayer) = owner;
+    for (const auto& [rep, listed] : {std::pair{75.0, false}, std::pair{74.0, true}}) {
+      g.TeamReputation(owner) = rep;
+      g.PlayerInterest(kPlayer, 1) = 0;
+      EXPECT_EQ(lookAt(7, 20), listed ? kClub : 0) << "owner " << owner << ", reputation " << rep;
+    }
   }
 }
 

@@ -12,26 +12,6 @@ namespace {
 
 using PanelTest = EventTest;
 
-TEST_F(PanelTest, BookingsColourTheNames) {
-  shown.slotyellows(3, 1) = 1;  // home row 2 booked
-  shown.slotyellows(5, 2) = 2;  // away row 4 sent off
-  shown.onpitchname(4, 2) = "";
-  shown.lineupPanel();
-  EXPECT_EQ(shown.Label10(2).caption(), "H3");
-  EXPECT_EQ(shown.Label11(2).caption(), "DEF");
-  EXPECT_EQ(shown.Label10(2).foreColor(), 0xFFFFu);
-  EXPECT_EQ(shown.Label11(2).foreColor(), ui::kWhite);
-  EXPECT_EQ(shown.Label12(4).caption(), "");
-  EXPECT_EQ(shown.Label13(4).caption(), "DEF");
-  EXPECT_EQ(shown.Label12(4).foreColor(), 0x8080u);
-  EXPECT_EQ(shown.Label13(4).foreColor(), 0x800000u);
-  EXPECT_EQ(shown.Label12(5).foreColor(), ui::kWhite);
-  EXPECT_EQ(shown.Label13(10).caption(), "FWD");
-  // Row 0 is the keeper's, without a position.
-  EXPECT_EQ(shown.Label10(0).caption(), "H1");
-  EXPECT_EQ(shown.Label11(0).caption(), "");
-}
-
 TEST_F(PanelTest, MinuteLabelsAndTheCrowdFromTheSecondHalf) {
   mls().CommentaryLine(0) = "";
   // Kick-off clears the statistics.
@@ -53,6 +33,41 @@ TEST_F(PanelTest, MinuteLabelsAndTheCrowdFromTheSecondHalf) {
   EXPECT_TRUE(shown.attendancebar.visible());
   EXPECT_EQ(mls().TeamTalkStage, 0);
   EXPECT_EQ(shown.chanceflag, 0);
+}
+
+// The overtime notes: the tie goes into both reports at 91, the break at 105,
+// and the second period kicks off from the centre at 106.
+TEST_F(PanelTest, OvertimeNotesByMinute) {
+  struct Case {
+    int minute;
+    const char* line;  // "" for none
+    int zone;
+    bool reported;
+  };
+  const Case cases[] = {
+      {90, "", 4, false},
+      {91, "And the game starts the first overtime period.", 4, true},
+      {104, "", 4, false},
+      {105, "And there is the whistle for the end of the first overtime, a brief rest for the players here.", 4, false},
+      {106, "Now the kickoff for the second overtime.", 13, false},
+      {107, "", 4, false},
+  };
+  shown.homegoals = 2;
+  shown.awaygoals = 2;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.minute);
+    shown.minute = c.minute;
+    shown.ballzone = 4;
+    shown.commcount = 0;
+    shown.matchreport.clear();
+    shown.homereport.clear();
+    shown.overtimeNotes();
+    EXPECT_EQ(queued(), *c.line ? std::vector<std::string>{c.line} : std::vector<std::string>{});
+    EXPECT_EQ(shown.ballzone, c.zone);
+    const std::string tied = c.reported ? "The game went to golden goal overtime tied 2 - 2. " : "";
+    EXPECT_EQ(shown.matchreport, tied);
+    EXPECT_EQ(shown.homereport, tied);
+  }
 }
 
 TEST_F(PanelTest, CarrierWhoLeftThePitchIsReplaced) {
@@ -82,25 +97,6 @@ TEST_F(PanelTest, FillerLineComesBeforeThePossessionLines) {
   ASSERT_GE(shown.commcount, 2);
   EXPECT_EQ(shown.commline(1), "H3Line 50");
   EXPECT_EQ(shown.possession, 2);
-}
-
-TEST_F(PanelTest, WideLayoutMovesTheColumns) {
-  MLSModule& g = mls();
-  g.ScreenMode = "800 X 600";
-  const int fastsim = shown.Fastsim.left();
-  shown.arrangeForScreenMode();
-  EXPECT_EQ(shown.Fastsim.left(), fastsim);
-
-  g.ScreenMode = "1024 X 768";
-  const int awayinfo = shown.awayinfo.left();
-  const int homeName = shown.Label10(0).left();
-  const int bar = shown.awayteambgcol.left();
-  shown.arrangeForScreenMode();
-  EXPECT_EQ(shown.Image3.width(), 16000);
-  EXPECT_EQ(shown.Fastsim.left(), fastsim + 2000);
-  EXPECT_EQ(shown.awayinfo.left(), awayinfo + 3480);
-  EXPECT_EQ(shown.Label10(0).left(), homeName);
-  EXPECT_EQ(shown.awayteambgcol.left(), static_cast<int>(bar * 1.28));
 }
 
 // What a player of the screen can see, minus the three lists.

@@ -53,35 +53,6 @@ TEST_F(SetupTest, MoraleIsClampedBeforeAnythingElse) {
   }
 }
 
-TEST_F(SetupTest, NameColours) {
-  struct Case {
-    const char *home1, *home2, *away1, *away2;
-    unsigned homeBack, homeFore, awayBack, awayFore;
-  };
-  const Case cases[] = {
-      // Same first colours put the away side in its second.
-      {"&HFF", "&HFF00", "&HFF", "&HFFFF", 0xFF, 0xFF00, 0xFFFF, 0xFF},
-      // Equal colour pairs get white names.
-      {"&HFF", "&HFF", "&H8000", "&H8000", 0xFF, ui::kWhite, 0x8000, ui::kWhite},
-  };
-  MLSModule& g = mls();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.away2);
-    g.TeamColour1(kHome) = c.home1;
-    g.TeamColour2(kHome) = c.home2;
-    g.TeamColour1(kAway) = c.away1;
-    g.TeamColour2(kAway) = c.away2;
-    scriptSetup(0, 0, 0, 0);
-    ASSERT_TRUE(match.setupMatch());
-    EXPECT_EQ(match.hometeamlabel.backColor(), c.homeBack);
-    EXPECT_EQ(match.hometeamlabel.foreColor(), c.homeFore);
-    EXPECT_EQ(match.awayteamlabel.backColor(), c.awayBack);
-    EXPECT_EQ(match.awayteamlabel.foreColor(), c.awayFore);
-    EXPECT_EQ(match.hometeambgcol.backColor(), c.homeBack);
-    EXPECT_EQ(match.awayteambgcol.backColor(), c.awayBack);
-  }
-}
-
 TEST_F(SetupTest, NamesRefereeCrowdAndGateMoney) {
   MLSModule& g = mls();
   scriptSetup(0.6, 0.5, 0.5, 0.6);

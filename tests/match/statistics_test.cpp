@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <exception>
-#include <iostream>
 #include <utility>
 #include <vector>
 
@@ -23,14 +21,6 @@ struct Tally {
   double perMatch(double total) const { return total / matches; }
   double share(int count) const { return static_cast<double>(count) / matches; }
 };
-
-std::ostream& operator<<(std::ostream& out, const Tally& t) {
-  return out << "goals " << t.perMatch(t.goals) << ", home/draw/away " << 100 * t.share(t.homeWins) << "/"
-             << 100 * t.share(t.draws) << "/" << 100 * t.share(t.awayWins) << "%, home possession "
-             << 100 * t.perMatch(t.homeBall) << "%, shots " << t.perMatch(t.shots) << ", fouls " << t.perMatch(t.fouls)
-             << ", yellows " << t.perMatch(t.yellows) << ", reds " << t.perMatch(t.reds) << ", penalties "
-             << t.perMatch(t.penalties);
-}
 
 // Plays n computer matches, resetting morale and news each time so every match starts alike.
 Tally playSeries(int n, int home, int away, unsigned seed) {
@@ -65,26 +55,6 @@ Tally playSeries(int n, int home, int away, unsigned seed) {
     t.penalties += m.penaltycount;
   }
   return t;
-}
-
-Tally playFixture(int n, double homeSkill, double awaySkill) {
-  buildMatchGame(homeSkill, awaySkill);
-  const Tally t = playSeries(n, kHome, kAway, 2024);
-  replaceGame(nullptr);
-  return t;
-}
-
-TEST(MatchStatisticsTest, EqualClubsShareTheBallAndTheStrongerHoldsItMore) {
-  ScriptedDialogs dialogs;
-  const Tally equal = playFixture(10000, 10, 10);
-  const Tally stronger = playFixture(2000, 12, 10);
-  const Tally weaker = playFixture(2000, 10, 12);
-  std::cout << "equal clubs: " << equal << "\nhome 20% stronger: " << stronger << "\naway 20% stronger: " << weaker
-            << "\n";
-  EXPECT_EQ(equal.perMatch(equal.minutes), 90);
-  EXPECT_GT(equal.perMatch(equal.homeBall), 0.35);
-  EXPECT_LT(equal.perMatch(equal.homeBall), 0.65);
-  EXPECT_GT(stronger.perMatch(stronger.homeBall), weaker.perMatch(weaker.homeBall) + 0.03);
 }
 
 // A middle club of the world's first English division at home to the next
@@ -143,10 +113,11 @@ Tally playWorld(int n, double homeScale, double awayScale) {
   return t;
 }
 
-TEST(WorldMatchStatisticsTest, EqualClubsPlayLikeRealFootball) {
+// One band run: each bound catches a doubled or halved rate.
+TEST(WorldMatchStatisticsTest, EqualClubsPlayLikeRealFootballAndTheStrongerWinsMore) {
   ScriptedDialogs dialogs;
-  const Tally t = playWorld(10000, 1, 1);
-  std::cout << "world, equal clubs: " << t << "\n";
+  const Tally t = playWorld(1500, 1, 1);
+  EXPECT_EQ(t.perMatch(t.minutes), 90);
   EXPECT_GE(t.perMatch(t.goals), 1.5);
   EXPECT_LE(t.perMatch(t.goals), 4);
   EXPECT_GT(t.homeWins, t.awayWins);
@@ -156,26 +127,16 @@ TEST(WorldMatchStatisticsTest, EqualClubsPlayLikeRealFootball) {
   EXPECT_LT(t.perMatch(t.homeBall), 0.65);
   EXPECT_GE(t.perMatch(t.fouls), 20);
   EXPECT_LE(t.perMatch(t.fouls), 30);
-  // Only 7 card rolls in 200 book a player, so 20 to 30 fouls give about one
-  // yellow card a match, not the two to five of real football.
   EXPECT_GE(t.perMatch(t.yellows), 0.6);
   EXPECT_LE(t.perMatch(t.yellows), 1.2);
   EXPECT_LT(t.perMatch(t.reds), 0.3);
   EXPECT_GT(t.reds, 0);
   EXPECT_LT(t.perMatch(t.penalties), 0.5);
   EXPECT_GT(t.penalties, 0);
-}
-
-TEST(WorldMatchStatisticsTest, TheStrongerClubWinsClearlyMoreAndHoldsTheBallMore) {
-  ScriptedDialogs dialogs;
-  const Tally equal = playWorld(4000, 1, 1);
-  const Tally home = playWorld(4000, 1.2, 1);
-  const Tally away = playWorld(4000, 1, 1.2);
-  std::cout << "world, home 20% stronger: " << home << "\naway 20% stronger: " << away << "\n";
-  EXPECT_GT(home.share(home.homeWins), equal.share(equal.homeWins) + 0.1);
-  EXPECT_GT(away.share(away.awayWins), equal.share(equal.awayWins) + 0.1);
+  const Tally away = playWorld(800, 1, 1.2);
+  EXPECT_GT(away.share(away.awayWins), t.share(t.awayWins) + 0.1);
   EXPECT_GT(away.awayWins, away.homeWins);
-  EXPECT_LT(away.perMatch(away.homeBall), equal.perMatch(equal.homeBall) - 0.02);
+  EXPECT_LT(away.perMatch(away.homeBall), t.perMatch(t.homeBall) - 0.02);
 }
 
 }  // namespace

@@ -338,28 +338,6 @@ TEST_F(Driver, TheHubsMatchdaysAndPlayNextMatch) {
   EXPECT_FALSE(match().loaded());
 }
 
-TEST_F(Driver, TheWideLayoutAndTheBackground) {
-  onlyFixtures({});
-  g().BackgroundPicture = "harbour.jpg";
-  g().ScreenMode = "800 X 600";
-  match().Show();
-  EXPECT_EQ(match().Image3.picture(), "harbour.jpg");
-  EXPECT_EQ(match().Fastsim.left(), 6960);
-  EXPECT_EQ(match().Label1.left(), 5340);
-  EXPECT_EQ(match().Image3.width(), 12000);
-  match().Unload();
-
-  g().CurrentWeek = g().CurrentWeek + 1;
-  onlyFixtures({});
-  g().ScreenMode = "1024 X 768";
-  match().Show();
-  EXPECT_EQ(match().Fastsim.left(), 8960);
-  EXPECT_EQ(match().thepitch(25).left(), 120 + 360 * 4 + 2000);
-  EXPECT_EQ(match().Label1.left(), 7340);
-  EXPECT_EQ(match().Image3.width(), 16000);
-  EXPECT_EQ(match().Image3.height(), 10600);
-}
-
 TEST_F(Driver, FixturecheckForgetsItsTypeAndKeepsToTheGrid) {
   MatchEngine& m = match();
   const int w = 90;

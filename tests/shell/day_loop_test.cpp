@@ -150,6 +150,13 @@ TEST_F(DayLoopTest, SaturdayGoesToSundayWithoutTraining) {
   EXPECT_EQ(hub().Label6.caption(), "Monday");
   EXPECT_EQ(news().size(), sunday + 16) << "sixteen players gained speed";
   EXPECT_EQ(news().back(), "Harbour City player 16 increased his speed slightly in training today.");
+  // Friday is the week's last training day.
+  g().WeekDay = 4;
+  const std::size_t thursday = news().size();
+  press();
+  EXPECT_EQ(hub().Label6.caption(), "Friday");
+  EXPECT_GE(news().size(), thursday + 16);
+  EXPECT_EQ(news().back(), "Harbour City player 16 increased his speed slightly in training today.");
 }
 
 TEST_F(DayLoopTest, BirthdaysOfTheUsersPlayersAreAnnounced) {

@@ -49,37 +49,6 @@ TEST_F(HubTest, DateAndWeekLines) {
   }
 }
 
-TEST_F(HubTest, ClubNameColoursAndBadge) {
-  hub().Show();
-  EXPECT_EQ(hub().TeamNameLabel.foreColor(), 0xFFFFu);
-  EXPECT_EQ(hub().Label5.backColor(), 0xFF0000u);
-  EXPECT_FALSE(hub().Image1.visible()) << "no badge file";
-
-  g().TeamColour2(1) = g().TeamColour1(1);
-  g().TeamLogo(1) = "harbour.png";
-  reopen();
-  EXPECT_EQ(hub().TeamNameLabel.foreColor(), ui::kWhite);
-  EXPECT_TRUE(hub().Image1.visible());
-  EXPECT_EQ(hub().Image1.picture(), "harbour.png");
-}
-
-TEST_F(HubTest, NewsLabelGrowsALineForEveryNonEmptyLine) {
-  hub().Show();
-  EXPECT_EQ(hub().Label1.caption(), "Club News:");
-  EXPECT_EQ(hub().Label1.height(), 255);
-
-  for (int i = 0; i <= 50; ++i) g().ClubNewsLine(i) = "line " + std::to_string(i);
-  rebuild();
-  const std::string& news = hub().Label1.caption();
-  EXPECT_EQ(std::count(news.begin(), news.end(), '\r'), 51);
-  EXPECT_EQ(hub().Label1.height(), 255 * 52);
-  EXPECT_NE(news.find("\rline 50"), std::string::npos);
-
-  g().ClubNewsLine(3).clear();
-  rebuild();
-  EXPECT_EQ(hub().Label1.height(), 255 * 51) << "empty lines in between are skipped";
-}
-
 TEST_F(HubTest, SquadReadyCheckOnTheDaysBeforeAMatchdayOnly) {
   g().PlayerInjury(smallGamePlayer(1, 11)) = 2;
   for (int day : {0, 1, 2, 4, 5, 7, 3, 6}) {
@@ -237,19 +206,6 @@ TEST_F(HubTest, CheatCodes) {
   EXPECT_EQ(g().CheatFlag, 1);
   EXPECT_EQ(g().TeamMoney(1), 10000000);
   EXPECT_EQ(dialogs.log()[0].title, "Cheater!");
-}
-
-TEST_F(HubTest, LanguageSwitchSetsCaptionsUntilTheNextLoad) {
-  hub().Show();
-  hub().Spanish_Click();
-  EXPECT_FALSE(hub().Americano.checked());
-  EXPECT_EQ(hub().Play_Match.caption(), "&Juege el Partido");
-  hub().English_Language_Is_The_Language_krustykrab_Click();
-  EXPECT_EQ(hub().Java_Tabulas.caption(), "&Tables...");
-  hub().Americano_Click();
-  EXPECT_EQ(hub().Java_Tabulas.caption(), "&Standings...");
-  reopen();
-  EXPECT_EQ(hub().Java_Tabulas.caption(), "&Tables");
 }
 
 // Play Next Match plays round 9 on Tuesday; the match screen stays up until

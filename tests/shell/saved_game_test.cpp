@@ -229,6 +229,7 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
       {[](MLSModule& m) { m.TeamTactic(9) = 7; }, "TeamTactic"},          // six tactics
       {[](MLSModule& m) { m.TeamFlow(9) = 5; }, "TeamFlow"},              // four flows
       {[](MLSModule& m) { m.TeamSquad(3, 2) = 500; }, "TeamSquad"},       // past the last player
+      {[](MLSModule& m) { m.PlayerInterest(m.NumPlayers, 2) = -3; }, "PlayerInterest(128, 2) is -3"},
   };
   for (const auto& [spoil, problem] : values) {
     auto bad = busyGame();

@@ -56,57 +56,6 @@ class TeamSelectTest : public ShellTest {
   }
 };
 
-TEST_F(TeamSelectTest, RowColoursFollowParityInjuryAndSelection) {
-  g().PlayerInjury(smallGamePlayer(1, 6)) = 2;
-  reopen();
-  struct Case {
-    int row;
-    Colour back, text;
-  };
-  for (const Case& c : {Case{3, ui::kWhite, kTeal}, Case{4, kTeal, ui::kWhite}, Case{6, kBlue, ui::kWhite},
-                        Case{20, kTeal, ui::kWhite}}) {
-    EXPECT_EQ(sheet().PlayerName(c.row).backColor(), c.back) << "row " << c.row;
-    EXPECT_EQ(sheet().injuryview(c.row).foreColor(), c.text) << "row " << c.row;
-  }
-  click(6);
-  EXPECT_EQ(sheet().PlayerName(6).backColor(), kYellow);
-  EXPECT_TRUE(sheet().Label21.visible()) << "the injury line of an injured player";
-  EXPECT_EQ(sheet().Frame1.caption(), g().PlayerName(smallGamePlayer(1, 6)));
-  sheet().Label8.userClick();
-  EXPECT_TRUE(ui::screen<pitchsettings>().loaded());
-  sheet().Command7.userClick();
-  EXPECT_EQ(ui::screen<PlayerDirectory>().shownPlayer(), smallGamePlayer(1, 6));
-  EXPECT_FALSE(sheet().Frame1.visible());
-  EXPECT_EQ(sheet().SelectedRow, 0);
-}
-
-TEST_F(TeamSelectTest, CellsRatingsAndEmptySlots) {
-  struct Case {
-    double games, sum;
-    const char* rating;
-  };
-  const Case cases[] = {{3, 20.2, "6.73"}, {7, 49, "7."}, {2, 1, ".5"}, {0, 0, "0"}};
-  for (int i = 0; i < 4; ++i) {
-    g().PlayerGamesSeason(smallGamePlayer(1, i + 2)) = cases[i].games;
-    g().PlayerRatingSumSeason(smallGamePlayer(1, i + 2)) = cases[i].sum;
-  }
-  g().TeamSquad(16, 1) = 9999;  // a number that names no player record
-  reopen();
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(sheet().injuryview(i + 2).caption(), cases[i].rating) << i;
-  EXPECT_EQ(sheet().goalkeepingability(5).caption(), "0");
-  EXPECT_EQ(sheet().goalscoredview(5).caption(), "0");
-  EXPECT_EQ(sheet().PlayerName(1).caption(), "G " + g().PlayerName(smallGamePlayer(1, 1)));
-  for (int row : {16, 17, 20}) {
-    EXPECT_EQ(sheet().PlayerName(row).caption(), "") << row;
-    EXPECT_EQ(sheet().goalkeepingability(row).caption(), " ") << row;
-    EXPECT_EQ(sheet().injuryview(row).caption(), "") << row;
-    EXPECT_FALSE(sheet().Image3(row).visible()) << row;
-    click(row);
-    EXPECT_EQ(sheet().RowSelected, 0) << "an empty slot cannot be selected: " << row;
-    EXPECT_FALSE(sheet().Frame1.visible()) << row;
-  }
-}
-
 TEST_F(TeamSelectTest, ExchangesMoveOnlyPlayersAndKeepTheSquad) {
   const double starter = slot(5), sub = slot(14);
   const double position = g().TeamPosition(4, 1);

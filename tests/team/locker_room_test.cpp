@@ -132,34 +132,6 @@ TEST_F(LockerRoomTest, BeforeKickOffListsTheSixTalksAndTheOpponentsForm) {
   EXPECT_EQ(dialogs_.backend().beeps(), 2);
 }
 
-TEST_F(LockerRoomTest, LoadedAtAnotherStageKeepsTheDesignTextsAndAnEmptyList) {
-  LockerRoom& r = openAt(2);
-  EXPECT_TRUE(items().empty());
-  EXPECT_EQ(r.TeamTalkList.listIndex(), -1);
-  EXPECT_EQ(r.Label3.caption(), "Opponent/Relevant information pertinent to the outcome of the game:");
-}
-
-TEST_F(LockerRoomTest, BannerAtHomeShowsVenueBadgeAndColours) {
-  LockerRoom& r = openAt();
-  EXPECT_EQ(r.Label1.caption(), "Lantern Park");
-  EXPECT_EQ(r.Image1.picture(), "harbour.gif");
-  EXPECT_EQ(r.Shape4.backColor(), 0xFF0000u);
-  EXPECT_EQ(r.Label1.foreColor(), 0xFFFFu);
-
-  // Equal colours would hide the name: it is drawn white.
-  mls().TeamColour2(kUs) = "&HFF0000";
-  EXPECT_EQ(openAt().Label1.foreColor(), ui::kWhite);
-}
-
-TEST_F(LockerRoomTest, BannerAwayIsEmptyAndGrey) {
-  mls().MatchHomeTeam = kThem;
-  mls().MatchAwayTeam = kUs;
-  LockerRoom& r = openAt();
-  EXPECT_EQ(r.Label1.caption(), "");
-  EXPECT_EQ(r.Shape4.backColor(), 0xC0C0C0u);
-  EXPECT_EQ(r.Image1.picture(), "");
-}
-
 // ---- The talks
 
 struct FormCase {

@@ -169,5 +169,16 @@ TEST_F(TrainingTest, StoredValuesOutsideTheListsSelectNothingAndStay) {
   EXPECT_EQ(g().TrainingPlanType(5), -1);
 }
 
+TEST(TrainingPlanCells, OnlyCellsOfThePlanAreStored) {
+  replaceGame(makeEmptyGame());
+  MLSModule& g = mls();
+  for (int cell : {0, -3, kPlanCells + 1}) storePlanCell(g, cell, 1, 1);
+  for (int cell = 0; cell <= kPlanCells; ++cell) EXPECT_EQ(g.TrainingPlanType(cell), 0) << cell;
+  storePlanCell(g, kPlanCells, 2, 1);
+  EXPECT_EQ(g.TrainingPlanType(kPlanCells), 2);
+  EXPECT_EQ(g.TrainingPlanIntensity(kPlanCells), 1);
+  replaceGame(nullptr);
+}
+
 }  // namespace
 }  // namespace kervale

@@ -125,6 +125,7 @@ TEST_F(ControlTest, ListSelectionFiresClickAndSurvivesEdits) {
   // Removing before it moves it back; removing it clears it; bad positions are ignored.
   l.removeItem(0);
   EXPECT_EQ(l.list(l.listIndex()), "Beta");
+  l.removeItem(3);  // one past the last
   l.removeItem(17);
   l.removeItem(-1);
   EXPECT_EQ(l.listCount(), 3);

@@ -7,6 +7,7 @@
 #include "base/numbers.h"
 #include "club/player_directory.h"
 #include "club/player_price.h"
+#include "data/club_colours.h"
 #include "data/mls_module.h"
 #include "team/position_tag.h"
 #include "ui/backend.h"
@@ -168,10 +169,9 @@ void PlayerDirectory::showColours(int club, int user) {
     teamplayfor.setForeColor(colourFromText(g.TeamColour2(club)));
   }
   // The name stands transparent on the strip, in the club's second colour.
-  const bool sameColours = g.TeamColour1(user) == g.TeamColour2(user);
   Label19.setBackColor(colourFromText(g.TeamColour1(user)));
   TeamNameLabel.setBackColor(colourFromText(g.TeamColour2(user)));
-  TeamNameLabel.setForeColor(sameColours ? kWhite : colourFromText(g.TeamColour2(user)));
+  TeamNameLabel.setForeColor(clubNameColour(g, user));
 }
 
 void PlayerDirectory::Form_Unload(int& cancel) {

@@ -3,6 +3,7 @@
 #include "base/colour.h"
 #include "base/numbers.h"
 #include "club/club_office.h"
+#include "data/club_colours.h"
 #include "data/mls_module.h"
 #include "ui/screen.h"
 
@@ -46,9 +47,8 @@ void Scouting::Form_Load() {
   Image2.setPicture(g.BackgroundPicture);
   TeamNameLabel.setCaption(g.TeamName(club));
   const Colour first = colourFromText(g.TeamColour1(club));
-  const Colour second = colourFromText(g.TeamColour2(club));
   Label19.setBackColor(first);
-  TeamNameLabel.setForeColor(first == second ? ui::kWhite : second);
+  TeamNameLabel.setForeColor(clubNameColour(g, club));
   Image1.setPicture(g.TeamLogo(club));
   Label3.setCaption(numText(scoutingBudget(g, club)));
 }

@@ -4,6 +4,7 @@
 
 #include "base/colour.h"
 #include "base/numbers.h"
+#include "data/club_colours.h"
 #include "data/mls_module.h"
 #include "data/season_rounds.h"
 
@@ -105,9 +106,8 @@ FixtureList::FixtureList() : Form("FixtureList") {
 void FixtureList::Form_Load() {
   const MLSModule& game = mls();
   const double me = game.MyTeam;
-  const bool sameColours = game.TeamColour1(me) == game.TeamColour2(me);
   TeamNameLabel.setCaption(game.TeamName(me));
-  TeamNameLabel.setForeColor(sameColours ? kWhite : colourFromText(game.TeamColour2(me)));
+  TeamNameLabel.setForeColor(clubNameColour(game, me));
   Label19.setBackColor(colourFromText(game.TeamColour1(me)));
   Image1.setPicture(game.TeamLogo(me));
   Image2.setPicture(game.BackgroundPicture);

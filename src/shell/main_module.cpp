@@ -7,6 +7,7 @@
 
 #include "base/colour.h"
 #include "base/numbers.h"
+#include "data/club_colours.h"
 #include "data/mls_module.h"
 #include "ui/backend.h"
 
@@ -175,11 +176,7 @@ void MainModule::Form_Load() {
   Label2.setCaption(g.ManagerName);
   Label5.setBackColor(colourFromText(g.TeamColour1(g.MyTeam)));
   Label8.setCaption("Week" + Str(Int(g.CurrentWeek / 2)));
-  if (g.TeamColour2(g.MyTeam) == g.TeamColour1(g.MyTeam)) {
-    TeamNameLabel.setForeColor(ui::kWhite);
-  } else {
-    TeamNameLabel.setForeColor(colourFromText(g.TeamColour2(g.MyTeam)));
-  }
+  TeamNameLabel.setForeColor(clubNameColour(g, g.MyTeam));
 
   if (g.MyTeam == 0) {
     for (ui::CommandButton* b : {&Command1, &Command3, &Command5, &Command6, &Command8}) b->setEnabled(false);

@@ -5,6 +5,7 @@
 #include "base/colour.h"
 #include "base/numbers.h"
 #include "club/player_directory.h"
+#include "data/club_colours.h"
 #include "data/mls_module.h"
 #include "shell/main_module.h"
 #include "team/line_up.h"
@@ -50,7 +51,7 @@ void TeamSelect::Form_Load() {
   Frame2.setBackColor(first);
   Frame2.setForeColor(second);
   Label19.setBackColor(first);
-  TeamNameLabel.setForeColor(g.TeamColour1(club) == g.TeamColour2(club) ? ui::kWhite : second);
+  TeamNameLabel.setForeColor(clubNameColour(g, club));
   Label18.setForeColor(TeamNameLabel.foreColor());
   if (g.ScreenMode == kWideScreen) {
     Image2.setWidth(16000);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/colour.h"
+#include "data/club_colours.h"
 #include "data/mls_module.h"
 #include "team/training_plan.h"
 #include "ui/backend.h"
@@ -114,9 +115,8 @@ void Training::Form_Load() {
   showRows();
 
   const double me = g.MyTeam;
-  const bool sameColours = g.TeamColour1(me) == g.TeamColour2(me);
   TeamNameLabel.setCaption(g.TeamName(me));
-  TeamNameLabel.setForeColor(sameColours ? kWhite : colourFromText(g.TeamColour2(me)));
+  TeamNameLabel.setForeColor(clubNameColour(g, me));
   Label19.setBackColor(colourFromText(g.TeamColour1(me)));
   Image1.setPicture(g.TeamLogo(me));
   Image2.setPicture(g.BackgroundPicture);

@@ -88,6 +88,19 @@ TEST_F(SimSmallWorld, MissingScheduleOfTheOkButtonIsReportedToo) {
   EXPECT_EQ(run.errorLines()[0].rfind("error: mls 10.dat: ", 0), 0u) << run.err;
 }
 
+// A file the first season end needs is checked before the game starts.
+TEST_F(SimSmallWorld, AFileOfTheSeasonEndIsCheckedAtTheStart) {
+  for (const char* file : {"mls 14.dat", "mlsexp.dat", "usalast.dat"}) {
+    kervale::test::writeSmallWorld(world);
+    world.write(file, "1\r\n");
+    const SimRun run = sim();
+    EXPECT_EQ(run.status, 2) << file;
+    EXPECT_EQ(run.out, "") << file;
+    ASSERT_EQ(run.errorLines().size(), 1u) << run.err;
+    EXPECT_EQ(run.errorLines()[0].rfind(std::string("error: ") + file + ": ", 0), 0u) << run.err;
+  }
+}
+
 TEST_F(SimSmallWorld, ClubsTheScreenDoesNotOfferAreRefused) {
   for (const char* club : {"11", "40", "145", "240"}) {
     const SimRun run = sim({"--club", club});

@@ -125,6 +125,21 @@ TEST(SimCommandLine, RejectsUnknownOptionsAndBadValues) {
   }
 }
 
+TEST(SimCommandLine, HelpShowsEveryModeAndAnUnknownOptionTheSame) {
+  const SimRun help = runSim({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.err, "");
+  for (const char* part : {"[--world DIR]", "[--club N]", "[--days N]", "[--save FILE]", "[--load FILE]",
+                           "kervale-sim --matches N --home A --away B", "kervale-sim --help"}) {
+    EXPECT_NE(help.out.find(part), std::string::npos) << part << " in\n" << help.out;
+  }
+  const SimRun unknown = runSim({"--club", "3", "--fast"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.out, "");
+  EXPECT_EQ(unknown.err, "error: unknown option --fast\n" + help.out);
+  EXPECT_EQ(runSim({"--matches", "2", "--help"}).out, help.out) << "help before any mode";
+}
+
 TEST(SimCommandLine, MissingWorldFolder) {
   const TempDir scratch;
   const SimRun run = runSim({"--world", (scratch.path() / "nowhere").string()});

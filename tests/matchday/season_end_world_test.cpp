@@ -13,6 +13,7 @@
 #include "offseason/off_season.h"
 #include "shell/main_module.h"
 #include "standin/stand_in_user.h"
+#include "support/sanitized.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "ui/screen.h"
@@ -21,18 +22,6 @@ namespace kervale::test {
 namespace {
 
 constexpr double kMostLeagueGames = 46;  // a club of a 24-club English division
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
 
 // The sanitizer build plays three of the ten seasons, so that its run stays short.
 constexpr int kLongRun = kSanitized ? 3 : 10;

@@ -18,7 +18,8 @@ namespace kervale {
 // drafts the first available pool player at the user's pick and quits. Dialogs need their answers
 // elsewhere (a default-answer policy). Active from construction to destruction.
 // Serves the headless runner, the benchmarks and the tests. On the hub it
-// mends the line-up, as a player would, through the squad screen.
+// mends the line-up, as a player would, through the squad screen, and signs
+// free players through the league portal when the squad is short.
 class StandInUser {
  public:
   explicit StandInUser(ui::HeadlessBackend& backend = ui::headless());

@@ -131,16 +131,5 @@ TEST_F(StandInSquad, WithNobodyToSignItSaysWhy) {
   EXPECT_EQ(standIn.signings(), 0);
 }
 
-TEST_F(StandInSquad, ElevenFitPlayersNeedNoSigning) {
-  injureAllBut(11);
-  hub().Show();
-  ASSERT_FALSE(hub().PlayGamesBUtton.enabled()) << "injured starters";
-  StandInUser standIn;
-  EXPECT_EQ(standIn.readySquad(), "");
-  EXPECT_EQ(standIn.signings(), 0);
-  EXPECT_EQ(standIn.releases(), 0);
-  EXPECT_TRUE(hub().PlayGamesBUtton.enabled());
-}
-
 }  // namespace
 }  // namespace kervale::test

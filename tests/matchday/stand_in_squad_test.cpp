@@ -104,11 +104,10 @@ TEST_F(StandInSquad, AFullSquadLetsItsLongestInjuredPlayerGo) {
     if (g().PlayerTeam(p) == 0 && !g().PlayerName(p).empty()) movePlayer(g(), p, kClub, firstFreeSquadSlot(g(), kClub));
   }
   ASSERT_EQ(squad().size(), 20U);
-  injureAllBut(10);
-  int longest = 0;
-  for (int p : squad()) {
-    if (longest == 0 || g().PlayerInjury(p) > g().PlayerInjury(longest)) longest = p;
-  }
+  injureAllBut(11);
+  const int longest = squadPlayer(g(), kClub, 20);
+  ASSERT_EQ(g().PlayerInjury(longest), 0) << "the fit ones come last";
+  g().PlayerInjury(longest) = 99;  // ten fit players; the longest injury in the last slot
   hub().Show();
   StandInUser standIn;
   EXPECT_EQ(standIn.readySquad(), "");

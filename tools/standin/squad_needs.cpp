@@ -50,7 +50,7 @@ FreeSigning nextFreeSigning(const MLSModule& g, int club, int mostWage) {
     const bool keeper = wantKeeper && isKeeper(g, p);
     const std::pair<bool, double> score{keeper, keeper ? g.PlayerGoalkeeping(p) : outfieldRating(g, p)};
     if (best.player == 0 || score > bestScore) {
-      best = {p, static_cast<int>(row), std::max(wage, 1)};
+      best = {p, static_cast<int>(row), wage};
       bestScore = score;
     }
   }

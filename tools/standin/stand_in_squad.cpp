@@ -25,11 +25,9 @@ bool StandInUser::signFreePlayer() {
   const int club = static_cast<int>(g.MyTeam);
   PlayerDirectory& card = ui::screen<PlayerDirectory>();
   const standin::FreeSigning choice = standin::nextFreeSigning(g, club, card.HScroll2.max());
-  MainModule& hub = ui::screen<MainModule>();
-  if (choice.player == 0 || !hub.loaded()) return false;
-  hub.Command4.userClick();
+  if (choice.player == 0) return false;
+  ui::screen<MainModule>().Command4.userClick();
   Website& portal = ui::screen<Website>();
-  if (!portal.loaded()) return false;
   portal.Label4(kFreeListLink).userClick();
   portal.List1.userSelectItem(choice.row);
   portal.Command7.userClick();
@@ -52,7 +50,7 @@ bool StandInUser::releaseInjured() {
   if (player == 0) return false;
   showPlayerCard(player);
   PlayerDirectory& card = ui::screen<PlayerDirectory>();
-  if (!card.loaded()) return false;
+  if (!card.loaded()) return false;                  // the answer below must not wait for another box
   state_->backend->queueAnswer(ui::MsgResult::Yes);  // "Free transfer ...?"
   card.Command3.userClick();
   card.Command10.userClick();

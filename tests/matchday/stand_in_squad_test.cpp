@@ -14,6 +14,7 @@
 #include "data/squad_moves.h"
 #include "matchday/driver_world.h"
 #include "shell/main_module.h"
+#include "standin/squad_needs.h"
 #include "standin/stand_in_user.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -67,6 +68,11 @@ class StandInSquad : public ::testing::Test {
 };
 
 TEST_F(StandInSquad, ShortOfElevenItSignsFreePlayersKeeperFirstThroughThePortalAndTheCard) {
+  EXPECT_EQ(standin::longestInjured(g(), kClub), 0) << "nobody injured";
+  const int inGoal = squadPlayer(g(), kClub, 1);
+  ASSERT_EQ(PositionTag(g(), inGoal), "G ");
+  for (int p : squad()) g().PlayerInjury(p) = p != inGoal && PositionTag(g(), p) == "G " ? 3 : 0;
+  EXPECT_NE(PositionTag(g(), standin::nextFreeSigning(g(), kClub, 50).player), "G ") << "the keeper in goal is fit";
   injureAllBut(9);
   hub().Show();
   ASSERT_FALSE(hub().PlayGamesBUtton.enabled());

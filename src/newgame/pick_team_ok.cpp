@@ -7,6 +7,7 @@
 #include "data/readers/schedule_file.h"
 #include "newgame/pick_team.h"
 #include "newgame/season_fixtures.h"
+#include "offseason/off_season_files.h"
 #include "shell/main_module.h"
 #include "ui/backend.h"
 #include "ui/screen.h"
@@ -21,10 +22,11 @@ constexpr int kLastInterestClub = 237;
 
 // The schedules OK may place, read before anything changes so that a bad
 // file leaves the game as it was. At a new game only a 10-club MLS has its
-// schedule placed.
+// schedule placed. The files the game needs later are checked too.
 LeagueSchedules readSchedules(const MLSModule& game) {
   LeagueSchedules s = readLeagueSchedules();
   if (game.MLSTeamCount == 10) s.mls = readSchedule(".", kMls10Schedule);
+  checkLaterFiles(".");
   return s;
 }
 

@@ -52,6 +52,8 @@ bool inSecondPhase(int club, int round) {
          round <= kSecondPhaseLast;
 }
 
+}  // namespace
+
 void clearLastSeason(MLSModule& game) {
   for (int round = 1; round <= kLastRound; ++round) {
     for (int club = 0; club <= kLastClub; ++club) {
@@ -63,8 +65,6 @@ void clearLastSeason(MLSModule& game) {
     }
   }
 }
-
-}  // namespace
 
 LeagueSchedules readLeagueSchedules(const std::filesystem::path& folder) {
   return LeagueSchedules{readSchedule(folder, kFixt18Schedule), readSchedule(folder, kFixt20Schedule),

@@ -41,8 +41,12 @@ void placeFirstCupRound(MLSModule& game, int me);
 // clubs. Empty when the template is no valid schedule.
 std::optional<Schedule> mlsScheduleFromTemplate(const MLSModule& game);
 
-// Next season's grid: last season's rounds cleared (but the Australian second
-// phase, still running), the leagues placed, the first cup round drawn.
+// Last season's rounds off the grid, but the Australian second phase, which
+// is still running.
+void clearLastSeason(MLSModule& game);
+
+// Next season's grid: last season's rounds cleared, the leagues placed, the
+// first cup round drawn.
 void placeNextSeasonGrid(MLSModule& game, LeagueSchedules schedules);
 
 }  // namespace kervale

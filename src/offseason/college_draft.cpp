@@ -28,13 +28,6 @@ void whiteBox(ui::Label& label, int left, int top, int width, int height) {
   label.setBorderStyle(1);
 }
 
-const Schedule* scheduleFor(const OffSeasonFiles& files, double clubs) {
-  if (clubs == 10) return &files.mls10;
-  if (clubs == 12) return &files.mls12;
-  if (clubs == 14) return &files.mls14;
-  return nullptr;
-}
-
 }  // namespace
 
 CollegeDraft::CollegeDraft() : Form("CollegeDraft") {
@@ -98,7 +91,7 @@ bool CollegeDraft::prepare() {
   OffSeasonFiles read;
   if (given_ == nullptr) {
     try {
-      read = readOffSeasonFiles(".");
+      read = readOffSeasonFiles(".", g);
     } catch (const FileError& error) {
       ui::MsgBox(error.what(), ui::MsgButtons::OK, ui::MsgIcon::Critical);
       return false;
@@ -111,7 +104,7 @@ bool CollegeDraft::prepare() {
       runMlsExpansion(g, files.expansion ? &*files.expansion : nullptr, files.expansionProblem);
   expanded_ = expansion.expanded;
   summary_.expanded = expanded_;
-  if (const Schedule* schedule = scheduleFor(files, g.MLSTeamCount)) applyMlsTemplate(g, *schedule);
+  if (const Schedule* schedule = files.mlsSchedule(g.MLSTeamCount)) applyMlsTemplate(g, *schedule);
   clearRetiredSlots(g);
   summary_.retired = closeSeason(g);
   runExpansionDraft(g, expansion);

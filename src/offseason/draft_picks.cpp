@@ -72,6 +72,14 @@ void resetRecord(MLSModule& g, int p) {
   g.PlayerTrainingFactor(p) = factor;
 }
 
+// Born on the day of the draft, so his birthdays age him like every other
+// player; the date needs no draw, so the draft's draws stay as they were. A
+// February 29 becomes the 28th, as the new game does for a data file's player.
+void bornOnDraftDay(MLSModule& g, int p) {
+  g.PlayerBirthMonth(p) = g.CurrentMonth;
+  g.PlayerBirthDay(p) = g.CurrentMonth == 2 && g.MonthDay > 28 ? 28 : g.MonthDay;
+}
+
 }  // namespace
 
 void makeRoomForDraftees(MLSModule& g) {
@@ -134,6 +142,7 @@ std::string makePick(MLSModule& g, DraftPool& pool, int k, int club, int slot, i
   g.PlayerForm(record) = 50;
   g.PlayerContractYears(record) = 2;
   g.PlayerAge(record) = rng().draw(6, 18);
+  bornOnDraftDay(g, record);
   movePlayer(g, record, club, slot);
   return draftTag(pick) + pick.name + " (" + pick.university + ")";
 }

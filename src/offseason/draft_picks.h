@@ -22,8 +22,8 @@ int computerChoice(const MLSModule& g, int club, const DraftPool& pool);
 int lastFreeSquadSlot(const MLSModule& g, int club);
 
 // Pool player k joins club `club` in slot `slot` as record `record` (a fresh
-// record: nothing of an earlier player stays but the training factor).
-// Returns the draft log line.
+// record: nothing of an earlier player stays but the training factor), born
+// on the day of the draft. Returns the draft log line.
 std::string makePick(MLSModule& g, DraftPool& pool, int k, int club, int slot, int record);
 
 }  // namespace kervale

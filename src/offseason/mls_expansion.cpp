@@ -123,13 +123,13 @@ void offerNewClubs(MLSModule& g, const ExpansionOutcome& out, int n) {
 ExpansionOutcome runMlsExpansion(MLSModule& g, const std::vector<ExpansionRecord>* records,
                                  const std::string& problem) {
   ExpansionOutcome out;
+  const bool expansionMode = g.ExpansionMode == 1;
+  const int n = (expansionMode ? 10 : static_cast<int>(g.MLSTeamCount)) + 2;
+  if (n != 12 && n != 14) return out;  // the MLS grows from 10 or 12 clubs only
   if (records == nullptr) {
     ui::MsgBox(problem, ui::MsgButtons::OK, ui::MsgIcon::Critical);
     return out;
   }
-  const bool expansionMode = g.ExpansionMode == 1;
-  const int n = (expansionMode ? 10 : static_cast<int>(g.MLSTeamCount)) + 2;
-  if (n > 14) return out;
   for (int club = n - 1; club <= n; ++club) {
     if (anyFits(g, *records, club, n)) continue;
     ui::MsgBox(std::string(kExpansionFile) + ": no record fits new club" + Str(club) + " (slot " +

@@ -18,9 +18,10 @@ struct ExpansionOutcome {
 };
 
 // The expansion-mode start, the vote and, when decided, the expansion with its
-// boxes. Records null: the file could not be used (problem says why), so there
-// is no vote; a file with no fitting record for a new club is refused the same
-// way, before anything changes.
+// boxes; nothing when the MLS cannot grow to 12 or 14 clubs. Records null:
+// the expansion's files could not be used (problem says why), so there is no
+// vote; a file with no fitting record for a new club is refused the same way,
+// before anything changes.
 ExpansionOutcome runMlsExpansion(MLSModule& g, const std::vector<ExpansionRecord>* records, const std::string& problem);
 
 // Rebuilds FixtureMLSTemplate from the schedule of the current MLS size,

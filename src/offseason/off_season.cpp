@@ -84,17 +84,23 @@ void startNextSeason(MLSModule& g, const LeagueSchedules& leagues) {
 }  // namespace
 
 void runOffSeason() {
+  MLSModule& g = mls();
   OffSeasonFiles files;
   try {
-    files = readOffSeasonFiles(".");
+    files = readOffSeasonFiles(".", g);
   } catch (const FileError& error) {
-    ui::MsgBox("The season cannot end: the data file " + error.fileName() + " is not usable.\r" + error.problem(),
+    // Nothing of the season is played a second time, so the tables keep one
+    // season's games until the season can end.
+    clearLastSeason(g);
+    ui::MsgBox("The season cannot end: the data file " + error.fileName() + " is not usable.\r" + error.problem() +
+                   "\rThe season's fixtures are taken off the calendar; the season end is tried again at round" +
+                   Str(kNewSeasonRound) + " next year.",
                ui::MsgButtons::OK, ui::MsgIcon::Critical);
     return;
   }
   showEndOfSeason();
   if (ui::backend().programEnded()) return;
-  recordSeasonEnd(mls());
+  recordSeasonEnd(g);
   showCollegeDraft(&files);
 }
 

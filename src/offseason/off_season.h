@@ -18,9 +18,11 @@ struct SeasonEndRecord {
 };
 
 // The season end, run by the day loop at the end of the press that moved the
-// round from 41 to 42: every file read first (a bad one changes nothing),
-// the summary, the college draft, and from the draft's Quit the roll-over and
-// next season's grid.
+// round from 41 to 42: the files it needs read first, the summary, the
+// college draft, and from the draft's Quit the roll-over and next season's
+// grid. When a file it needs cannot be used it says which and takes the
+// season's fixtures off the grid, so that none is played twice; the next
+// round 42 tries again.
 void runOffSeason();
 
 // What follows the draft, run by its Quit (or when the draft cannot run).

@@ -9,6 +9,7 @@
 #include "base/file_error.h"
 #include "data/mls_module.h"
 #include "newgame/pick_team.h"
+#include "offseason/off_season_files.h"
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
 #include "ui/backend.h"
@@ -126,6 +127,8 @@ void LoadBgPicture::LoadBut_Click() {
                ui::MsgButtons::OK, ui::MsgIcon::Critical);
     return;  // back to the picker
   }
+  if (!laterFilesUsable("The saved game \"" + chosen + "\" could not be loaded, and the game in play is unchanged"))
+    return;
   // The hub is rebuilt from the loaded game; unloading it first keeps its
   // slider from writing into the new one.
   MainModule& hub = ui::screen<MainModule>();

@@ -113,7 +113,31 @@ inline std::string countedNames(int count, const std::string& stem) {
   return content;
 }
 
-// Every data file of a new game, valid and small.
+// Two new MLS clubs for each slot, none moving an A-League club.
+inline std::string expansionFile() {
+  std::string content = "4\r\n";
+  for (int k = 1; k <= 4; ++k) {
+    content += "0," + quoted("New Club " + std::to_string(k)) + ",\"\"," + std::to_string(k % 2) +
+               ",\"Ground\",20000,0.5,10,20,30,40,50,60,\"\",\"\",\"\",\"\",0,0,0,0,0,0,0,0\r\n";
+  }
+  return content;
+}
+
+// The files a season end reads (schedules, the expansion file, the draft's
+// name lists): a game loads only beside them.
+inline void writeLaterFiles(const TempDir& dir) {
+  for (auto [name, teams, rounds] :
+       {std::tuple{"mls 10.dat", 10, 26}, std::tuple{"mls 12.dat", 12, 26}, std::tuple{"mls 14.dat", 14, 26},
+        std::tuple{"fixt14.dat", 14, 26}, std::tuple{"fixt18.dat", 18, 34}, std::tuple{"fixt20.dat", 20, 38},
+        std::tuple{"fixt24.dat", 24, 46}, std::tuple{"fixt6.dat", 6, 10}}) {
+    dir.write(name, scheduleFile(teams, rounds));
+  }
+  dir.write("mlsexp.dat", expansionFile());
+  dir.write("usafirst.dat", countedNames(4, "First"));
+  dir.write("usalast.dat", countedNames(4, "Last"));
+}
+
+// Every data file of a game, valid and small.
 inline void writeSmallWorld(const TempDir& dir) {
   std::string nat = "3\r\n";
   for (int n = 1; n <= 3; ++n)
@@ -128,8 +152,8 @@ inline void writeSmallWorld(const TempDir& dir) {
   for (int k = 0; k <= 20; ++k) skills += quoted("Temper " + std::to_string(k)) + "\r\n";
   for (int k = 5; k <= 54; ++k) skills += std::to_string(k * 10) + "\r\n";
   dir.write("skills.dat", skills);
-  for (const char* name : {"usafirst.dat", "engfirst.dat", "gerfirst.dat"}) dir.write(name, countedNames(4, "First"));
-  for (const char* name : {"usalast.dat", "englast.dat", "gerlast.dat"}) dir.write(name, countedNames(4, "Last"));
+  for (const char* name : {"engfirst.dat", "gerfirst.dat"}) dir.write(name, countedNames(4, "First"));
+  for (const char* name : {"englast.dat", "gerlast.dat"}) dir.write(name, countedNames(4, "Last"));
   dir.write("mlsdata2.dat", clubFile());
   dir.write("players2.dat", "3\r\n" + playerRecord(1, "Ann Keeper", 9, 1, 1, 1) +
                                 playerRecord(20, "Bo Back", 1, 9, 5, 3) + playerRecord(0, "Cy Free", 1, 2, 3, 4));
@@ -139,12 +163,9 @@ inline void writeSmallWorld(const TempDir& dir) {
   dir.write("Position.dat", positionFile(12, 8));
   dir.write("refs.dat", "2\r\n\"Ref One\",5\r\n\"Ref Two\",9\r\n");
   dir.write("sponsors.dat", countedNames(3, "Sponsor "));
-  for (auto [name, teams, rounds] :
-       {std::tuple{"mls 10.dat", 10, 26}, std::tuple{"mls 12.dat", 12, 26}, std::tuple{"fixt12.dat", 12, 22},
-        std::tuple{"fixt14.dat", 14, 26}, std::tuple{"fixt18.dat", 18, 34}, std::tuple{"fixt20.dat", 20, 38},
-        std::tuple{"fixt24.dat", 24, 46}, std::tuple{"fixt6.dat", 6, 10}}) {
-    dir.write(name, scheduleFile(teams, rounds));
-  }
+  dir.write("fixt12.dat", scheduleFile(12, 22));
+  dir.write("fixt6.dat", scheduleFile(6, 10));
+  writeLaterFiles(dir);
 }
 
 }  // namespace kervale::test

@@ -44,6 +44,27 @@ TEST_F(OffSeasonTest, ComputerClubsPickByTheirNeed) {
   EXPECT_EQ(draftPosition(pooled(1, 1, 1, 1)).word, "Midfield");
 }
 
+TEST_F(OffSeasonTest, ADrafteeIsBornOnTheDayOfTheDraftWithoutADraw) {
+  struct Day {
+    double month, day, bornMonth, bornDay;
+  };
+  for (const Day& d : {Day{5, 27, 5, 27}, Day{2, 29, 2, 28}, Day{2, 28, 2, 28}, Day{12, 31, 12, 31}}) {
+    g().CurrentMonth = d.month;
+    g().MonthDay = d.day;
+    DraftPool pool{};
+    pool[1] = pooled(1, 4, 4, 4);
+    const int record = addPlayer(0, 0, 1, 1, 1, 1);
+    g().PlayerName(record).clear();
+    rng().script({0.5, 0.5, 0.5, 0.25});
+    makePick(g(), pool, 1, 3, 12, record);
+    EXPECT_EQ(g().PlayerBirthMonth(record), d.bornMonth) << d.month << "/" << d.day;
+    EXPECT_EQ(g().PlayerBirthDay(record), d.bornDay) << d.month << "/" << d.day;
+    EXPECT_EQ(g().PlayerAge(record), 21) << "margin, aggression, age: the draft's three draws";
+    EXPECT_EQ(rng().scriptedLeft(), 1U) << "no draw for the birth date";
+    rng().clearScript();
+  }
+}
+
 class DraftScreen : public OffSeasonTest {
  protected:
   void SetUp() override {
@@ -81,6 +102,8 @@ TEST_F(DraftScreen, UserDraftsAFreshRecordIntoHisLastFreeSlot) {
   g().PlayerTransferListed(retiree) = 1;
   g().PlayerInterest(retiree, 2) = 9;
   g().PlayerTrainingFactor(retiree) = 7;
+  g().CurrentMonth = 5;
+  g().MonthDay = 24;
   open();
   pickLine(4);
   draft().Command2.userClick();
@@ -104,6 +127,8 @@ TEST_F(DraftScreen, UserDraftsAFreshRecordIntoHisLastFreeSlot) {
   EXPECT_EQ(g().PlayerGamesCareer(p) + g().PlayerBookings(p) + g().PlayerTransferListed(p) + g().PlayerInterest(p, 2),
             0);
   EXPECT_EQ(g().PlayerTrainingFactor(p), 7);
+  EXPECT_EQ(g().PlayerBirthMonth(p), 5) << "born on the day of the draft";
+  EXPECT_EQ(g().PlayerBirthDay(p), 24);
   draft().List1.userSelectItem(0);
   draft().List1.userSelectItem(4);
   EXPECT_EQ(draft().Label8.caption(), "Drafted");

@@ -355,6 +355,7 @@ TEST_F(SaveItemTest, AFailedLoadNamesTheFileAndChangesNothing) {
 }
 
 TEST_F(SaveItemTest, ALoadedGamePlaysOnAsTheOriginal) {
+  kervale::test::writeLaterFiles(folder);  // a game loads only beside them; its season ends
   playMatchdays();
   for (int p = 1; p <= g().NumPlayers; ++p) g().PlayerAge(p) = 30 + p % 8;  // birthdays with retirements
   for (int s = 1; s <= 20; ++s) g().TrainingGroup(s) = static_cast<std::int16_t>(1 + s % 3);
@@ -377,9 +378,11 @@ TEST_F(SaveItemTest, ALoadedGamePlaysOnAsTheOriginal) {
     return std::make_pair(savedGameText(g()), std::vector<std::string>(texts.begin() + from, texts.end()));
   };
   const auto original = play();
-  // Seventeen matchdays in sixty days from a Monday, four matches each, every
-  // one shown to its end (ShowAllMatches).
-  EXPECT_EQ(finalScoreBoxes(), 17 * 4);
+  // Seventeen matchdays in sixty days from a Monday, every match shown to its
+  // end (ShowAllMatches): five of the small game's four matches, then, past
+  // the season end at round 42, twelve of next season's grid, which the small
+  // schedules fill with fifty matches (nameless clubs included).
+  EXPECT_EQ(finalScoreBoxes(), 5 * 4 + 50);
 
   replaceGame(smallGame());
   load("Harbour City fork.usa");

@@ -88,6 +88,19 @@ TEST_F(SimSmallWorld, MissingScheduleOfTheOkButtonIsReportedToo) {
   EXPECT_EQ(run.errorLines()[0].rfind("error: mls 10.dat: ", 0), 0u) << run.err;
 }
 
+// A file the first season end needs is checked before the game starts.
+TEST_F(SimSmallWorld, AFileOfTheSeasonEndIsCheckedAtTheStart) {
+  for (const char* file : {"mls 14.dat", "mlsexp.dat", "usalast.dat"}) {
+    kervale::test::writeSmallWorld(world);
+    world.write(file, "1\r\n");
+    const SimRun run = sim();
+    EXPECT_EQ(run.status, 2) << file;
+    EXPECT_EQ(run.out, "") << file;
+    ASSERT_EQ(run.errorLines().size(), 1u) << run.err;
+    EXPECT_EQ(run.errorLines()[0].rfind(std::string("error: ") + file + ": ", 0), 0u) << run.err;
+  }
+}
+
 TEST_F(SimSmallWorld, ClubsTheScreenDoesNotOfferAreRefused) {
   for (const char* club : {"11", "40", "145", "240"}) {
     const SimRun run = sim({"--club", club});
@@ -110,6 +123,21 @@ TEST(SimCommandLine, RejectsUnknownOptionsAndBadValues) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.rfind("error: ", 0), 0u) << run.err;
   }
+}
+
+TEST(SimCommandLine, HelpShowsEveryModeAndAnUnknownOptionTheSame) {
+  const SimRun help = runSim({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.err, "");
+  for (const char* part : {"[--world DIR]", "[--club N]", "[--days N]", "[--save FILE]", "[--load FILE]",
+                           "kervale-sim --matches N --home A --away B", "kervale-sim --help"}) {
+    EXPECT_NE(help.out.find(part), std::string::npos) << part << " in\n" << help.out;
+  }
+  const SimRun unknown = runSim({"--club", "3", "--fast"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.out, "");
+  EXPECT_EQ(unknown.err, "error: unknown option --fast\n" + help.out);
+  EXPECT_EQ(runSim({"--matches", "2", "--help"}).out, help.out) << "help before any mode";
 }
 
 TEST(SimCommandLine, MissingWorldFolder) {

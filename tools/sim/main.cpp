@@ -11,13 +11,34 @@
 #include "sim_new_game.h"
 #include "sim_options.h"
 
+namespace {
+
+// Every way to run the program, one a line.
+std::string usage() {
+  using namespace kervale::sim;
+  const std::string again = "\n       kervale-sim ";
+  return usageLine() + again + matchesUsage() + again + "--help";
+}
+
+bool wantsHelp(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--help") return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace kervale::sim;
-  if (wantsMatches(std::vector<std::string>(argv + 1, argv + argc))) {
-    return runMatches(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (wantsHelp(args)) {
+    std::cout << usage() << "\n";
+    return 0;
   }
+  if (wantsMatches(args)) return runMatches(args, std::cout, std::cerr);
   try {
-    const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const Options options = parseOptions(args);
     startNewGame(options);
     const double moneyBefore = totalMoney();
     runDays(options);
@@ -27,7 +48,7 @@ int main(int argc, char** argv) {
     printBetweenEvents(options, moneyBefore, std::cout);
     return 0;
   } catch (const UsageError& error) {
-    std::cerr << "error: " << error.what() << "\n" << usageLine() << "\n";
+    std::cerr << "error: " << error.what() << "\n" << usage() << "\n";
     return 2;
   } catch (const RunError& error) {
     std::cerr << "error: " << error.what() << "\n";

@@ -94,12 +94,14 @@ bool wantsMatches(const std::vector<std::string>& args) {
   return false;
 }
 
+std::string matchesUsage() { return "--matches N --home A --away B [--seed S] [--world DIR]"; }
+
 int runMatches(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   MatchOptions o;
   try {
     o = parse(args);
   } catch (const BadArgument& e) {
-    err << "error: " << e.what() << "\nusage: kervale-sim --matches N --home A --away B [--seed S] [--world DIR]\n";
+    err << "error: " << e.what() << "\nusage: kervale-sim " << matchesUsage() << "\n";
     return 2;
   }
 

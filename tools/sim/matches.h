@@ -9,6 +9,9 @@ namespace kervale::sim {
 // True when the arguments ask for the match runner (--matches).
 bool wantsMatches(const std::vector<std::string>& args);
 
+// The match runner's arguments, as the usage shows them.
+std::string matchesUsage();
+
 // kervale-sim --matches N --home A --away B [--seed S] [--world DIR]: a new
 // game from the world folder, then N computer matches of club A at home to
 // club B, with their averages as key=value lines. Returns the exit code.

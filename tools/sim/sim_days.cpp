@@ -81,9 +81,9 @@ void loadGame(const std::filesystem::path& file) {
 void pressContinue(StandInUser& player, int day) {
   MainModule& hub = ui::screen<MainModule>();
   if (!hub.loaded()) hub.Show();
-  if (!hub.PlayGamesBUtton.enabled()) player.fitLineUp();
   if (!hub.PlayGamesBUtton.enabled()) {
-    throw RunError("day " + std::to_string(day) + ": the squad has no eleven fit players");
+    const std::string why = player.readySquad();
+    if (!why.empty()) throw RunError("day " + std::to_string(day) + ": " + why);
   }
   hub.PlayGamesBUtton.userClick();
 }
@@ -92,7 +92,7 @@ void pressContinue(StandInUser& player, int day) {
 
 void runDays(const Options& options) {
   if (options.load) loadGame(*options.load);
-  StandInUser player;  // leaves the talks for the match, presses the minute button, mends the line-up
+  StandInUser player;  // leaves the talks for the match, presses the minute button, mends the squad
   const CollegeDraft& draft = ui::screen<CollegeDraft>();
   int drafts = draft.draftsRun();
   int seasons = seasonEndsRun();

@@ -43,9 +43,18 @@ double suitability(const MLSModule& g, int club, int slot, int player) {
   return std::max({ratings[0], ratings[1], ratings[2]});
 }
 
+// A fit keeper playing in an outfield starter slot; 0 none.
+int keeperOutfield(const MLSModule& g, int club) {
+  for (int slot = 2; slot <= 11; ++slot) {
+    if (fitIn(g, club, slot) && isKeeper(g, squadPlayer(g, club, slot))) return slot;
+  }
+  return 0;
+}
+
 // The fit substitute (slot 12..20) who suits the starter slot best; 0 when
 // none is fit. A keeper stands in for the keeper and outfield players for
-// outfield players whenever the bench has one of the right kind.
+// outfield players whenever the bench has one of the right kind; without a
+// keeper on the bench, one playing outfield goes in goal.
 int bestSubstitute(const MLSModule& g, int club, int slot) {
   int best = 0;
   std::pair<bool, double> bestFit{false, -1};
@@ -58,15 +67,16 @@ int bestSubstitute(const MLSModule& g, int club, int slot) {
       bestFit = fit;
     }
   }
+  if (slot == 1 && !bestFit.first && keeperOutfield(g, club) != 0) return keeperOutfield(g, club);
   return best;
 }
 
 }  // namespace
 
-int StandInUser::fitLineUp() {
+int StandInUser::mendLineUp(bool always) {
   const MLSModule& g = mls();
   const int club = static_cast<int>(g.MyTeam);
-  bool mend = false;
+  bool mend = always;
   for (int slot = 1; slot <= 11; ++slot) mend = mend || !fitIn(g, club, slot);
   MainModule& hub = ui::screen<MainModule>();
   if (!mend || !hub.loaded()) return 0;

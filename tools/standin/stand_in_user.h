@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "data/mls_module.h"
 #include "ui/headless/headless_backend.h"
@@ -17,7 +18,8 @@ namespace kervale {
 // drafts the first available pool player at the user's pick and quits. Dialogs need their answers
 // elsewhere (a default-answer policy). Active from construction to destruction.
 // Serves the headless runner, the benchmarks and the tests. On the hub it
-// mends the line-up, as a player would, through the squad screen.
+// mends the line-up, as a player would, through the squad screen, and signs
+// free players through the league portal when the squad is short.
 class StandInUser {
  public:
   explicit StandInUser(ui::HeadlessBackend& backend = ui::headless());
@@ -30,7 +32,17 @@ class StandInUser {
   // keeper for the keeper's slot) with two row clicks, and leaves with "Save
   // Changes and Exit". Returns the exchanges made; 0 when none was needed or
   // the screen could not be opened.
-  int fitLineUp();
+  int fitLineUp() { return mendLineUp(false); }
+
+  // What a user does when the hub will not go on: with fewer than eleven fit
+  // players he signs free players, one by one, from the league portal's free
+  // list through each one's card (a keeper first when none is fit), letting
+  // his longest-injured player go when no squad slot is free; then the squad
+  // screen fits the line-up and brings the hub back. Returns why the hub
+  // still cannot go on, or an empty text.
+  std::string readySquad();
+  int signings() const { return state_->signings; }
+  int releases() const { return state_->releases; }
 
   int talks() const { return state_->talks; }
   int minutePresses() const { return state_->minutePresses; }
@@ -47,9 +59,16 @@ class StandInUser {
     int minutePresses = 0;
     int draftPicks = 0;
     int summaries = 0;
+    int signings = 0;
+    int releases = 0;
     std::function<void()> summaryLook;
     ui::HeadlessBackend* backend = nullptr;
   };
+  // fitLineUp; with `always` the squad screen is passed even when the
+  // line-up needs nothing, so that the hub is rebuilt.
+  int mendLineUp(bool always);
+  bool signFreePlayer();
+  bool releaseInjured();
   static void draft(const std::shared_ptr<State>& state);
   static void act(const std::shared_ptr<State>& state);
   static void post(const std::shared_ptr<State>& state);

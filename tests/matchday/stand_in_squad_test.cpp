@@ -1,0 +1,140 @@
+// The stand-in user short of eleven fit players: free signings through the
+// league portal and the player card, a release to make room, and why a run
+// must stop.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "club/player_directory.h"
+#include "club/player_price.h"
+#include "club/website.h"
+#include "data/mls_module.h"
+#include "data/squad_moves.h"
+#include "matchday/driver_world.h"
+#include "shell/main_module.h"
+#include "standin/squad_needs.h"
+#include "standin/stand_in_user.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+#include "team/line_up.h"
+#include "team/position_tag.h"
+#include "ui/screen.h"
+
+namespace kervale::test {
+namespace {
+
+constexpr int kClub = 60;
+
+class StandInSquad : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto game = startedWorldGame(kClub);
+    if (!game) GTEST_SKIP() << "no world";
+    replaceGame(std::move(game));
+    mls().WeekDay = 3;  // the eve of a matchday: the hub checks the squad
+  }
+  void TearDown() override {
+    for (ui::Form* form :
+         {static_cast<ui::Form*>(&ui::screen<MainModule>()), static_cast<ui::Form*>(&ui::screen<PlayerDirectory>()),
+          static_cast<ui::Form*>(&ui::screen<Website>())}) {
+      if (form->loaded()) form->Unload();
+    }
+  }
+  static MLSModule& g() { return mls(); }
+  MainModule& hub() { return ui::screen<MainModule>(); }
+  // Injures every squad player after the first `fit` ones, the keepers first.
+  void injureAllBut(int fit) {
+    std::vector<int> players;
+    for (int slot = 1; slot <= 20; ++slot) {
+      if (const int p = squadPlayer(g(), kClub, slot)) players.push_back(p);
+    }
+    std::stable_partition(players.begin(), players.end(), [](int p) { return PositionTag(g(), p) == "G "; });
+    for (std::size_t k = 0; k < players.size(); ++k) {
+      g().PlayerInjury(players[k]) = k + fit < players.size() ? static_cast<double>(10 + k) : 0;
+    }
+  }
+  std::vector<int> squad() const {
+    std::vector<int> players;
+    for (int slot = 1; slot <= 20; ++slot) {
+      if (const int p = squadPlayer(g(), kClub, slot)) players.push_back(p);
+    }
+    return players;
+  }
+
+  ScriptedDialogs dialogs{ui::HeadlessBackend::Policy::Defaults};
+  ScopedCurrentDir inWorld{KERVALE_WORLD_DIR};
+};
+
+TEST_F(StandInSquad, ShortOfElevenItSignsFreePlayersKeeperFirstThroughThePortalAndTheCard) {
+  EXPECT_EQ(standin::longestInjured(g(), kClub), 0) << "nobody injured";
+  const int inGoal = squadPlayer(g(), kClub, 1);
+  ASSERT_EQ(PositionTag(g(), inGoal), "G ");
+  for (int p : squad()) g().PlayerInjury(p) = p != inGoal && PositionTag(g(), p) == "G " ? 3 : 0;
+  EXPECT_NE(PositionTag(g(), standin::nextFreeSigning(g(), kClub, 50).player), "G ") << "the keeper in goal is fit";
+  injureAllBut(9);
+  hub().Show();
+  ASSERT_FALSE(hub().PlayGamesBUtton.enabled());
+  const std::vector<int> before = squad();
+  dialogs.backend().clearShownForms();
+  StandInUser standIn;
+  EXPECT_EQ(standIn.readySquad(), "");
+  EXPECT_TRUE(hub().PlayGamesBUtton.enabled());
+  EXPECT_EQ(standIn.signings(), 2);
+  std::vector<int> joined;
+  for (int p : squad()) {
+    if (std::find(before.begin(), before.end(), p) == before.end()) joined.push_back(p);
+  }
+  ASSERT_EQ(joined.size(), 2U);
+  EXPECT_EQ(std::count_if(joined.begin(), joined.end(), [](int p) { return PositionTag(g(), p) == "G "; }), 1)
+      << "no keeper was fit: one first";
+  for (int p : joined) {
+    EXPECT_EQ(g().PlayerTeam(p), kClub);
+    EXPECT_EQ(g().PlayerContractYears(p), 2);
+    EXPECT_GT(g().PlayerWage(p), PlayerWageDemand(g(), p, kClub));
+    EXPECT_LE(g().PlayerWage(p), PlayerWageDemand(g(), p, kClub) + 1) << "no more than he asks";
+  }
+  const auto& shown = dialogs.backend().shownForms();
+  EXPECT_NE(std::find(shown.begin(), shown.end(), &ui::screen<Website>()), shown.end());
+  EXPECT_NE(std::find(shown.begin(), shown.end(), &ui::screen<PlayerDirectory>()), shown.end());
+  EXPECT_FALSE(ui::screen<Website>().loaded());
+  EXPECT_FALSE(ui::screen<PlayerDirectory>().loaded());
+  const int keeper = squadPlayer(g(), kClub, 1);
+  EXPECT_EQ(PositionTag(g(), keeper), "G ") << "a keeper stands in goal";
+  EXPECT_EQ(g().PlayerInjury(keeper), 0);
+}
+
+TEST_F(StandInSquad, AFullSquadLetsItsLongestInjuredPlayerGo) {
+  for (int p = 1; firstFreeSquadSlot(g(), kClub) != 0 && p <= g().NumPlayers; ++p) {
+    if (g().PlayerTeam(p) == 0 && !g().PlayerName(p).empty()) movePlayer(g(), p, kClub, firstFreeSquadSlot(g(), kClub));
+  }
+  ASSERT_EQ(squad().size(), 20U);
+  injureAllBut(11);
+  const int longest = squadPlayer(g(), kClub, 20);
+  ASSERT_EQ(g().PlayerInjury(longest), 0) << "the fit ones come last";
+  g().PlayerInjury(longest) = 99;  // ten fit players; the longest injury in the last slot
+  hub().Show();
+  StandInUser standIn;
+  EXPECT_EQ(standIn.readySquad(), "");
+  EXPECT_EQ(standIn.releases(), 1);
+  EXPECT_EQ(standIn.signings(), 1);
+  EXPECT_EQ(g().PlayerTeam(longest), 0);
+  EXPECT_TRUE(dialogs.sawText("Free transfer " + g().PlayerName(longest) + "?"));
+  EXPECT_TRUE(hub().PlayGamesBUtton.enabled());
+}
+
+TEST_F(StandInSquad, WithNobodyToSignItSaysWhy) {
+  for (int p = 1; p <= g().NumPlayers; ++p) {
+    if (g().PlayerTeam(p) == 0) g().PlayerInjury(p) = 5;  // no fit free player
+  }
+  injureAllBut(9);
+  hub().Show();
+  StandInUser standIn;
+  EXPECT_EQ(standIn.readySquad(), "the squad has 9 fit players and no free player would sign");
+  EXPECT_FALSE(hub().PlayGamesBUtton.enabled());
+  EXPECT_EQ(standIn.signings(), 0);
+}
+
+}  // namespace
+}  // namespace kervale::test

@@ -121,6 +121,17 @@ TEST(SimTables, AgreeWithTheGamesCountersAndWithTheirResults) {
   EXPECT_TRUE(userSeen);
   EXPECT_GT(std::stoi(values.at("games")), 0);
 
+  // Each match once, from its home club: home sides win more often.
+  int homeWins = 0, awayWins = 0;
+  for (const std::string& line : run.all("result")) {
+    const std::string score = fields("result=" + line).at("score");
+    const int home = std::stoi(score.substr(0, score.find('-')));
+    const int away = std::stoi(score.substr(score.find('-') + 1));
+    homeWins += home > away ? 1 : 0;
+    awayWins += home < away ? 1 : 0;
+  }
+  EXPECT_GT(homeWins, awayWins * 5 / 4);
+
   const SimRun plain = sim({"--club", "60", "--days", "60"});
   ASSERT_EQ(plain.status, 0) << plain.err;
   EXPECT_TRUE(plain.all("table").empty());

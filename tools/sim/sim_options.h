@@ -19,6 +19,8 @@ struct Options {
   int days = 0;                               // --days N: presses of the hub's continue button
   std::optional<std::filesystem::path> save;  // --save FILE: the game is saved there after the days
   std::optional<std::filesystem::path> load;  // --load FILE: this saved game is loaded before the days
+  bool tables = false;                        // --tables: every league's table after the days
+  bool results = false;                       // --results: every league match after the days
 };
 
 // An unknown option or a bad value.

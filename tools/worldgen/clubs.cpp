@@ -289,6 +289,7 @@ void buildClubs(World& world) {
       }
       club.homeNation = homeNationOf(club.region);
     }
+    if (league.levelHigh > 0) narrowLevels(world.clubs, league.first, league.last);
   }
   std::set<std::string> names;
   for (int c = 1; c <= kClubCount; ++c) {

@@ -15,6 +15,7 @@ namespace {
 enum class Role { Keeper, Defender, Midfielder, Attacker };
 
 constexpr int kFreeAgents = 200;
+constexpr int kReserveKeeperAge = 30;
 constexpr int kSalaryCapSum = 349;  // an MLS squad's ratings sum; x 20 stays under the 7000k cap
 const int kDaysInMonth[] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
@@ -30,6 +31,9 @@ class PlayerMaker {
     Player p;
     p.club = club;
     p.age = clampInt(17 + 19 * (random_.uniform() + random_.uniform()) / 2, 17, 36);
+    // Players retire from 33: a club's reserve keeper outlasts the first
+    // seasons, or a club that loses both keepers puts a defender in goal.
+    if (role == Role::Keeper && !starter && club != 0) p.age = std::min(p.age, kReserveKeeperAge);
     p.nation = random_.chance(0.72) ? homeNation : random_.range(1, static_cast<int>(world_.nations.size()));
     p.name = uniqueName(world_.nations[p.nation - 1].style);
 
@@ -150,9 +154,12 @@ void fitSalaryCap(std::vector<Player>& squad, const std::vector<Role>& roles, Wo
         sides[0] = &p.midfield, sides[1] = &p.defence;
         break;
     }
+    // An outfield player keeps goal no better than he plays anywhere; a
+    // keeper's other ratings may go down to 0.
+    const int floor = roles[top] == Role::Keeper ? 0 : p.keeping;
     int* side = sides[random.range(0, 1)];
-    if (*side <= p.keeping || *side == 0) side = side == sides[0] ? sides[1] : sides[0];
-    if (*side > p.keeping && *side > 0) {
+    if (*side <= floor) side = side == sides[0] ? sides[1] : sides[0];
+    if (*side > floor) {
       --*side;
     } else if (p.keeping > 0 && roles[top] != Role::Keeper) {
       --p.keeping;

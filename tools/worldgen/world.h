@@ -118,6 +118,9 @@ void buildNations(World& world);
 void buildClubs(World& world);
 void buildExpansion(World& world);
 void buildPlayers(World& world);
+// Draws the levels of clubs first..last, which play in one league, together
+// around their mean (levels.cpp).
+void narrowLevels(std::vector<Club>& clubs, int first, int last);
 
 void addClubFiles(const World& world, DataFiles& files);   // mlsdata2, mlsexp, nat
 void addPlayerFile(const World& world, DataFiles& files);  // players2

@@ -58,9 +58,15 @@ const League& leagueOf(double selector) {
   return kLeagues[0];
 }
 
+// A marker runs along the boundary between two rows nearest its height, so
+// that it never crosses a row's text.
+int onRowBoundary(int height) { return (height + kRowGap / 2) / kRowGap * kRowGap; }
+
 void placeMarker(ui::Line& line, int height) {
   line.setVisible(height != 0);
-  if (height != 0) line.setLinePoints(kNameLeft, height - kLineLift, kTableRight, height - kLineLift);
+  if (height == 0) return;
+  const int y = onRowBoundary(height - kLineLift);
+  line.setLinePoints(kNameLeft, y, kTableRight, y);
 }
 
 }  // namespace

@@ -78,6 +78,7 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
   Label4.setFontBold(true);
   place(Minbox, 2400, 960, 1680, 375);
   Minbox.setCaption(" 0");
+  Minbox.setToolTipText("After the final score: click here, or press Return or Space, to go on with the matchday.");
   place(Label1, 5340, 600, 1320, 480);
   Label1.setCaption(" 0 : 0");
   Label1.setAlignment(ui::Alignment::Center);

@@ -80,6 +80,26 @@ void userMatchAhead() {
   roundAlreadyPlayed();
 }
 
+// The portal's pages, each from its link.
+std::vector<GameScreenView> portalPages() {
+  std::vector<GameScreenView> pages;
+  for (int link = 1; link <= 6; ++link) {
+    Website& portal = ui::screen<Website>();
+    pages.push_back({portal.Label4(link).caption(), [link] { ui::screen<Website>().Label4(link).userClick(); }});
+  }
+  return pages;
+}
+
+// Every league the table screen shows, from its menu.
+std::vector<GameScreenView> leagueTables() {
+  std::vector<GameScreenView> leagues;
+  for (int league : {1, 2, 3, 4, 5, 6, 8, 12}) {
+    leagues.push_back(
+        {"league " + std::to_string(league), [league] { ui::screen<ALeagueTable>().switchLeague(league); }});
+  }
+  return leagues;
+}
+
 }  // namespace
 
 const std::vector<GameScreen>& gameScreens() {
@@ -91,7 +111,7 @@ const std::vector<GameScreen>& gameScreens() {
       {"PlayerDirectory", [] { showPlayerCard(firstNamedPlayer()); }},
       {"CollegeDraft", [] { showCollegeDraft(); }},
       {"Tables", [] { showTables(); }},
-      {"ALeagueTable", [] { showLeagueTable(mls().TableLeague); }},
+      {"ALeagueTable", [] { showLeagueTable(mls().TableLeague); }, {}, leagueTables()},
       {"MLS_Playoffs", [] { showPlayoffs(0); }},
       {"UsOpenCup", [] { showUsOpenCup(); }},
       {"LeagueChamp", [] { showLeagueChamp(); }},
@@ -99,7 +119,10 @@ const std::vector<GameScreen>& gameScreens() {
       {"Scouting", [] { showScouting(); }},
       {"StaffShow", [] { showStaff(); }},
       {"Chairman", [] { showChairman(); }},
-      {"Training", [] { showTraining(); }},
+      {"Training",
+       [] { showTraining(); },
+       {},
+       {{"a group chosen", [] { ui::screen<Training>().Command5(1).userClick(); }}}},
       {"TacticsForm", [] { showTacticsPage(); }},
       {"reserveteam", [] { showReserveTeam(); }},
       {"frmSplash", [] { ui::screen<frmSplash>().Show(); }},
@@ -108,10 +131,13 @@ const std::vector<GameScreen>& gameScreens() {
       {"MatchEngine", [] { ui::screen<MatchEngine>().Show(); }, roundAlreadyPlayed},
       {"matchsettings", [] { ui::screen<MatchEngine>().Command1_Click(); }, userMatchAhead},
       {"LockerRoom", [] { ui::screen<LockerRoom>().Show(); }, userMatchAhead},
-      {"TeamSelect", [] { showTeamSelect(); }},
+      {"TeamSelect",
+       [] { showTeamSelect(); },
+       {},
+       {{"a row chosen", [] { ui::screen<TeamSelect>().PlayerName(3).userClick(); }}}},
       {"pitchsettings", [] { showPitchSettings(); }},
       {"BuyAPlayer", [] { showBuyAPlayer(); }},
-      {"Website", [] { showWebsite(); }},
+      {"Website", [] { showWebsite(); }, {}, portalPages()},
       {"teamstats", [] { showTeamStats(); }},
       {"teamWebsite", [] { showClubPage(1); }},
       {"EndOfSeason", [] { showEndOfSeason(); }},

@@ -127,6 +127,10 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
     fixedText(Label11(i), 1560, top, 720, "");
     fixedText(Label12(i), 9600, top, 1440, "");
     fixedText(Label13(i), 11040, top, 720, "");
+    // The position column is narrow on purpose: a long position name shows
+    // shortened, whole in its tip.
+    Label11(i).setElide(true);
+    Label13(i).setElide(true);
   }
 
   Minbox.onClick = [this] { Minbox_Click(); };

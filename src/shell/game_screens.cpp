@@ -100,6 +100,15 @@ std::vector<GameScreenView> leagueTables() {
   return leagues;
 }
 
+// The line-up panel of the user's club and its next opponent.
+void lineUpsShown() {
+  MatchEngine& match = ui::screen<MatchEngine>();
+  const MLSModule& g = mls();
+  match.hometeam = static_cast<int>(g.MyTeam);
+  match.awayteam = g.FixtureOpponent(g.MyTeam, g.CurrentWeek);
+  match.lineupPanel();
+}
+
 }  // namespace
 
 const std::vector<GameScreen>& gameScreens() {
@@ -128,7 +137,7 @@ const std::vector<GameScreen>& gameScreens() {
       {"frmSplash", [] { ui::screen<frmSplash>().Show(); }},
       {"PickTeam", [] { ui::screen<PickTeam>().Show(); }},
       {"LoadBgPicture", [] { ui::screen<MainModule>().PicChange_Click(); }},
-      {"MatchEngine", [] { ui::screen<MatchEngine>().Show(); }, roundAlreadyPlayed},
+      {"MatchEngine", [] { ui::screen<MatchEngine>().Show(); }, roundAlreadyPlayed, {{"line-ups", lineUpsShown}}},
       {"matchsettings", [] { ui::screen<MatchEngine>().Command1_Click(); }, userMatchAhead},
       {"LockerRoom", [] { ui::screen<LockerRoom>().Show(); }, userMatchAhead},
       {"TeamSelect",

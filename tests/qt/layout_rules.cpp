@@ -101,8 +101,10 @@ bool crosses(const QLineF& line, const QRectF& inside) {
 struct LayoutCheck::Shown {
   const ui::Control* control;
   QWidget* widget;
-  QRect box;  // in the surface's coordinates
-  int stack;  // higher stands in front
+  QRect box;   // in the surface's coordinates
+  int stack;   // higher stands in front
+  QRect text;  // where a label draws its text
+  std::vector<QRect> ink;
 };
 
 void LayoutCheck::check(const ui::Form& form) {
@@ -113,7 +115,7 @@ void LayoutCheck::check(const ui::Form& form) {
   for (const ui::Control* c : form.controls()) {
     QWidget* w = qt_.widget(*c);
     if (w == nullptr || !w->isVisibleTo(qt_.window(form))) continue;
-    const Shown s{c, w, w->geometry(), static_cast<int>(surface->children().indexOf(w))};
+    const Shown s{c, w, w->geometry(), static_cast<int>(surface->children().indexOf(w)), drawnText(w), inkRows(w)};
     if (!inside.contains(s.box) && !isBackdrop(*c)) fail(*c, "inside", "lies outside the window");
     checkFits(s);
     checkShowsText(s);
@@ -206,7 +208,7 @@ void LayoutCheck::checkColours(const Shown& s) {
     if (list->currentRow() < 0) return;
     tooClose(p.color(QPalette::Highlight), p.color(QPalette::Base), kMarkerContrast, "selection");
     tooClose(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight), kTextContrast, "selected text");
-  } else if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && l->autoFillBackground() && !drawnText(w).isEmpty()) {
+  } else if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && l->autoFillBackground() && !s.text.isEmpty()) {
     tooClose(p.color(QPalette::WindowText), p.color(QPalette::Window), kTextContrast, "text");
   }
 }
@@ -229,7 +231,7 @@ void LayoutCheck::checkOverlap(const Shown& a, const Shown& b) {
 
 // Two labels' texts on one line need at least a blank between them.
 void LayoutCheck::checkTextsApart(const Shown& a, const Shown& b) {
-  const QRect ta = drawnText(a.widget), tb = drawnText(b.widget);
+  const QRect &ta = a.text, &tb = b.text;
   if (ta.isEmpty() || tb.isEmpty()) return;
   const int sharedHeight = std::min(ta.bottom(), tb.bottom()) - std::max(ta.top(), tb.top()) + 1;
   if (sharedHeight * 2 < std::min(ta.height(), tb.height())) return;  // different lines
@@ -249,7 +251,7 @@ bool LayoutCheck::lineClearOfText(const Shown& line, const Shown& text) {
   if (segments.empty()) return true;
   const auto* l = qobject_cast<QLabel*>(text.widget);
   if (l != nullptr && l->autoFillBackground() && text.stack > line.stack) return true;
-  for (const QRect& row : inkRows(text.widget)) {
+  for (const QRect& row : text.ink) {
     const QRectF inner = QRectF(row).adjusted(1, 0, -1, 0);
     for (const QLineF& segment : segments) {
       if (!crosses(segment, inner)) continue;

@@ -58,9 +58,11 @@ const League& leagueOf(double selector) {
   return kLeagues[0];
 }
 
-// A marker runs along the boundary between two rows nearest its height, so
-// that it never crosses a row's text.
-int onRowBoundary(int height) { return (height + kRowGap / 2) / kRowGap * kRowGap; }
+// A marker runs in the gap between the two rows nearest its height, a pixel
+// above the lower row as on the MLS tables, so that it never crosses a row's
+// text.
+constexpr int kAboveRow = 15;
+int onRowBoundary(int height) { return (height + kRowGap / 2) / kRowGap * kRowGap - kAboveRow; }
 
 void placeMarker(ui::Line& line, int height) {
   line.setVisible(height != 0);

@@ -165,7 +165,12 @@ void FormWindow::applyFocus(bool all) {
   const bool asked = s.focusRequests != focusRequests_;
   focusRequests_ = s.focusRequests;
   if (!(asked || all) || s.focus == nullptr) return;
-  if (QWidget* w = widgetOf(*s.focus)) w->setFocus(Qt::OtherFocusReason);
+  QWidget* w = widgetOf(*s.focus);
+  if (w == nullptr) return;
+  // The keys go to the active window: a box that closed may have left
+  // another one active.
+  if (isVisible() && !isActiveWindow()) activateWindow();
+  w->setFocus(Qt::OtherFocusReason);
 }
 
 void FormWindow::kill() {

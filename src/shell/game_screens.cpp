@@ -100,12 +100,17 @@ std::vector<GameScreenView> leagueTables() {
   return leagues;
 }
 
-// The line-up panel of the user's club and its next opponent.
+// The line-up panel of the user's club and its next opponent, their starters
+// on the pitch.
 void lineUpsShown() {
   MatchEngine& match = ui::screen<MatchEngine>();
   const MLSModule& g = mls();
   match.hometeam = static_cast<int>(g.MyTeam);
   match.awayteam = g.FixtureOpponent(g.MyTeam, g.CurrentWeek);
+  for (int row = 0; row <= 10; ++row) {
+    match.onpitchname(row, 1) = g.PlayerName(g.TeamSquad(row + 1, match.hometeam));
+    match.onpitchname(row, 2) = g.PlayerName(g.TeamSquad(row + 1, match.awayteam));
+  }
   match.lineupPanel();
 }
 

@@ -171,6 +171,8 @@ void FormWindow::applyFocus(bool all) {
   // another one active.
   if (isVisible() && !isActiveWindow()) activateWindow();
   w->setFocus(Qt::OtherFocusReason);
+  // The style draws the focus frame, so the player sees where the keys go.
+  setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void FormWindow::kill() {

@@ -124,10 +124,9 @@ void LayoutCheck::check(const ui::Form& form) {
     shown.push_back(s);
   }
   for (std::size_t i = 0; i < shown.size(); ++i) {
-    for (std::size_t j = 0; j < shown.size(); ++j) {
-      if (i == j) continue;
-      if (i < j) checkOverlap(shown[i], shown[j]);
-      if (i < j) checkTextsApart(shown[i], shown[j]);
+    for (std::size_t j = i + 1; j < shown.size(); ++j) {
+      checkOverlap(shown[i], shown[j]);
+      checkTextsApart(shown[i], shown[j]);
     }
     for (const Shown& text : shown) {
       if (&text != &shown[i] && !lineClearOfText(shown[i], text)) break;

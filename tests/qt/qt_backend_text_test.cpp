@@ -37,7 +37,10 @@ class Page : public Form {
     state_.borderStyle = 1;
     Backdrop.move(0, 300, 6000, 4200);  // below the top edge: not a window-filling picture
     Box.setCaption("Player Name");
-    Box.move(300, 600, 2400, 1200);
+    Box.move(0, 300, 2700, 1500);      // at the picture's very corner
+    Pitch.move(150, 600, 2400, 1050);  // a picture inside the frame, with a label on it
+    Zone.setCaption("12");
+    Zone.move(300, 750, 600, 255);
     News.move(3000, 600, 2700, 6000);  // runs past the window's bottom edge
     News.setScrollBars(true);
     News.setForeColor(kWhite);
@@ -54,6 +57,8 @@ class Page : public Form {
   }
   Image Backdrop{*this, "Backdrop"};
   Frame Box{*this, "Box"};
+  Image Pitch{*this, "Pitch"};
+  Label Zone{*this, "Zone"};
   Label News{*this, "News"};
   CommandButton Go{*this, "Go"};
   CommandButton Default{*this, "Default"};
@@ -131,6 +136,11 @@ TEST_F(QtTextTest, AFrameStandsInFrontOfThePictureItIsDrawnOn) {
   const QObjectList& stack = qt_->surface(page_)->children();
   EXPECT_GT(stack.indexOf(frame), stack.indexOf(backdrop)) << "its caption would be hidden behind the picture";
   EXPECT_EQ(qobject_cast<QGroupBox*>(frame)->title(), "Player Name");
+  // A picture in the frame holds no frame: it stays in front of the frame,
+  // and what stands on it in front of it.
+  QWidget* pitch = qt_->widget(page_.Pitch);
+  EXPECT_GT(stack.indexOf(pitch), stack.indexOf(frame));
+  EXPECT_GT(stack.indexOf(qt_->widget(page_.Zone)), stack.indexOf(pitch));
 }
 
 TEST_F(QtTextTest, TipsKeepTheirLineBreaks) { EXPECT_EQ(qt_->widget(page_.Go)->toolTip(), "First line\nSecond line"); }

@@ -1,6 +1,7 @@
 #include "base/colour.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace kervale {
@@ -24,7 +25,30 @@ std::string componentText(int component) {
   return component == 0 ? "00" : hexText(static_cast<std::uint32_t>(component));
 }
 
+// The relative luminance of a colour, 0 (black) to 1 (white).
+double luminance(Colour c) {
+  auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(redOf(c)) + 0.7152 * channel(greenOf(c)) + 0.0722 * channel(blueOf(c));
+}
+
+constexpr double kReadable = 3.0;
+constexpr Colour kBlackText = 0x000000;
+constexpr Colour kWhiteText = 0xFFFFFF;
+
 }  // namespace
+
+double contrastRatio(Colour a, Colour b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Colour readableOn(Colour text, Colour background) {
+  if (contrastRatio(text, background) >= kReadable) return text;
+  return contrastRatio(kBlackText, background) >= contrastRatio(kWhiteText, background) ? kBlackText : kWhiteText;
+}
 
 Colour colourFromText(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');

@@ -25,4 +25,11 @@ std::string colourToText(Colour colour);
 // leading zeros, a component 0 written "00" (255, 5, 0 -> "&HFF500").
 std::string clubColourText(int first, int second, int third);
 
+// How far apart two colours read: the ratio of their relative luminances,
+// from 1 (the same) to 21 (black on white).
+double contrastRatio(Colour a, Colour b);
+// Text that must read on a background: the colour asked for when it reads at
+// 3:1 or better, else black or white, whichever reads better.
+Colour readableOn(Colour text, Colour background);
+
 }  // namespace kervale

@@ -109,7 +109,7 @@ void teamWebsite::showColours(int club) {
   Label1.setForeColor(second);
   Label2.setForeColor(second);
   SiteLinks.forEach([&](int, ui::Label& link) {
-    link.setForeColor(first);
+    link.setForeColor(readableOn(first, second));
     link.setBackColor(second);
   });
 }

@@ -56,6 +56,7 @@ Website::Website() : Form("Website") {
   Label6.move(kPageLeft, kPageTop + 600, 6600, 4200);
   Label6.setOpaque(false);
   Label6.setWordWrap(true);
+  Label6.setScrollBars(true);  // a full matchday's results run far past the page
 
   Frame2.setCaption("Apply for position");
   Frame2.move(kPageLeft, 6000, 5400, 1095);
@@ -127,6 +128,12 @@ void Website::showPage(const char* title, std::string text, bool jobs, bool play
   Frame4.setVisible(players);
 }
 
+// A player list stands under the caption of the link that opened it.
+void Website::showPlayerList(const char* title, int link) {
+  showPage(title, "", false, true);
+  Frame4.setCaption(Label4(link).caption());
+}
+
 void Website::Label4_Click(int index) {
   const MLSModule& g = mls();
   switch (index) {
@@ -143,14 +150,14 @@ void Website::Label4_Click(int index) {
       showPage("Last Week's Transfers", g.LastWeekTransfersText, false, false);
       break;
     case 4:
-      showPage("Transfer List", "", false, true);
+      showPlayerList("Transfer List", index);
       transferlistupdate();
       break;
     case 5:
       showPage("Quorra Team of the Week", g.TeamOfTheWeekText, false, false);
       break;
     case 6:
-      showPage("Free Transfer List", "", false, true);
+      showPlayerList("Free Transfer List", index);
       freetransferlistupdate();
       break;
     default:

@@ -58,9 +58,17 @@ const League& leagueOf(double selector) {
   return kLeagues[0];
 }
 
+// A marker runs in the gap between the two rows nearest its height, a pixel
+// above the lower row as on the MLS tables, so that it never crosses a row's
+// text.
+constexpr int kAboveRow = 15;
+int onRowBoundary(int height) { return (height + kRowGap / 2) / kRowGap * kRowGap - kAboveRow; }
+
 void placeMarker(ui::Line& line, int height) {
   line.setVisible(height != 0);
-  if (height != 0) line.setLinePoints(kNameLeft, height - kLineLift, kTableRight, height - kLineLift);
+  if (height == 0) return;
+  const int y = onRowBoundary(height - kLineLift);
+  line.setLinePoints(kNameLeft, y, kTableRight, y);
 }
 
 }  // namespace

@@ -78,6 +78,7 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
   Label4.setFontBold(true);
   place(Minbox, 2400, 960, 1680, 375);
   Minbox.setCaption(" 0");
+  Minbox.setToolTipText("After the final score: click here, or press Return or Space, to go on with the matchday.");
   place(Label1, 5340, 600, 1320, 480);
   Label1.setCaption(" 0 : 0");
   Label1.setAlignment(ui::Alignment::Center);
@@ -122,10 +123,13 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
   place(awayinfo, 9600, 2640, 2160, 1200);
   for (int i = 0; i <= 10; ++i) {
     const int top = 3960 + 255 * i;
-    fixedText(Label10(i), 120, top, 1440, "");
+    fixedText(Label10(i), 120, top, 1380, "");
     fixedText(Label11(i), 1560, top, 720, "");
-    fixedText(Label12(i), 9600, top, 1440, "");
+    fixedText(Label12(i), 9600, top, 1380, "");
     fixedText(Label13(i), 11040, top, 720, "");
+    // The columns are narrow on purpose: a long name shows shortened, whole in
+    // its tip, and a blank's room from the next column.
+    for (ui::Label* cell : {&Label10(i), &Label11(i), &Label12(i), &Label13(i)}) cell->setElide(true);
   }
 
   Minbox.onClick = [this] { Minbox_Click(); };

@@ -179,6 +179,7 @@ bool MatchEngine::endOfMinute() {
   }
   if (fullTime && finalScoreDisplay() && hometeam != 0 && awayteam != 0) {
     // Ended by the minute button; only a shown screen has one to press.
+    Minbox.SetFocus();
     while (minutedone && shown() && !programEnded()) ui::DoEvents();
   }
   while (g.PauseFlag != 0 && shown() && !programEnded()) ui::DoEvents();

@@ -28,7 +28,7 @@ void legend(Label& label, const char* text, int left, Colour colour) {
   label.setCaption(text);
   label.move(left, 9000 - 1500, 1200, 255);
   label.setBackColor(colour);
-  label.setForeColor(kWhite);
+  label.setForeColor(readableOn(kWhite, colour));
   label.setAlignment(Alignment::Center);
 }
 
@@ -170,8 +170,10 @@ void FixtureList::Output_Fixt() {
     } else {
       continue;  // neutral ground: the row keeps its colour
     }
-    Label3(row).setBackColor(colour);
-    Label4(row).setBackColor(colour);
+    for (Label* label : {&Label3(row), &Label4(row)}) {
+      label->setBackColor(colour);
+      label->setForeColor(readableOn(kWhite, colour));
+    }
   }
 }
 

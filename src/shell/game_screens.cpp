@@ -80,6 +80,40 @@ void userMatchAhead() {
   roundAlreadyPlayed();
 }
 
+// The portal's pages, each from its link.
+std::vector<GameScreenView> portalPages() {
+  std::vector<GameScreenView> pages;
+  for (int link = 1; link <= 6; ++link) {
+    Website& portal = ui::screen<Website>();
+    pages.push_back({portal.Label4(link).caption(), [link] { ui::screen<Website>().Label4(link).userClick(); }});
+  }
+  return pages;
+}
+
+// Every league the table screen shows, from its menu.
+std::vector<GameScreenView> leagueTables() {
+  std::vector<GameScreenView> leagues;
+  for (int league : {1, 2, 3, 4, 5, 6, 8, 12}) {
+    leagues.push_back(
+        {"league " + std::to_string(league), [league] { ui::screen<ALeagueTable>().switchLeague(league); }});
+  }
+  return leagues;
+}
+
+// The line-up panel of the user's club and its next opponent, their starters
+// on the pitch.
+void lineUpsShown() {
+  MatchEngine& match = ui::screen<MatchEngine>();
+  const MLSModule& g = mls();
+  match.hometeam = static_cast<int>(g.MyTeam);
+  match.awayteam = g.FixtureOpponent(g.MyTeam, g.CurrentWeek);
+  for (int row = 0; row <= 10; ++row) {
+    match.onpitchname(row, 1) = g.PlayerName(g.TeamSquad(row + 1, match.hometeam));
+    match.onpitchname(row, 2) = g.PlayerName(g.TeamSquad(row + 1, match.awayteam));
+  }
+  match.lineupPanel();
+}
+
 }  // namespace
 
 const std::vector<GameScreen>& gameScreens() {
@@ -91,7 +125,7 @@ const std::vector<GameScreen>& gameScreens() {
       {"PlayerDirectory", [] { showPlayerCard(firstNamedPlayer()); }},
       {"CollegeDraft", [] { showCollegeDraft(); }},
       {"Tables", [] { showTables(); }},
-      {"ALeagueTable", [] { showLeagueTable(mls().TableLeague); }},
+      {"ALeagueTable", [] { showLeagueTable(mls().TableLeague); }, {}, leagueTables()},
       {"MLS_Playoffs", [] { showPlayoffs(0); }},
       {"UsOpenCup", [] { showUsOpenCup(); }},
       {"LeagueChamp", [] { showLeagueChamp(); }},
@@ -99,19 +133,25 @@ const std::vector<GameScreen>& gameScreens() {
       {"Scouting", [] { showScouting(); }},
       {"StaffShow", [] { showStaff(); }},
       {"Chairman", [] { showChairman(); }},
-      {"Training", [] { showTraining(); }},
+      {"Training",
+       [] { showTraining(); },
+       {},
+       {{"a group chosen", [] { ui::screen<Training>().Command5(1).userClick(); }}}},
       {"TacticsForm", [] { showTacticsPage(); }},
       {"reserveteam", [] { showReserveTeam(); }},
       {"frmSplash", [] { ui::screen<frmSplash>().Show(); }},
       {"PickTeam", [] { ui::screen<PickTeam>().Show(); }},
       {"LoadBgPicture", [] { ui::screen<MainModule>().PicChange_Click(); }},
-      {"MatchEngine", [] { ui::screen<MatchEngine>().Show(); }, roundAlreadyPlayed},
+      {"MatchEngine", [] { ui::screen<MatchEngine>().Show(); }, roundAlreadyPlayed, {{"line-ups", lineUpsShown}}},
       {"matchsettings", [] { ui::screen<MatchEngine>().Command1_Click(); }, userMatchAhead},
       {"LockerRoom", [] { ui::screen<LockerRoom>().Show(); }, userMatchAhead},
-      {"TeamSelect", [] { showTeamSelect(); }},
+      {"TeamSelect",
+       [] { showTeamSelect(); },
+       {},
+       {{"a row chosen", [] { ui::screen<TeamSelect>().PlayerName(3).userClick(); }}}},
       {"pitchsettings", [] { showPitchSettings(); }},
       {"BuyAPlayer", [] { showBuyAPlayer(); }},
-      {"Website", [] { showWebsite(); }},
+      {"Website", [] { showWebsite(); }, {}, portalPages()},
       {"teamstats", [] { showTeamStats(); }},
       {"teamWebsite", [] { showClubPage(1); }},
       {"EndOfSeason", [] { showEndOfSeason(); }},

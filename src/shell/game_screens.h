@@ -10,10 +10,17 @@ namespace kervale {
 // game opens it on the running game (through its opener, as a player would).
 // `prepare`, when set, first puts the running game where the screen can be
 // opened by itself (a screen reached mid-matchday, say).
+struct GameScreenView {
+  std::string name;
+  std::function<void()> show;
+};
 struct GameScreen {
   std::string name;
   std::function<void()> open;
   std::function<void()> prepare = {};
+  // The screen's other states worth a look once it is open, each reached the
+  // way a player reaches it (a row chosen, another page).
+  std::vector<GameScreenView> views = {};
 };
 
 // Every screen of the game. A new screen adds its entry in game_screens.cpp,

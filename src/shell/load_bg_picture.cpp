@@ -64,6 +64,7 @@ LoadBgPicture::LoadBgPicture() : Form("LoadBgPicture") {
 
 void LoadBgPicture::Form_Load() {
   if (mls().PickerMode == 1) {
+    setCaption("Load Game");
     Command4.setVisible(false);
     Command5.setVisible(false);
     Command6.setVisible(false);

@@ -1,5 +1,6 @@
 #include "shell/main_module.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string>
@@ -19,6 +20,16 @@ constexpr int kRightColumn = 9840;       // left edge of the date and button col
 constexpr int kWideRightColumn = 13000;  // the same at 1024 x 768
 constexpr int kNewsLeft = 1560;
 constexpr int kNewsLineTwips = 255;
+
+// Why a starter of the user's club cannot play: "" when he can.
+std::string starterTrouble(const MLSModule& g, int slot) {
+  const double player = g.TeamSquad(slot, g.MyTeam);
+  if (!(player >= 1 && player <= kLastPlayer) || g.PlayerName(player).empty()) {
+    return "Place" + Str(slot) + " of the starting eleven is empty.";
+  }
+  if (g.PlayerInjury(player) <= 0) return "";
+  return g.PlayerName(player) + (g.PlayerInjuryText(player) == "Suspension" ? " is suspended." : " is injured.");
+}
 
 }  // namespace
 
@@ -45,6 +56,7 @@ MainModule::MainModule() : Form("MainModule") {
   Label1.move(kNewsLeft, 1320, 7935, kNewsLineTwips);
   Label1.setOpaque(false);
   Label1.setForeColor(ui::kWhite);
+  Label1.setScrollBars(true);
 
   Image4.move(kRightColumn, 720, 1935, 1215);
   Image4.setStretch(true);
@@ -53,9 +65,12 @@ MainModule::MainModule() : Form("MainModule") {
   Label7.move(kRightColumn, 2300, 1935, 255);
   Label8.move(kRightColumn, 2560, 1935, 255);
   Label3.setCaption("In-Game Speed:");
-  Label3.move(kRightColumn, 2900, 1095, 255);
-  Label4.move(kRightColumn + 1095, 2900, 840, 255);
-  HScroll1.move(kRightColumn, 3180, 1935, 255);
+  // The slider between its caption and its value: side by side the two
+  // texts ran together.
+  Label3.move(kRightColumn, 2840, 1935, 255);
+  HScroll1.move(kRightColumn, 3100, 1935, 255);
+  Label4.move(kRightColumn, 3355, 1935, 240);
+  Label4.setAlignment(ui::Alignment::Right);
   HScroll1.setMin(1);
   HScroll1.setMax(100);
   HScroll1.setSmallChange(5);
@@ -146,12 +161,11 @@ void MainModule::Form_Load() {
     // The news and the manager's name end before the right column.
     Label1.setWidth(kWideRightColumn - kNewsLeft - 120);
     Label2.setWidth(kWideRightColumn - kNewsLeft - 120);
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&Image4, &PlayGamesBUtton, &Command1, &Command3, &Command4, &Command6,
-                                             &Command8, &Command9, &Label3, &HScroll1, &Label6, &Label7, &Label8}) {
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &Image4, &PlayGamesBUtton, &Command1, &Command2, &Command3, &Command4, &Command5, &Command6, &Command8,
+             &Command9, &Label3, &HScroll1, &Label4, &Label6, &Label7, &Label8}) {
       c->setLeft(kWideRightColumn);
     }
-    Label4.setLeft(14095);
   }
 
   Transactions_Menu.setEnabled(true);
@@ -170,7 +184,8 @@ void MainModule::Form_Load() {
     height += kNewsLineTwips;
   }
   Label1.setCaption(std::move(news));
-  Label1.setHeight(height);
+  // Past the backdrop's bottom edge the news scrolls.
+  Label1.setHeight(std::min(height, Image3.top() + Image3.height() - Label1.top()));
 
   Image3.setPicture(g.BackgroundPicture);
   Label2.setCaption(g.ManagerName);
@@ -203,17 +218,25 @@ void MainModule::Form_Load() {
   if (g.TeamLogo(g.MyTeam).empty()) Image1.setVisible(false);
   TeamNameLabel.setCaption(g.TeamName(g.MyTeam));
 
-  // Squad-ready check: the next press plays a matchday.
-  if (g.MyTeam != 0 && (g.WeekDay == 3 || g.WeekDay == 6)) {
-    for (int slot = 1; slot <= 11; ++slot) {
-      const double player = g.TeamSquad(slot, g.MyTeam);
-      if (!(player >= 1 && player <= kLastPlayer)) {
-        PlayGamesBUtton.setEnabled(false);
-        continue;
-      }
-      if (g.PlayerName(player).empty() || g.PlayerInjury(player) > 0) PlayGamesBUtton.setEnabled(false);
-    }
+  squadReadyCheck();
+}
+
+// The next press plays a matchday: eleven starters who can play, or the
+// continue button is disabled, its tip saying who stands in the way.
+void MainModule::squadReadyCheck() {
+  const MLSModule& g = mls();
+  if (g.MyTeam == 0 || (g.WeekDay != 3 && g.WeekDay != 6)) return;
+  std::string why;
+  for (int slot = 1; slot <= 11; ++slot) {
+    const std::string trouble = starterTrouble(g, slot);
+    if (!trouble.empty()) why += '\r' + trouble;
   }
+  if (why.empty()) return;
+  PlayGamesBUtton.setEnabled(false);
+  PlayGamesBUtton.setToolTipText(
+      "Continue needs eleven starters who can play; change the line-up on the Team "
+      "Select screen." +
+      why);
 }
 
 void MainModule::Form_QueryUnload(int& cancel, ui::UnloadMode mode) {

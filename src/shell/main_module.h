@@ -189,6 +189,7 @@ class MainModule : public ui::Form {
   void playMatchday();
   void birthdays();
   void nextFixtureNews(bool afterSaturday);
+  void squadReadyCheck();
 
   bool pressRunning_ = false;
   bool endAfterUnload_ = false;  // the close box's quit was confirmed

@@ -22,6 +22,7 @@ constexpr Colour kLight = ui::kWhite;  // the desktop's title-bar text colour
 constexpr Colour kTeal = rgbColour(0, 128, 128);
 constexpr Colour kInjured = rgbColour(0, 0, 192);
 constexpr Colour kSelected = rgbColour(192, 192, 0);
+constexpr Colour kOnSelected = ui::kBlack;  // neither teal nor white reads on the dark yellow
 constexpr const char* kWideScreen = "1024 X 768";
 
 int myClub() { return static_cast<int>(mls().MyTeam); }
@@ -202,6 +203,7 @@ void TeamSelect::selectRow(int row) {
   for (ui::Label* cell : {&PlayerName(row), &goalkeepingability(row), &defensiveview(row), &midfieldview(row),
                           &forwardview(row), &AgeLabel(row), &goalscoredview(row), &injuryview(row)}) {
     cell->setBackColor(kSelected);
+    cell->setForeColor(kOnSelected);
   }
   RowSelected = 1;
   Command7.setVisible(true);

@@ -14,9 +14,9 @@ constexpr int kCellHeight = 285;
 constexpr int kNameLeft = 540;
 constexpr int kNameWidth = 2340;
 constexpr int kComboLeft = 2940;
-constexpr int kComboWidth = 1560;
-constexpr int kNumbersLeft = 4560;
-constexpr int kNumberWidth = 555;
+constexpr int kComboWidth = 1980;  // the longest position name with the box's arrow
+constexpr int kNumbersLeft = 4980;
+constexpr int kNumberWidth = 525;
 constexpr int kRight = 8760;  // the right column of profile and tactics
 constexpr int kRightWidth = 3120;
 constexpr int kButton = 375;
@@ -58,6 +58,7 @@ void TeamSelect::layOutGrid() {
     h.setOpaque(false);
     h.setForeColor(ui::kWhite);
     h.setFontBold(true);
+    if (c > 0) h.setAlignment(ui::Alignment::Center);  // over its centred numbers
   }
   Label22.setCaption("Substitutes");
   Label22.move(kNameLeft, rowTop(12) - kRowHeight, kNameWidth, 255);

@@ -145,7 +145,7 @@ void Training::traininggroupset() {
   for (int r = 0; r < kRows; ++r) {
     for (auto* buttons : byGroup) (*buttons)(r).setBackColor(kButtonFace);
     const int group = g.TrainingGroup(VScroll1.value() + r + 1);
-    if (group >= 0 && group <= kTrainingGroups) (*byGroup[group])(r).setBackColor(kWhite);
+    if (group >= 0 && group <= kTrainingGroups) (*byGroup[group])(r).setBackColor(kTrainingGroupMarker);
   }
 }
 

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "base/colour.h"
 #include "ui/control.h"
 #include "ui/control_array.h"
 #include "ui/form.h"
 
 namespace kervale {
+
+// The button of the group a player trains in: white would vanish on the
+// button face, and the dark yellow carries black text well.
+inline constexpr Colour kTrainingGroupMarker = rgbColour(192, 192, 0);
 
 // The training plan of the first team: a type and an intensity per group and
 // working day, and a group (or rest) per squad slot. Group changes are stored

@@ -207,6 +207,8 @@ KERVALE_SETTER(setAlignment, alignment, Alignment)
 KERVALE_SETTER(setBorderStyle, borderStyle, int)
 KERVALE_SETTER(setWordWrap, wordWrap, bool)
 KERVALE_SETTER(setAutoSize, autoSize, bool)
+KERVALE_SETTER(setScrollBars, scrollBars, bool)
+KERVALE_SETTER(setElide, elide, bool)
 KERVALE_SETTER(setMultiLine, multiLine, bool)
 KERVALE_SETTER(setLocked, locked, bool)
 KERVALE_SETTER(setDefault, isDefault, bool)
@@ -255,6 +257,8 @@ void Control::setToolTipText(std::string t) {
 }
 
 void Control::setTag(std::string t) { state_.tag = std::move(t); }
+
+void Control::SetFocus() { form_.requestFocus(*this); }
 
 void Control::setPicture(std::string file) {
   if (state_.picture == file) return;

@@ -15,8 +15,8 @@ class Form;
 // its design state, captured when the form's constructor finishes, and its
 // current state, reset to the design state whenever the form loads.
 struct ControlState {
-  std::string caption;  // label, button, check, option, frame
-  std::string text;     // text box, combo box
+  std::string caption;                                // label, button, check, option, frame
+  std::string text;                                   // text box, combo box
   int left = 0, top = 0, width = 1215, height = 495;  // twips
   bool visible = true;
   bool enabled = true;
@@ -28,6 +28,8 @@ struct ControlState {
   int borderStyle = 0;  // 0 none, 1 fixed single
   bool wordWrap = true;
   bool autoSize = false;
+  bool scrollBars = false;  // label: a text taller than the label scrolls
+  bool elide = false;       // label: a one-line text may be shortened, the whole text in its tip
   bool multiLine = false;
   bool locked = false;  // text box: read only
   std::string toolTipText;
@@ -35,11 +37,11 @@ struct ControlState {
   // Check box 0 unchecked / 1 checked / 2 grey; option button 0 / 1; scroll bar value.
   int value = 0;
   int min = 0, max = 32767, smallChange = 1, largeChange = 1;  // scroll bars
-  std::vector<std::string> items;  // list and combo boxes, file list
+  std::vector<std::string> items;                              // list and combo boxes, file list
   std::vector<std::int32_t> itemData;
-  int listIndex = -1;  // selected item, -1 none
-  int topIndex = 0;    // first visible item of a list
-  std::string picture;  // image / picture box / frame: picture file, "" none
+  int listIndex = -1;    // selected item, -1 none
+  int topIndex = 0;      // first visible item of a list
+  std::string picture;   // image / picture box / frame: picture file, "" none
   bool stretch = false;  // image: scale the picture to the control
   ShapeType shape = ShapeType::Rectangle;
   int fillStyle = 1;  // shape: 0 solid, 1 transparent
@@ -47,10 +49,10 @@ struct ControlState {
   Colour borderColor = kBlack;
   int borderWidth = 1;
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line, twips
-  std::string path;     // dir / file list: folder; drive list: drive
-  std::string pattern = "*.*";  // file list
-  bool isDefault = false;  // command button answers Enter
-  bool isCancel = false;   // command button answers Escape
+  std::string path;                    // dir / file list: folder; drive list: drive
+  std::string pattern = "*.*";         // file list
+  bool isDefault = false;              // command button answers Enter
+  bool isCancel = false;               // command button answers Escape
 };
 
 // A control of a form. Properties are plain values; setters mark the control
@@ -104,6 +106,8 @@ class Control {
   void setBorderStyle(int style);
   void setWordWrap(bool v);
   void setAutoSize(bool v);
+  void setScrollBars(bool v);
+  void setElide(bool v);
   void setMultiLine(bool v);
   void setLocked(bool v);
   void setToolTipText(std::string t);
@@ -111,6 +115,8 @@ class Control {
   void setTag(std::string t);
   void setDefault(bool v);
   void setCancel(bool v);
+  // Gives the control the keyboard focus once its window shows.
+  void SetFocus();
 
   // Check box (0, 1, 2), option button (0, 1; setting 1 clears the other
   // options of the same container and fires Click), scroll bar (clamped to
@@ -208,11 +214,10 @@ class Control {
 };
 
 // One class per kind, so that a form's members say what they are.
-#define KERVALE_CONTROL_KIND(Name)                                   \
-  class Name : public Control {                                      \
-   public:                                                           \
-    Name(Form& form, std::string name, int index = -1)               \
-        : Control(form, ControlKind::Name, std::move(name), index) {} \
+#define KERVALE_CONTROL_KIND(Name)                                                                                   \
+  class Name : public Control {                                                                                      \
+   public:                                                                                                           \
+    Name(Form& form, std::string name, int index = -1) : Control(form, ControlKind::Name, std::move(name), index) {} \
   };
 KERVALE_CONTROL_KIND(Label)
 KERVALE_CONTROL_KIND(CommandButton)

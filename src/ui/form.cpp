@@ -202,6 +202,12 @@ void Form::detach(MenuItem& m) {
 
 void Form::controlChanged(Control&) { markChanged(); }
 
+void Form::requestFocus(const Control& c) {
+  state_.focus = &c;
+  ++state_.focusRequests;
+  markChanged();
+}
+
 void Form::menuChanged(MenuItem&) { markChanged(); }
 
 }  // namespace kervale::ui

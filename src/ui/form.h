@@ -18,6 +18,10 @@ struct FormState {
   int borderStyle = 2;     // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog
   bool controlBox = true;  // close box shown
   bool maximized = false;
+  // The control the program last gave the focus, and how often it did: each
+  // request is carried out once.
+  const Control* focus = nullptr;
+  int focusRequests = 0;
 };
 
 enum class ShowMode { Modeless, Modal };
@@ -93,6 +97,7 @@ class Form {
   void detach(MenuItem& m);
   void controlChanged(Control& c);
   void menuChanged(MenuItem& m);
+  void requestFocus(const Control& c);
 
  protected:
   // Ends the derived constructor: the current properties become the design state.

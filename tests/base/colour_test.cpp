@@ -31,5 +31,26 @@ TEST(Colour, FromAndToText) {
   EXPECT_EQ(blueOf(colourFromText("&H800000")), 128);
 }
 
+TEST(Colour, ContrastRunsFromTheSameToBlackOnWhite) {
+  EXPECT_DOUBLE_EQ(contrastRatio(0xFFFFFF, 0x000000), 21.0);
+  EXPECT_DOUBLE_EQ(contrastRatio(0x000000, 0xFFFFFF), 21.0) << "either way round";
+  EXPECT_DOUBLE_EQ(contrastRatio(0x808080, 0x808080), 1.0);
+  EXPECT_NEAR(contrastRatio(rgbColour(0, 128, 128), rgbColour(192, 192, 0)), 2.45, 0.01);  // teal on dark yellow
+  EXPECT_NEAR(contrastRatio(Colour{0xFFFFFF}, rgbColour(0, 192, 192)), 2.26, 0.01);
+  // Green weighs most, blue least.
+  EXPECT_GT(contrastRatio(rgbColour(0, 255, 0), 0), contrastRatio(rgbColour(255, 0, 0), 0));
+  EXPECT_GT(contrastRatio(rgbColour(255, 0, 0), 0), contrastRatio(rgbColour(0, 0, 255), 0));
+}
+
+TEST(Colour, TextThatWouldNotReadTurnsBlackOrWhite) {
+  const Colour teal = rgbColour(0, 128, 128), yellow = rgbColour(192, 192, 0), navy = rgbColour(0, 0, 128);
+  EXPECT_EQ(readableOn(teal, 0xFFFFFF), teal) << "4.8:1 reads";
+  EXPECT_EQ(readableOn(teal, yellow), 0x000000u) << "on a light colour black reads better";
+  EXPECT_EQ(readableOn(navy, 0x000000), 0xFFFFFFu) << "on a dark colour white reads better";
+  EXPECT_EQ(readableOn(yellow, yellow), 0x000000u);
+  EXPECT_EQ(readableOn(0xFFFFFF, rgbColour(240, 112, 16)), 0x000000u) << "2.99:1 is just short";
+  EXPECT_EQ(readableOn(0xFFFFFF, rgbColour(207, 0, 0)), 0xFFFFFFu);
+}
+
 }  // namespace
 }  // namespace kervale

@@ -45,6 +45,21 @@ TEST_F(TeamWebsiteTest, EqualColoursDrawWhite) {
   EXPECT_EQ(g().TeamColour2(kClub), "&Hff") << "the club keeps its colours";
 }
 
+TEST_F(TeamWebsiteTest, LinksReadOnTheSecondColour) {
+  g().TeamColour1(kClub) = "&HFF";  // red
+  g().TeamColour2(kClub) = "&HFFFFFF";
+  showClubPage(kClub);
+  EXPECT_EQ(page().SiteLinks(0).foreColor(), colourFromText("&HFF")) << "the first colour where it reads";
+  EXPECT_EQ(page().SiteLinks(0).backColor(), ui::kWhite);
+  page().Unload();
+
+  g().TeamColour1(kClub) = "&HFFFFFF";
+  g().TeamColour2(kClub) = "&H1070F0";  // orange: white reads at 2.99:1
+  showClubPage(kClub);
+  EXPECT_EQ(page().SiteLinks(6).backColor(), colourFromText("&H1070F0"));
+  EXPECT_EQ(page().SiteLinks(6).foreColor(), ui::kBlack);
+}
+
 TEST_F(TeamWebsiteTest, NewsRecordsAndLinksWithoutAPage) {
   g().TeamMostGoalsInGame(kClub) = 7;
   g().TeamMostGoalsText(kClub) = "5-2 v Birch";

@@ -40,21 +40,23 @@ TEST_F(StandingsScreens, EachSelectorShowsItsLeagueRowsAndMarkers) {
     int rows, line1, line2, line3;
   };
   const Case cases[] = {
-      {-1, "D3 Pro League", "D3 Pro League", 18, 1290, kHidden, kHidden},
-      {0, "A-League", "A-League Table", 18, 1290, kHidden, kHidden},
-      {1, "English Premiership", "English Premiership", 20, 750, kHidden, 4650},
-      {2, "English Division One", "English Division One", 24, 750, 1810, 5655},
-      {3, "English Division Two", "English Division Two", 24, 750, 1810, 5397},
-      {4, "English Division Three", "English Division Three", 24, 985, 2010, 6170},
-      {5, "Bundesliga. 1", "Germany Bundesliga. 1", 18, 750, kHidden, 4120},
-      {6, "Bundesliga. 2", "Germany Bundesliga. 2", 18, 1010, kHidden, 3850},
-      {7, "A-League", "A-League Table", 18, 1290, kHidden, kHidden},
-      {8, "Grupo 1", "Mexican League Grupo Uno", 5, 514, kHidden, kHidden},
-      {11, "Grupo 4", "Mexican League Grupo Cuatro", 5, 514, kHidden, kHidden},
-      {12, "Australian NSL", "Australian National Soccer League", 13, 750, 1810, kHidden},
-      {13, "A-League", "A-League Table", 18, 1290, kHidden, kHidden},
-      {40, "A-League", "A-League Table", 18, 1290, kHidden, kHidden},
+      {-1, "D3 Pro League", "D3 Pro League", 18, 1185, kHidden, kHidden},
+      {0, "A-League", "A-League Table", 18, 1185, kHidden, kHidden},
+      {1, "English Premiership", "English Premiership", 20, 705, kHidden, 4545},
+      {2, "English Division One", "English Division One", 24, 705, 1905, 5745},
+      {3, "English Division Two", "English Division Two", 24, 705, 1905, 5265},
+      {4, "English Division Three", "English Division Three", 24, 945, 1905, 6225},
+      {5, "Bundesliga. 1", "Germany Bundesliga. 1", 18, 705, kHidden, 4065},
+      {6, "Bundesliga. 2", "Germany Bundesliga. 2", 18, 945, kHidden, 3825},
+      {7, "A-League", "A-League Table", 18, 1185, kHidden, kHidden},
+      {8, "Grupo 1", "Mexican League Grupo Uno", 5, 465, kHidden, kHidden},
+      {11, "Grupo 4", "Mexican League Grupo Cuatro", 5, 465, kHidden, kHidden},
+      {12, "Australian NSL", "Australian National Soccer League", 13, 705, 1905, kHidden},
+      {13, "A-League", "A-League Table", 18, 1185, kHidden, kHidden},
+      {40, "A-League", "A-League Table", 18, 1185, kHidden, kHidden},
   };
+  // Each marker sits in the gap between the two rows nearest its height
+  // (lifted 150 twips), a pixel above the lower row: never through its text.
   fillOrders();
   ALeagueTable& t = leagueTable();
   for (const Case& c : cases) {
@@ -72,6 +74,12 @@ TEST_F(StandingsScreens, EachSelectorShowsItsLeagueRowsAndMarkers) {
     EXPECT_EQ(height(t.Line1), c.line1);
     EXPECT_EQ(height(t.Line2), c.line2);
     EXPECT_EQ(height(t.Line3), c.line3);
+    for (const ui::Line* line : {&t.Line1, &t.Line2, &t.Line3}) {
+      EXPECT_EQ(line->state().y1, line->state().y2) << "level";
+      if (line->visible()) {
+        EXPECT_EQ((line->state().y1 + 15) % 240, 0) << "between rows";
+      }
+    }
     EXPECT_EQ(g().TableLeague, 0);
   }
 }

@@ -141,9 +141,12 @@ TEST_F(MinuteTest, FinalScoreWaitsForTheMinuteButton) {
   dialogs.answer(ui::MsgResult::OK);
   int waited = 0;
   std::function<void()> presser = [&] {
-    if (dialogs.sawText("Final Score")) {
+    if (!dialogs.sawText("Final Score")) {
+      EXPECT_EQ(shownMatch.state().focus, nullptr) << "the match itself leaves the focus alone";
+    } else {
       EXPECT_TRUE(shownMatch.running());
       EXPECT_EQ(shownMatch.minute, 90);
+      EXPECT_EQ(shownMatch.state().focus, &shownMatch.Minbox) << "Return or Space goes on";
       if (++waited == 5) {
         shownMatch.Minbox.userClick();
         return;
@@ -155,6 +158,8 @@ TEST_F(MinuteTest, FinalScoreWaitsForTheMinuteButton) {
   shownMatch.Playgame();
   EXPECT_EQ(waited, 5);
   EXPECT_FALSE(shownMatch.running());
+  EXPECT_NE(shownMatch.Minbox.state().toolTipText.find("Return or Space"), std::string::npos)
+      << "its tip says what it does";
   shownMatch.Unload();
 }
 

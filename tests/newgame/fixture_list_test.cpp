@@ -98,6 +98,32 @@ TEST_F(FixtureListTest, ScoresForRoundsPlayedThisSeasonOnBothSidesOfTheWrap) {
   }
 }
 
+TEST_F(FixtureListTest, EveryRowAndLegendReadsOnItsColour) {
+  pair(g, 3, 20, 44, 1);
+  pair(g, 21, 3, 45, 1);
+  pair(g, 3, 22, 46, 2);
+  pair(g, 23, 3, 47, 2);
+  list.Show();
+  struct Row {
+    int round;
+    Colour back, text;
+  };
+  const Row rows[] = {
+      {44, kHome, ui::kWhite}, {45, kAway, ui::kWhite}, {46, kCupHome, ui::kWhite}, {47, kCupAway, ui::kBlack}};
+  for (const Row& r : rows) {
+    for (const ui::Label* cell : {&list.Label3(r.round), &list.Label4(r.round)}) {
+      EXPECT_EQ(cell->backColor(), r.back) << r.round;
+      EXPECT_EQ(cell->foreColor(), r.text) << r.round << ": white would not read on the light cup colour";
+    }
+  }
+  const std::pair<const ui::Label*, Colour> legends[] = {
+      {&list.Label6, kHome}, {&list.Label7, kAway}, {&list.Label8, kCupHome}, {&list.Label9, kCupAway}};
+  for (const auto& [legend, colour] : legends) {
+    EXPECT_EQ(legend->backColor(), colour) << legend->caption();
+    EXPECT_GE(contrastRatio(legend->foreColor(), colour), 3.0) << legend->caption();
+  }
+}
+
 TEST_F(FixtureListTest, ScrollingShowsSixtyRoundsAtATime) {
   pair(g, 3, 30, 45, 1);
   pair(g, 3, 31, 104, 1);

@@ -92,13 +92,13 @@ TEST_F(TeamScreensQtTest, TrainingAnswersClicksAndKeepsTheFocusThroughItsBoxes) 
   grabs(training);
   click(training.Command5(1));
   EXPECT_EQ(mls().TrainingGroup(2), 2);
-  EXPECT_EQ(training.Command5(1).backColor(), ui::kWhite);
+  EXPECT_EQ(training.Command5(1).backColor(), kTrainingGroupMarker);
   QCoreApplication::processEvents();
   const auto face = [this](const ui::Control& c) {
     QWidget* w = qt_->widget(c);
     return w->grab().toImage().pixelColor(8, w->height() / 2);
   };
-  EXPECT_NE(face(training.Command5(1)), face(training.Command4(1))) << "the group's button shows white";
+  EXPECT_NE(face(training.Command5(1)), face(training.Command4(1))) << "the group's button shows its marker";
 
   click(training.Command3(2), QMessageBox::Ok);
   QCoreApplication::processEvents();
@@ -108,7 +108,7 @@ TEST_F(TeamScreensQtTest, TrainingAnswersClicksAndKeepsTheFocusThroughItsBoxes) 
   QCoreApplication::processEvents();
   ASSERT_TRUE(training.loaded());
   EXPECT_EQ(mls().TrainingGroup(2), 0);
-  EXPECT_EQ(training.Command2(1).backColor(), ui::kWhite);
+  EXPECT_EQ(training.Command2(1).backColor(), kTrainingGroupMarker);
 }
 
 TEST_F(TeamScreensQtTest, TacticsPageSaveChangesShowsTheHub) {

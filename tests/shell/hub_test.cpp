@@ -75,6 +75,67 @@ TEST_F(HubTest, SquadReadyCheckOnTheDaysBeforeAMatchdayOnly) {
   EXPECT_TRUE(hub().PlayGamesBUtton.enabled());
 }
 
+TEST_F(HubTest, AGreyContinueSaysWhoStandsInTheWay) {
+  const std::string& tip = hub().PlayGamesBUtton.state().toolTipText;
+  g().WeekDay = 3;
+  reopen();
+  EXPECT_TRUE(hub().PlayGamesBUtton.enabled());
+  EXPECT_EQ(tip, "") << "nothing to say while it can go on";
+
+  const int injured = smallGamePlayer(1, 11), banned = smallGamePlayer(1, 2);
+  g().PlayerInjury(injured) = 2;
+  g().PlayerInjuryText(injured) = "Torn ligament";
+  g().PlayerInjury(banned) = 1;
+  g().PlayerInjuryText(banned) = "Suspension";
+  g().PlayerName(smallGamePlayer(1, 7)).clear();  // retired: slot 7 is empty
+  g().PlayerInjury(smallGamePlayer(1, 14)) = 3;   // a substitute does not count
+  reopen();
+  EXPECT_FALSE(hub().PlayGamesBUtton.enabled());
+  EXPECT_EQ(tip, "Continue needs eleven starters who can play; change the line-up on the Team Select screen.\r" +
+                     g().PlayerName(banned) + " is suspended.\rPlace 7 of the starting eleven is empty.\r" +
+                     g().PlayerName(injured) + " is injured.");
+  EXPECT_EQ(tip.find(g().PlayerName(smallGamePlayer(1, 14))), std::string::npos);
+
+  // Only the day before a matchday is checked, and a fresh hub starts clean.
+  g().WeekDay = 4;
+  reopen();
+  EXPECT_TRUE(hub().PlayGamesBUtton.enabled());
+  EXPECT_EQ(tip, "");
+}
+
+TEST_F(HubTest, LongNewsScrollsAboveTheBackdropsBottomEdge) {
+  for (int i = 0; i < 4; ++i) g().ClubNewsLine(i) = "Line " + std::to_string(i);
+  reopen();
+  EXPECT_TRUE(hub().Label1.state().scrollBars);
+  EXPECT_EQ(hub().Label1.caption(), "Club News:\rLine 0\rLine 1\rLine 2\rLine 3");
+  EXPECT_EQ(hub().Label1.height(), 5 * 255) << "a line's height for the heading and each line";
+
+  for (int i = 0; i <= 50; ++i) g().ClubNewsLine(i) = "Line " + std::to_string(i);
+  for (const char* mode : {"800 X 600", "1024 X 768"}) {
+    g().ScreenMode = mode;
+    reopen();
+    const ui::Control& news = hub().Label1;
+    const ui::Control& backdrop = hub().Image3;
+    EXPECT_EQ(news.top() + news.height(), backdrop.top() + backdrop.height()) << mode;
+    EXPECT_NE(news.caption().find("Line 50"), std::string::npos) << "every line is there to scroll to";
+  }
+}
+
+TEST_F(HubTest, TheSpeedCaptionSliderAndValueStandInOneColumn) {
+  for (const char* mode : {"800 X 600", "1024 X 768"}) {
+    g().ScreenMode = mode;
+    reopen();
+    const ui::Control* column[] = {&hub().Label3, &hub().HScroll1, &hub().Label4, &hub().PlayGamesBUtton};
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(column[i]->left(), column[i + 1]->left()) << mode;
+      EXPECT_LE(column[i]->top() + column[i]->height(), column[i + 1]->top()) << mode << ": one under the other";
+    }
+  }
+  // The buttons of the right column move with it in the wide layout.
+  EXPECT_EQ(hub().Command2.left(), hub().Command1.left());
+  EXPECT_EQ(hub().Command5.left(), hub().Command1.left());
+}
+
 TEST_F(HubTest, NoClubDisablesTheClubButtonsAndMenus) {
   g().MyTeam = 0;
   hub().Show();

@@ -430,6 +430,7 @@ TEST_F(SaveItemTest, PictureModeAndPicDat) {
   g().PickerMode = 1;  // a loader left open by clicking elsewhere
   hub().PicChange.userClick();
   ASSERT_TRUE(picker().loaded());
+  EXPECT_EQ(picker().caption(), "Load Picture");
   EXPECT_TRUE(picker().Check1.visible());
   EXPECT_EQ(picker().File1.listCount(), 3) << "every picture kind at first";
   picker().Command6.userClick();
@@ -444,6 +445,7 @@ TEST_F(SaveItemTest, PictureModeAndPicDat) {
   EXPECT_EQ(readWholeFile(folder.path() / "pic.dat"), "\"" + sea + "\"\r\n");
   EXPECT_EQ(g().PickerMode, 0) << "Change Picture leaves the load mode behind";
   hub().Load_Game.userClick();
+  EXPECT_EQ(picker().caption(), "Load Game") << "the title follows the job, whatever the picker did before";
   EXPECT_FALSE(picker().Check1.visible());
   EXPECT_EQ(picker().File1.pattern(), "*.usa");
 }

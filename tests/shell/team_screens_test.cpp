@@ -77,9 +77,9 @@ TEST_F(TeamScreensTest, PlansAndGroupsSurviveSaveAndLoad) {
   ASSERT_TRUE(training().shown());
   EXPECT_EQ(training().cmboTraining(0).text(), "Speed");
   EXPECT_EQ(training().Combo2(0).text(), "Intense");
-  EXPECT_EQ(training().Command4(1).backColor(), ui::kWhite);
-  EXPECT_EQ(training().Command4(2).backColor(), ui::kWhite);
-  EXPECT_EQ(training().Command2(3).backColor(), ui::kWhite);
+  EXPECT_EQ(training().Command4(1).backColor(), kTrainingGroupMarker);
+  EXPECT_EQ(training().Command4(2).backColor(), kTrainingGroupMarker);
+  EXPECT_EQ(training().Command2(3).backColor(), kTrainingGroupMarker);
 }
 
 TEST_F(TeamScreensTest, TheTacticsPageReturnsToARebuiltHubAndChangesNothing) {

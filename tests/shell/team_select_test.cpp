@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "base/colour.h"
 #include "base/random.h"
@@ -85,6 +86,35 @@ TEST_F(TeamSelectTest, ExchangesMoveOnlyPlayersAndKeepTheSquad) {
   clicks.seed(5);
   for (int i = 0; i < 200; ++i) click(clicks.draw(20, 1));
   EXPECT_EQ(squad(), before);
+}
+
+TEST_F(TeamSelectTest, TheChosenRowReadsBlackOnYellowUnderTheProfileOfItsPlayer) {
+  const auto cells = [](int row) {
+    return std::vector<const ui::Label*>{&sheet().PlayerName(row),     &sheet().goalkeepingability(row),
+                                         &sheet().defensiveview(row),  &sheet().midfieldview(row),
+                                         &sheet().forwardview(row),    &sheet().AgeLabel(row),
+                                         &sheet().goalscoredview(row), &sheet().injuryview(row)};
+  };
+  g().PlayerInjury(slot(4)) = 2;
+  g().PlayerInjuryText(slot(4)) = "Torn ligament";
+  reopen();
+  for (int row : {3, 4}) {
+    click(row);
+    EXPECT_TRUE(sheet().Frame1.visible());
+    EXPECT_EQ(sheet().Frame1.caption(), g().PlayerName(slot(row))) << "the profile is headed by the name";
+    EXPECT_EQ(sheet().Label21.visible(), row == 4) << "the injury line only for the injured";
+    EXPECT_EQ(sheet().Label21.caption(), row == 4 ? "Torn ligament" : "");
+    for (const ui::Label* cell : cells(row)) {
+      EXPECT_EQ(cell->backColor(), kYellow) << cell->name();
+      EXPECT_EQ(cell->foreColor(), ui::kBlack) << cell->name() << ": teal or white would not read on yellow";
+    }
+    click(row);  // the same row again: the selection ends
+    for (const ui::Label* cell : cells(row)) {
+      const Colour back = row == 4 ? kBlue : row % 2 == 1 ? ui::kWhite : kTeal;
+      EXPECT_EQ(cell->backColor(), back) << cell->name();
+      EXPECT_EQ(cell->foreColor(), row % 2 == 1 ? kTeal : ui::kWhite) << cell->name();
+    }
+  }
 }
 
 TEST_F(TeamSelectTest, TacticFlowPushUpAndSavedSlots) {

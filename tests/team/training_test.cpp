@@ -48,15 +48,18 @@ class TrainingTest : public ::testing::Test {
       screen().Combo2(k).userSelectItem(2);
     }
   }
-  // The row's white buttons: "0" for "Rest", "1".."3" for the groups.
-  static std::string whiteButtons(int row) {
-    std::string white;
+  // The row's marked buttons: "0" for "Rest", "1".."3" for the groups; the
+  // others keep the button face.
+  static std::string markedButtons(int row) {
+    std::string marked;
     int group = 0;
     for (auto* buttons : {&screen().Command2, &screen().Command4, &screen().Command5, &screen().Command6}) {
-      if ((*buttons)(row).backColor() == ui::kWhite) white += std::to_string(group);
+      const Colour colour = (*buttons)(row).backColor();
+      if (colour == kTrainingGroupMarker) marked += std::to_string(group);
+      if (colour != kTrainingGroupMarker && colour != ui::kButtonFace) marked += "?";
       ++group;
     }
-    return white;
+    return marked;
   }
 
   test::ScriptedDialogs dialogs;
@@ -70,7 +73,7 @@ TEST_F(TrainingTest, FirstOpeningShowsRestLightAndEveryoneAtRest) {
   }
   for (int r = 0; r < 10; ++r) {
     EXPECT_EQ(screen().Label1(r).caption(), playerName(r + 1));
-    EXPECT_EQ(whiteButtons(r), "0") << "row " << r;
+    EXPECT_EQ(markedButtons(r), "0") << "row " << r;
   }
 }
 
@@ -111,7 +114,7 @@ TEST_F(TrainingTest, LeavingDropsListChangesButKeepsGroupChanges) {
     open();
     changeEveryList();
     screen().Command5(1).userClick();
-    EXPECT_EQ(whiteButtons(1), "2") << "recoloured at once";
+    EXPECT_EQ(markedButtons(1), "2") << "recoloured at once";
     leave();
     EXPECT_FALSE(screen().loaded());
     EXPECT_EQ(g().TrainingPlanType(1), 0);
@@ -136,7 +139,7 @@ TEST_F(TrainingTest, RowsFollowTheScrollBarAndEmptySlotsHaveNoButtons) {
   EXPECT_EQ(g().TrainingGroup(18), 0);
   EXPECT_FALSE(setTrainingGroup(g(), 18, 1)) << "an empty slot gets no group";
   screen().VScroll1.userSetValue(4);
-  EXPECT_EQ(whiteButtons(9), "3") << "the group follows its slot to the new row";
+  EXPECT_EQ(markedButtons(9), "3") << "the group follows its slot to the new row";
 }
 
 TEST_F(TrainingTest, RestAllActsOnlyOnYes) {
@@ -146,10 +149,10 @@ TEST_F(TrainingTest, RestAllActsOnlyOnYes) {
   screen().Command7.userClick();
   EXPECT_EQ(dialogs.last().title, "Rest All");
   EXPECT_EQ(g().TrainingGroup(20), 3);
-  EXPECT_EQ(whiteButtons(0), "2");
+  EXPECT_EQ(markedButtons(0), "2");
   screen().Command7.userClick();
   for (int slot = 1; slot <= 20; ++slot) EXPECT_EQ(g().TrainingGroup(slot), 0) << slot;
-  for (int r = 0; r < 10; ++r) EXPECT_EQ(whiteButtons(r), "0") << r;
+  for (int r = 0; r < 10; ++r) EXPECT_EQ(markedButtons(r), "0") << r;
 }
 
 TEST_F(TrainingTest, StoredValuesOutsideTheListsSelectNothingAndStay) {
@@ -162,7 +165,7 @@ TEST_F(TrainingTest, StoredValuesOutsideTheListsSelectNothingAndStay) {
   EXPECT_EQ(screen().Combo2(3).listIndex(), -1);
   EXPECT_EQ(screen().cmboTraining(4).listIndex(), -1);
   EXPECT_EQ(screen().Combo2(2).text(), "Light") << "the other list of the cell still selects";
-  EXPECT_EQ(whiteButtons(0), "");
+  EXPECT_EQ(markedButtons(0), "");
   screen().Command8.userClick();
   EXPECT_EQ(g().TrainingPlanType(3), 9);
   EXPECT_EQ(g().TrainingPlanIntensity(4), 1.5);

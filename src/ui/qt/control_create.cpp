@@ -21,6 +21,13 @@ QWidget* FormWindow::createWidget(View& v) {
   QWidget* w = nullptr;
   switch (c.kind()) {
     case ControlKind::Label: {
+      if (c.state().scrollBars) {
+        auto* scrolling = new ScrollingLabel(surface_);
+        sources_[scrolling->label()] = view;
+        scrolling->label()->installEventFilter(this);
+        w = scrolling;
+        break;
+      }
       auto* label = new QLabel(surface_);
       label->setTextFormat(Qt::PlainText);
       label->setMouseTracking(true);

@@ -62,7 +62,12 @@ void applyGeometry(QWidget* widget, ControlKind kind, const Change& c) {
     box.adjust(-pad, -pad, pad, pad);
     widget->setGeometry(box);
   } else if (c.everything || s.left != l.left || s.top != l.top || c.size()) {
-    widget->setGeometry(px(s.left), px(s.top), std::max(0, px(s.width)), std::max(0, px(s.height)));
+    const QRect place(px(s.left), px(s.top), std::max(0, px(s.width)), std::max(0, px(s.height)));
+    if (auto* scrolling = dynamic_cast<ScrollingLabel*>(widget)) {
+      scrolling->place(place);
+    } else {
+      widget->setGeometry(place);
+    }
   }
 }
 
@@ -98,6 +103,18 @@ void applyLabel(QLabel* label, const Change& c) {
   }
 }
 
+// A scrolling label wraps its text and never shortens it: the view scrolls.
+void applyScrollingLabel(ScrollingLabel* view, const Change& c) {
+  const ControlState& s = c.now;
+  QLabel* label = view->label();
+  if (c.everything || s.alignment != c.last.alignment) label->setAlignment(horizontal(s.alignment) | Qt::AlignTop);
+  if (c.everything || !(s.font == c.last.font)) label->setFont(qfont(s.font));
+  applyBackColour(label, c, s.opaque);
+  setForeground(label, QPalette::WindowText, qcolour(s.foreColor));
+  applyBorder(view, c);
+  if (c.caption()) label->setText(withLineBreaks(s.caption));
+}
+
 void applyButton(QPushButton* button, QtBackend& backend, const Change& c) {
   const ControlState& s = c.now;
   if (c.caption()) button->setText(qs(s.caption));
@@ -110,9 +127,9 @@ void applyButton(QPushButton* button, QtBackend& backend, const Change& c) {
   button->setDefault(s.isDefault);
   // The face colour is the style's own; any other colour marks the button.
   if (c.everything || s.backColor != c.last.backColor) {
-    setBackground(button, QPalette::Button,
-                  s.backColor == kButtonFace ? QApplication::palette(button).color(QPalette::Button)
-                                             : qcolour(s.backColor));
+    setBackground(
+        button, QPalette::Button,
+        s.backColor == kButtonFace ? QApplication::palette(button).color(QPalette::Button) : qcolour(s.backColor));
   }
 }
 
@@ -251,12 +268,17 @@ void FormWindow::apply(View& v, bool all) {
   const ControlKind kind = v.control->kind();
   applyGeometry(w, kind, change);
   applyVisibility(v);
-  if (change.everything || change.now.toolTipText != change.last.toolTipText) w->setToolTip(qs(change.now.toolTipText));
+  if (change.everything || change.now.toolTipText != change.last.toolTipText)
+    w->setToolTip(withLineBreaks(change.now.toolTipText));
   if (change.everything || !(change.now.font == change.last.font)) w->setFont(qfont(change.now.font));
 
   switch (kind) {
     case ControlKind::Label:
-      applyLabel(static_cast<QLabel*>(w), change);
+      if (auto* scrolling = dynamic_cast<ScrollingLabel*>(w)) {
+        applyScrollingLabel(scrolling, change);
+      } else {
+        applyLabel(static_cast<QLabel*>(w), change);
+      }
       break;
     case ControlKind::CommandButton:
       applyButton(static_cast<QPushButton*>(w), backend_, change);

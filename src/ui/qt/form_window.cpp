@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
@@ -38,10 +39,25 @@ void FormWindow::restack() {
     const ControlKind kind = (*it)->control->kind();
     if (kind == ControlKind::Frame || kind == ControlKind::PictureBox) (*it)->widget->lower();
   }
-  // A picture that fills the window is the backdrop: frames stand in front of it.
+  // A picture that fills the window, or that a frame stands on, is a backdrop:
+  // frames stand in front of it.
   for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
-    if (fillsWindow(*(*it)->control)) (*it)->widget->lower();
+    if (fillsWindow(*(*it)->control) || holdsFrame(*(*it)->control)) (*it)->widget->lower();
   }
+}
+
+bool FormWindow::holdsFrame(const Control& c) const {
+  if (c.kind() != ControlKind::PictureBox && c.kind() != ControlKind::Image) return false;
+  const ControlState& p = c.state();
+  for (const Control* frame : form_.controls()) {
+    if (frame->kind() != ControlKind::Frame) continue;
+    const ControlState& f = frame->state();
+    if (f.left >= p.left && f.top >= p.top && f.left + f.width <= p.left + p.width &&
+        f.top + f.height <= p.top + p.height) {
+      return true;
+    }
+  }
+  return false;
 }
 
 bool FormWindow::fillsWindow(const Control& c) const {
@@ -141,6 +157,22 @@ void FormWindow::push(bool all) {
     for (auto& v : views_) applyVisibility(*v);
   }
   applyMenus(all);
+  applyFocus(all);
+}
+
+void FormWindow::applyFocus(bool all) {
+  const FormState& s = form_.state();
+  const bool asked = s.focusRequests != focusRequests_;
+  focusRequests_ = s.focusRequests;
+  if (!(asked || all) || s.focus == nullptr) return;
+  QWidget* w = widgetOf(*s.focus);
+  if (w == nullptr) return;
+  // The keys go to the active window: a box that closed may have left
+  // another one active.
+  if (isVisible() && !isActiveWindow()) activateWindow();
+  w->setFocus(Qt::OtherFocusReason);
+  // The style draws the focus frame, so the player sees where the keys go.
+  setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void FormWindow::kill() {
@@ -172,7 +204,13 @@ void FormWindow::pressButton(bool cancel) {
 void FormWindow::keyPressEvent(QKeyEvent* event) {
   if (live() && event->modifiers() == Qt::NoModifier) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-      pressButton(false);
+      // Return presses the button that has the focus, else the default one.
+      auto* focused = qobject_cast<QPushButton*>(focusWidget());
+      if (focused != nullptr && focused->isEnabled()) {
+        focused->click();
+      } else {
+        pressButton(false);
+      }
       return;
     }
     if (event->key() == Qt::Key_Escape) {

@@ -58,6 +58,7 @@ class FormWindow : public QMainWindow {
   void addView(Control& c);
   void restack();
   bool fillsWindow(const Control& c) const;
+  bool holdsFrame(const Control& c) const;
   QWidget* createWidget(View& v);
   void apply(View& v, bool all);
   void applyVisibility(View& v);
@@ -65,6 +66,8 @@ class FormWindow : public QMainWindow {
   void buildMenus(QWidget* parent, const std::vector<MenuItem*>& items);
   void applyMenu(MenuItem& m, QAction* a);
   void applyMenus(bool all);
+  // Carries out the program's latest focus request, once.
+  void applyFocus(bool all);
   void reconcile();
   // Runs a user action on the model, then has the widget re-read the model.
   template <class F>
@@ -80,6 +83,7 @@ class FormWindow : public QMainWindow {
   std::unordered_map<const MenuItem*, QAction*> actions_;
   FormState lastForm_;
   bool formFresh_ = true;
+  int focusRequests_ = 0;
   bool menusResync_ = false;
   bool dead_ = false;
 };

@@ -1,5 +1,6 @@
 #include "ui/qt/qt_widgets.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -79,6 +80,34 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
   };
   if (s.opaque) draw(QBrush(qcolour(s.backColor)), Qt::NoPen);
   draw(QBrush(qcolour(s.fillColor), fillPattern(s.fillStyle)), pen);
+}
+
+ScrollingLabel::ScrollingLabel(QWidget* parent) : QScrollArea(parent), label_(new QLabel) {
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setWidgetResizable(true);
+  setAutoFillBackground(false);
+  viewport()->setAutoFillBackground(false);
+  label_->setTextFormat(Qt::PlainText);
+  label_->setWordWrap(true);
+  label_->setMouseTracking(true);
+  setWidget(label_);
+  parent->installEventFilter(this);
+}
+
+void ScrollingLabel::place(const QRect& wanted) {
+  wanted_ = wanted;
+  fit();
+}
+
+void ScrollingLabel::fit() {
+  const QRect shown = wanted_.intersected(parentWidget()->rect());
+  setGeometry(shown.isValid() ? shown : QRect(wanted_.topLeft(), QSize(0, 0)));
+}
+
+bool ScrollingLabel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == parentWidget() && event->type() == QEvent::Resize) fit();
+  return QScrollArea::eventFilter(watched, event);
 }
 
 ListWidget::ListWidget(QWidget* parent) : QListWidget(parent) {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QWidget>
 #include <functional>
 
@@ -39,6 +40,24 @@ class ShapeWidget : public QWidget {
   ControlKind kind_;
   ControlState state_;
   QPoint origin_;
+};
+
+// A label whose text may be taller than the label: the text scrolls, and the
+// view ends at the window's edge, so that its last lines can be reached.
+class ScrollingLabel : public QScrollArea {
+ public:
+  explicit ScrollingLabel(QWidget* parent);
+  QLabel* label() const { return label_; }
+  // The place the form gives it, in its parent; shown as far as the parent reaches.
+  void place(const QRect& wanted);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void fit();
+  QLabel* label_;
+  QRect wanted_;
 };
 
 // A list that reports only the rows the user chooses, by mouse or keys. Rows

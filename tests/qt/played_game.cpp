@@ -1,0 +1,69 @@
+#include "qt/played_game.h"
+
+#include <string>
+
+#include "data/news.h"
+#include "matchday/driver_world.h"
+#include "shell/main_module.h"
+#include "standin/stand_in_user.h"
+#include "support/temp_dir.h"
+#include "ui/backend.h"
+#include "ui/headless/headless_backend.h"
+#include "ui/screen.h"
+
+namespace kervale::test {
+
+namespace {
+
+constexpr int kEnglishClub = 60;
+// Two weeks from the start: four matchdays of the English season.
+constexpr int kDays = 14;
+
+void fillClubNews(MLSModule& g) {
+  const int club = static_cast<int>(g.MyTeam);
+  for (int slot = 1; slot <= 20; ++slot) {
+    const double p = g.TeamSquad(slot % 20 + 1, club);
+    const std::string& name = g.PlayerName(p);
+    if (!addClubNews(g, name + " says he is unhappy at the club and is making himself available for transfer.")) {
+      return;
+    }
+    if (!addClubNews(g, name + " is out for 2 week(s) with a(n) hamstring strain.")) return;
+    if (!addClubNews(g, name + " celebrated his birthday. He is now 27 years old.")) return;
+  }
+}
+
+std::unique_ptr<MLSModule> play() {
+  std::unique_ptr<MLSModule> game = startedWorldGame(kEnglishClub);
+  if (!game) return nullptr;
+  ScopedCurrentDir inWorld(KERVALE_WORLD_DIR);
+  ui::HeadlessBackend& headless = ui::headless();
+  const auto policy = headless.policy();
+  headless.setPolicy(ui::HeadlessBackend::Policy::Defaults);
+  replaceGame(std::move(game));
+  {
+    StandInUser standIn(headless);
+    MainModule& hub = ui::screen<MainModule>();
+    hub.Show();
+    for (int day = 0; day < kDays; ++day) {
+      standIn.fitLineUp();
+      hub.PlayGamesBUtton.userClick();
+    }
+    if (hub.loaded()) hub.Unload();
+  }
+  headless.setPolicy(policy);
+  headless.clearLog();
+  MLSModule& g = mls();
+  fillClubNews(g);
+  auto played = std::make_unique<MLSModule>(g);
+  replaceGame(nullptr);
+  return played;
+}
+
+}  // namespace
+
+std::unique_ptr<MLSModule> playedWorldGame() {
+  static const std::unique_ptr<MLSModule> played = play();
+  return played ? std::make_unique<MLSModule>(*played) : nullptr;
+}
+
+}  // namespace kervale::test

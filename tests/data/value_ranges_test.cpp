@@ -36,6 +36,8 @@ TEST(ValueRanges, NumbersAndTexts) {
       {"PlayerGoalkeeping", 2.5, ""},
       {"PlayoffTeams", 0, "is 0, outside 4 to 8"},
       {"TeamMoney", -1e11, "is -100000000000, outside -10000000000 to 10000000000"},
+      {"NumNations", 0, "is 0, outside 1 to 285"},
+      {"NumSponsors", 0, "is 0, outside 1 to 100"},
   };
   for (const auto& c : numbers) EXPECT_EQ(numberProblem(valueRange(c.name), c.value), c.problem) << c.name;
 

@@ -14,24 +14,13 @@
 #include "data/mls_module.h"
 #include "match/match_engine.h"
 #include "matchday/driver_world.h"
+#include "matchday/sanitized_build.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "ui/screen.h"
 
 namespace kervale::test {
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
 
 // The sanitizer build plays a quarter of the season, so that its run stays short.
 constexpr int kRounds = kSanitized ? 26 : 104;

@@ -50,10 +50,10 @@ class Agreement {
       for (int s = 1; s <= kSquadSlots; ++s) {
         const double p = g_.TeamSquad(s, c);
         if (!named(p)) continue;
-        const std::string item = "TeamSquad" + at(s, c) + " is " + numText(p);
-        if (g_.PlayerTeam(p) != c) refuse(item + ", a player whose PlayerTeam is " + numText(g_.PlayerTeam(p)));
+        auto item = [&] { return "TeamSquad" + at(s, c) + " is " + numText(p); };
+        if (g_.PlayerTeam(p) != c) refuse(item() + ", a player whose PlayerTeam is " + numText(g_.PlayerTeam(p)));
         std::string& seen = slotOf[static_cast<std::size_t>(p)];
-        if (!seen.empty()) refuse(item + ", a player already in TeamSquad" + seen);
+        if (!seen.empty()) refuse(item() + ", a player already in TeamSquad" + seen);
         seen = at(s, c);
         ++inSlots[c];
       }
@@ -111,14 +111,14 @@ class Agreement {
     std::vector<int> placeOf(kLastClub + 1, 0);
     for (int p = 1; p <= list.places; ++p) {
       const double c = list.club(p);
-      const std::string item = list.name + list.index(p) + " is " + numText(c);
+      auto item = [&] { return list.name + list.index(p) + " is " + numText(c); };
       if (p > members) {
-        if (c != 0) refuse(item + ", past the " + std::to_string(members) + " clubs of " + league);
+        if (c != 0) refuse(item() + ", past the " + std::to_string(members) + " clubs of " + league);
         continue;
       }
-      if (!(c >= first && c <= last && inLeague(static_cast<int>(c)))) refuse(item + ", not a club of " + league);
+      if (!(c >= first && c <= last && inLeague(static_cast<int>(c)))) refuse(item() + ", not a club of " + league);
       int& seen = placeOf[static_cast<std::size_t>(c)];
-      if (seen != 0) refuse(item + ", already at place " + std::to_string(seen));
+      if (seen != 0) refuse(item() + ", already at place " + std::to_string(seen));
       seen = p;
     }
   }
@@ -156,10 +156,10 @@ class Agreement {
       for (int r = 1; r <= kLastRound; ++r) {
         const int o = g_.FixtureOpponent(c, r);
         if (o == 0) continue;
-        const std::string item = "FixtureOpponent" + at(c, r) + " is " + std::to_string(o);
-        if (c == 0 || o == c) refuse(item + ", not a match between two clubs");
+        auto item = [&] { return "FixtureOpponent" + at(c, r) + " is " + std::to_string(o); };
+        if (c == 0 || o == c) refuse(item() + ", not a match between two clubs");
         if (g_.FixtureOpponent(o, r) != c) {
-          refuse(item + ", but FixtureOpponent" + at(o, r) + " is " + std::to_string(g_.FixtureOpponent(o, r)));
+          refuse(item() + ", but FixtureOpponent" + at(o, r) + " is " + std::to_string(g_.FixtureOpponent(o, r)));
         }
         if (g_.FixtureCompetition(o, r) != g_.FixtureCompetition(c, r)) {
           refuse("FixtureCompetition" + at(c, r) + " is " + std::to_string(g_.FixtureCompetition(c, r)) +

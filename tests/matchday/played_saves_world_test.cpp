@@ -8,6 +8,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "base/file_error.h"
 #include "base/random.h"
@@ -106,8 +107,8 @@ TEST_P(PlayedSaves, EverySaveLoadsAndSavesTheSameBytes) {
   MainModule& hub = ui::screen<MainModule>();
   hub.Show();
 
-  // Days 1, 100 and 200, the last day before each season end, the day of
-  // the roll-over and the two days after it.
+  // Days 1, 100 and 200 (the sanitizer build day 1 only), the last day
+  // before each season end, the day of the roll-over and the two days after.
   constexpr int kMostDaysASeason = 400;
   int lastEndDay = -10;
   int plainDays = 0;
@@ -128,7 +129,7 @@ TEST_P(PlayedSaves, EverySaveLoadsAndSavesTheSameBytes) {
     } else if (mls().CurrentWeek == 41 && !savedBeforeEnd) {
       savedBeforeEnd = true;
       saveAndLoad(on + ", before the season end");
-    } else if (day == 1 || day == 100 || day == 200) {
+    } else if (day == 1 || (!kSanitized && (day == 100 || day == 200))) {
       ++plainDays;
       saveAndLoad(on);
     }
@@ -143,11 +144,13 @@ TEST_P(PlayedSaves, EverySaveLoadsAndSavesTheSameBytes) {
   EXPECT_EQ(saves_, plainDays + 6 * p.seasonEnds) << game;
 }
 
-// The sanitizer build plays one game to its first season end.
-const PlayedGame kGames[] = {
-    {"MLS", 3, 1, kSanitized ? 1 : 2}, {"English", 60, 1, 2}, {"Australian", 230, 1, 2}, {"ALeague", 20, 1, 2}};
+std::vector<PlayedGame> playedGames() {
+  // The sanitizer build plays the game whose first season ends soonest.
+  if (kSanitized) return {{"Australian", 230, 1, 1}};
+  return {{"MLS", 3, 1, 2}, {"English", 60, 1, 2}, {"Australian", 230, 1, 2}, {"ALeague", 20, 1, 2}};
+}
 
-INSTANTIATE_TEST_SUITE_P(World, PlayedSaves, ::testing::ValuesIn(kGames, kGames + (kSanitized ? 1 : std::size(kGames))),
+INSTANTIATE_TEST_SUITE_P(World, PlayedSaves, ::testing::ValuesIn(playedGames()),
                          [](const auto& info) { return std::string(info.param.league); });
 
 }  // namespace

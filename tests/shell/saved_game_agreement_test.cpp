@@ -48,6 +48,11 @@ TEST_F(SavedGameAgreementTest, SquadSlotsAgreeWithTheirPlayers) {
        "TeamSquadCount(4) is 15, below the 16 players in its squad slots"},
       {[](MLSModule& m) { m.TeamSquad(5, 2) = 0; },
        "PlayerTeam(21) is 2, a club with a free squad slot that leaves him out"},
+      // The first and the last player, of the first and the last club.
+      {[](MLSModule& m) { m.TeamSquad(1, 1) = 0; },
+       "PlayerTeam(1) is 1, a club with a free squad slot that leaves him out"},
+      {[](MLSModule& m) { m.TeamSquad(16, 8) = 0; },
+       "PlayerTeam(128) is 8, a club with a free squad slot that leaves him out"},
   };
   for (const auto& [spoil, problem] : cases) EXPECT_EQ(refusalOf(spoil), problem);
 

@@ -216,6 +216,7 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
       {[](MLSModule& m) { m.TeamFlow(9) = 5; }, "TeamFlow"},              // four flows
       {[](MLSModule& m) { m.TeamSquad(3, 2) = 500; }, "TeamSquad"},       // past the last player
       {[](MLSModule& m) { m.PlayerInterest(m.NumPlayers, 2) = -3; }, "PlayerInterest(128, 2) is -3"},
+      {[](MLSModule& m) { m.PlayerInterest(1, 5) = 300; }, "PlayerInterest(1, 5) is 300"},  // the last column
   };
   for (const auto& [spoil, problem] : values) {
     auto bad = busyGame();

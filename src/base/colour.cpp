@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace kervale {
 
@@ -23,6 +24,31 @@ std::string componentText(int component) {
   // the neighbouring component.
   component = std::clamp(component, 0, 255);
   return component == 0 ? "00" : hexText(static_cast<std::uint32_t>(component));
+}
+
+bool startsAsColour(std::string_view text) {
+  return text.size() >= 3 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h');
+}
+
+// The value of hex digits; nullopt when one is not a digit or the value passes
+// 32 bits.
+std::optional<std::uint32_t> hexValue(std::string_view digits) {
+  std::uint64_t value = 0;
+  for (char c : digits) {
+    int digit;
+    if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else if (c >= 'A' && c <= 'F') {
+      digit = c - 'A' + 10;
+    } else if (c >= 'a' && c <= 'f') {
+      digit = c - 'a' + 10;
+    } else {
+      return std::nullopt;
+    }
+    value = value * 16 + static_cast<std::uint64_t>(digit);
+    if (value > 0xFFFFFFFFULL) return std::nullopt;
+  }
+  return static_cast<std::uint32_t>(value);
 }
 
 // The relative luminance of a colour, 0 (black) to 1 (white).
@@ -54,26 +80,16 @@ Colour colourFromText(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return 0;
   text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-  if (text.size() < 3 || text[0] != '&' || (text[1] != 'H' && text[1] != 'h')) return 0;
+  if (!startsAsColour(text)) return 0;
   text.remove_prefix(2);
   if (text.back() == '&') text.remove_suffix(1);  // the long-number suffix, "&HFF&"
   if (text.empty()) return 0;
-  std::uint64_t value = 0;
-  for (char c : text) {
-    int digit;
-    if (c >= '0' && c <= '9') {
-      digit = c - '0';
-    } else if (c >= 'A' && c <= 'F') {
-      digit = c - 'A' + 10;
-    } else if (c >= 'a' && c <= 'f') {
-      digit = c - 'a' + 10;
-    } else {
-      return 0;
-    }
-    value = value * 16 + static_cast<std::uint64_t>(digit);
-    if (value > 0xFFFFFFFFULL) return 0;
-  }
-  return static_cast<Colour>(value);
+  return hexValue(text).value_or(0);
+}
+
+bool isColourText(std::string_view text) {
+  constexpr std::size_t kMostDigits = 6;  // blue, green and red
+  return startsAsColour(text) && text.size() <= 2 + kMostDigits && hexValue(text.substr(2)).has_value();
 }
 
 std::string colourToText(Colour colour) { return "&H" + hexText(colour); }

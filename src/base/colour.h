@@ -19,6 +19,9 @@ constexpr int blueOf(Colour c) { return (c >> 16) & 0xFF; }
 // "&H" text -> colour number (hex digits, upper or lower case); a text that is
 // not a colour gives 0.
 Colour colourFromText(std::string_view text);
+// A colour text as the game writes one: "&H" and one to six hex digits (upper
+// or lower case), nothing around them.
+bool isColourText(std::string_view text);
 // Colour number -> "&H" text, upper-case hex without leading zeros.
 std::string colourToText(Colour colour);
 // Club colour text of the data files: "&H" and each component in hex without

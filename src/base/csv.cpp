@@ -129,17 +129,7 @@ CsvValue CsvReader::next() {
 std::string CsvReader::nextText() { return next().text; }
 
 std::string CsvReader::describe(const CsvValue& value) const {
-  // Keep messages printable and short whatever the file holds.
-  std::string shown;
-  for (char c : value.text) {
-    if (shown.size() >= 40) {
-      shown += "...";
-      break;
-    }
-    const auto byte = static_cast<unsigned char>(c);
-    shown += byte < 32 || byte == 127 ? '?' : c;
-  }
-  return lastValuePlace() + " (\"" + shown + "\")";
+  return lastValuePlace() + " (\"" + maskedText(value.text) + "\")";
 }
 
 double CsvReader::toNumber(const CsvValue& value) const {
@@ -214,6 +204,17 @@ CsvWriter& CsvWriter::number(std::int64_t value) {
 void CsvWriter::endRecord() {
   content_ += "\r\n";
   recordStarted_ = false;
+}
+
+std::string maskedText(std::string_view text) {
+  constexpr std::size_t kShownBytes = 40;
+  std::string shown;
+  for (char c : text.substr(0, kShownBytes)) {
+    const auto byte = static_cast<unsigned char>(c);
+    shown += byte < 32 || byte >= 127 ? '?' : c;
+  }
+  if (text.size() > kShownBytes) shown += "...";
+  return shown;
 }
 
 std::string readWholeFile(const std::filesystem::path& path) {

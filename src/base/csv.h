@@ -80,6 +80,11 @@ class CsvWriter {
   bool recordStarted_ = false;
 };
 
+// A text from a file as a message shows it: its first 40 bytes (then "..."),
+// with control characters and bytes of 128 and above as '?', so that a
+// damaged file puts no line break or broken character into a message.
+std::string maskedText(std::string_view text);
+
 // Reads a whole file; FileError when it cannot be read.
 std::string readWholeFile(const std::filesystem::path& path);
 // Writes to a temporary file beside the target, flushes it and renames it over

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "base/colour.h"
+#include "base/csv.h"
 #include "base/numbers.h"
 #include "data/mls_module.h"
 
@@ -29,6 +31,11 @@ constexpr double kSeasonMatches = kRounds;
 constexpr double kSeasonCount = 10000;
 constexpr double kCareerCount = 1000000;
 constexpr double kStaff = 300;  // coaches and scouts 1..300
+// A match rating is brought back within 0.5..10 for the eleven on the pitch
+// once a minute; the minute's last events and a substitute's rating, never
+// brought back, go past it (a keeper below 0 after a late goal, 11 after late
+// saves). Far beyond what one match's events move a rating by.
+constexpr double kMatchRating = 1000;
 constexpr double kInt16 = 32767;
 
 ValueRange whole(std::string_view name, double low, double high) { return {name, K::Whole, low, high, false}; }
@@ -38,6 +45,7 @@ ValueRange club(std::string_view name) { return whole(name, 0, kClubs); }
 ValueRange score(std::string_view name) { return {name, K::Whole, 0, 1000, true}; }
 ValueRange text(std::string_view name, bool emptyAllowed = true) { return {name, K::Text, 0, 0, emptyAllowed}; }
 ValueRange lines(std::string_view name) { return {name, K::Lines, 0, 0, true}; }
+ValueRange colour(std::string_view name) { return {name, K::Colour, 0, 0, true}; }
 // Cells kept only for the file, read by nothing: any number, text or blank.
 ValueRange kept(std::string_view name) { return {name, K::Number, -kMoney, kMoney, true}; }
 
@@ -51,8 +59,8 @@ std::vector<ValueRange> makeRanges() {
       whole("NumFormations", 1, 50),
       whole("NumPositions", 1, 24),
       whole("PositionRows", 1, 8),
-      whole("NumNations", 0, 285),
-      whole("NumSponsors", 0, 100),
+      whole("NumNations", 1, 285),
+      whole("NumSponsors", 1, 100),
       whole("NameCount", 1, 1000000),
       text("Name", false),
       whole("ColourComponent", 0, 255),
@@ -110,15 +118,16 @@ std::vector<ValueRange> makeRanges() {
       number("ManagerApproval", 0, 1000),
       number("TeamReputation", 0, 200),
       whole("TeamCupEntry", 0, 16),
-      text("TeamColour1"),
-      text("TeamColour2"),
+      colour("TeamColour1"),
+      colour("TeamColour2"),
       whole("EnglishDivision", 0, 4),
       whole("GermanDivision", 0, 2),
       number("TeamFanDemand", 0, 1000),
       whole("TicketPrice", 0, kInt16),
       number("TeamMoney", -kMoney, kMoney),
       number("TeamWages", -kMoney, kMoney),
-      whole("ScoutingFunding", 0, kMoneyK),
+      // Follows the club's money (a 75000th of it), so it is negative in debt.
+      whole("ScoutingFunding", -kMoneyK, kMoneyK),
       text("TeamSponsor"),
       whole("SponsorFee", 0, 2147483647),
       whole("MlsAllocations", 0, 100),
@@ -190,8 +199,9 @@ std::vector<ValueRange> makeRanges() {
       whole("PlayerBirthMonth", 0, 99),
       whole("PlayerBirthDay", 0, 99),
       number("PlayerWage", 0, kMoneyK),
-      // Capped at 100; a player left out loses 0.5 a match with no floor.
-      number("PlayerForm", -kSeasonCount, 100),
+      // Capped at 100 after a match he played; one left out moves by the
+      // result less 0.5, with no floor and no cap (+0.2 after an away win).
+      number("PlayerForm", -kSeasonCount, kSeasonCount),
       whole("PlayerContractYears", 0, 5),
       whole("PlayerInjury", 0, kRounds),
       text("PlayerInjuryText"),
@@ -203,9 +213,9 @@ std::vector<ValueRange> makeRanges() {
       // ---- Player statistics
       whole("PlayerGamesSeason", 0, kSeasonMatches),
       whole("PlayerGamesCareer", 0, kCareerCount),
-      number("PlayerRatingSumSeason", 0, 10 * kSeasonMatches),
-      number("PlayerRatingSumCareer", 0, kCareerCount),
-      number("PlayerRatingSumWeek", 0, 10 * kSeasonMatches),
+      number("PlayerRatingSumSeason", -kMatchRating * kSeasonMatches, kMatchRating * kSeasonMatches),
+      number("PlayerRatingSumCareer", -kCareerCount, kCareerCount),
+      number("PlayerRatingSumWeek", -kMatchRating * kSeasonMatches, kMatchRating * kSeasonMatches),
       // A keeper's goals count down by each goal he concedes.
       whole("PlayerGoalsSeason", -kSeasonCount, kSeasonCount),
       whole("PlayerGoalsCareer", 0, kCareerCount),
@@ -245,7 +255,7 @@ std::vector<ValueRange> makeRanges() {
       whole("TeamTalkStage", 0, 2),
       whole("BigGameTalks", 0, kSeasonCount),
       whole("PauseFlag", 0, 1),
-      number("MatchRating", 0, 10),
+      number("MatchRating", -kMatchRating, kMatchRating),
       number("TeamSheetCondition", 0, 1),
       whole("SettingsMinute", 0, 120),
       club("SettingsHomeTeam"),
@@ -414,6 +424,9 @@ std::string numberProblem(const ValueRange& range, double value) {
 
 std::string textProblem(const ValueRange& range, std::string_view text) {
   if (text.empty() && !range.emptyAllowed) return "is empty";
+  if (range.kind == ValueKind::Colour && !text.empty() && !isColourText(text)) {
+    return "is \"" + maskedText(text) + "\", not a colour (&H and hex digits)";
+  }
   for (char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if (range.kind == ValueKind::Lines && (c == '\r' || c == '\n')) continue;

@@ -8,7 +8,8 @@ namespace kervale {
 
 // What a value may hold. Lines is a text the game itself writes with line
 // breaks (CR or LF) in it; no other control character is allowed in a text.
-enum class ValueKind { Number, Whole, Text, Lines };
+// Colour is a colour text, "&H" and hex digits.
+enum class ValueKind { Number, Whole, Text, Lines, Colour };
 
 // The range of one value a data file or a saved game carries, under the name
 // of the table it fills (or of the file's own count). The ranges are what
@@ -32,7 +33,7 @@ const ValueRange& valueRange(std::string_view name);
 // "is 2.5, not a whole number").
 std::string numberProblem(const ValueRange& range, double value);
 // "" when text fits range, else what is wrong ("is empty", "holds control
-// character 7").
+// character 7", "is \"red\", not a colour").
 std::string textProblem(const ValueRange& range, std::string_view text);
 
 }  // namespace kervale

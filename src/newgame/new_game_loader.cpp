@@ -95,9 +95,12 @@ void generateStaff(MLSModule& game, const NameLists& names, const LoaderProgress
   for (int c = 1; c <= kCoaches; ++c) game.ScoutName(c) = names.drawName();
 }
 
+// A month or day outside the calendar, past its end or 0, is drawn anew.
 void fixBirthDate(MLSModule& game, int p) {
-  if (game.PlayerBirthMonth(p) > 12) game.PlayerBirthMonth(p) = rng().draw(12, 1);
-  if (game.PlayerBirthDay(p) > 31) game.PlayerBirthDay(p) = rng().draw(30, 1);
+  const double month = game.PlayerBirthMonth(p);
+  if (month > 12 || month < 1) game.PlayerBirthMonth(p) = rng().draw(12, 1);
+  const double day = game.PlayerBirthDay(p);
+  if (day > 31 || day < 1) game.PlayerBirthDay(p) = rng().draw(30, 1);
   if (game.PlayerBirthMonth(p) == 2 && game.PlayerBirthDay(p) > 28) game.PlayerBirthDay(p) = 28;
 }
 

@@ -24,6 +24,7 @@ using saved_game::coverage;
 using saved_game::kTrailerEnd;
 using saved_game::kTrailerMark;
 using saved_game::kTrailerVersion;
+using saved_game::UnfitValues;
 using saved_game::visitLayout;
 using saved_game::visitTrailer;
 
@@ -146,14 +147,21 @@ class TrailerWriter {
 
 // ---- Reading
 
+// Whole-number cells keep what they can; a value they cannot hold exactly (a
+// fraction, or beyond the cell's type) goes into unfit, for the checks to
+// refuse under the cell's name.
 class Reader {
  public:
-  explicit Reader(CsvReader& in) : in_(in) {}
+  Reader(CsvReader& in, UnfitValues& unfit) : in_(in), unfit_(unfit) {}
   void operator()(double& v) { v = in_.nextNumber(); }
   void operator()(float& v) { v = in_.nextSingle(); }
-  void operator()(Int16& v) { v = in_.nextInt16(); }
-  void operator()(Int32& v) { v = in_.nextInt32(); }
-  void operator()(bool& v) { v = in_.nextNumber() != 0; }
+  void operator()(Int16& v) { whole(v); }
+  void operator()(Int32& v) { whole(v); }
+  void operator()(bool& v) {
+    const double held = in_.nextNumber();
+    v = held != 0;
+    if (held != 0 && held != -1) unfit_[&v] = held;
+  }
   void operator()(std::string& v) { v = in_.next().text; }
   void operator()(Variant& v) {
     CsvValue value = in_.next();
@@ -172,7 +180,17 @@ class Reader {
   void end() {}
 
  private:
+  template <class I>
+  void whole(I& v) {
+    const double held = in_.nextNumber();
+    const bool fits =
+        held == std::floor(held) && held >= std::numeric_limits<I>::min() && held <= std::numeric_limits<I>::max();
+    v = fits ? static_cast<I>(held) : I{0};
+    if (!fits) unfit_[&v] = held;
+  }
+
   CsvReader& in_;
+  UnfitValues& unfit_;
 };
 
 // Runs one section's reading with the section named in front of any problem.
@@ -187,7 +205,7 @@ void inSection(const char* name, Body&& body) {
 
 class TrailerReader {
  public:
-  TrailerReader(CsvReader& in, MLSModule& g) : in_(in), cell_(in), g_(g) {}
+  TrailerReader(CsvReader& in, MLSModule& g, UnfitValues& unfit) : in_(in), cell_(in, unfit), g_(g), unfit_(unfit) {}
 
   template <class T>
   void scalar(const char* name, T& v) {
@@ -196,10 +214,7 @@ class TrailerReader {
       header(name, 1);
       cell_(v);
     });
-    if (static_cast<const void*>(&v) == static_cast<const void*>(&g_.NumPlayers) &&
-        (g_.NumPlayers < 0 || g_.NumPlayers > kLastPlayer)) {
-      in_.fail("trailer: " + std::to_string(g_.NumPlayers) + " players, at most " + std::to_string(kLastPlayer));
-    }
+    if (static_cast<const void*>(&v) == static_cast<const void*>(&g_.NumPlayers)) checkPlayerCount();
   }
   template <class Tab>
   void table(const char* name, Tab& t) {
@@ -236,6 +251,14 @@ class TrailerReader {
   }
 
  private:
+  // The count bounds every player section that follows.
+  void checkPlayerCount() {
+    const auto unfit = unfit_.find(&g_.NumPlayers);
+    const double held = unfit == unfit_.end() ? g_.NumPlayers : unfit->second;
+    if (!(held >= 0 && held <= kLastPlayer && held == std::floor(held))) {
+      in_.fail("trailer: " + numText(held) + " players, at most " + std::to_string(kLastPlayer));
+    }
+  }
   void header(const char* name, long long count) {
     const CsvValue found = in_.next();
     if (!found.quoted || found.text != name) in_.fail("the section " + std::string(name) + " is missing");
@@ -248,6 +271,7 @@ class TrailerReader {
   CsvReader& in_;
   Reader cell_;
   MLSModule& g_;
+  const UnfitValues& unfit_;
 };
 
 bool isUnsafe(unsigned char c) { return c < 32 || c == 127 || c == '/' || c == '\\'; }
@@ -290,7 +314,8 @@ void writeSavedGame(const std::filesystem::path& file, const MLSModule& game) {
 std::unique_ptr<MLSModule> parseSavedGame(const std::string& fileName, std::string content, const MLSModule& base) {
   auto game = std::make_unique<MLSModule>(base);
   CsvReader in(fileName, std::move(content));
-  Reader reader(in);
+  UnfitValues unfit;
+  Reader reader(in, unfit);
   visitLayout(reader, *game);
   bool trailerRead = false;
   if (!in.atEnd()) {
@@ -300,14 +325,14 @@ std::unique_ptr<MLSModule> parseSavedGame(const std::string& fileName, std::stri
     if (mark.quoted && mark.text == kTrailerMark) {
       const double version = in.nextNumber();
       if (version != kTrailerVersion) in.fail("trailer version " + numText(version) + " is not known");
-      TrailerReader trailer(in, *game);
+      TrailerReader trailer(in, *game, unfit);
       visitTrailer(trailer, *game);
       const CsvValue end = in.next();
       if (!end.quoted || end.text != kTrailerEnd) in.fail("the trailer does not end where it should");
       trailerRead = true;
     }
   }
-  saved_game::checkLoadedGame(fileName, *game, trailerRead);
+  saved_game::checkLoadedGame(fileName, *game, trailerRead, unfit);
   return game;
 }
 

@@ -26,19 +26,19 @@ std::string indexText(std::size_t k) {
 // file carried against its row of the range table.
 class RangeCheck {
  public:
-  RangeCheck(const std::string& fileName, const MLSModule& g, bool trailerRead)
-      : fileName_(fileName), g_(g), trailerRead_(trailerRead) {}
+  RangeCheck(const std::string& fileName, const MLSModule& g, bool trailerRead, const UnfitValues& unfit)
+      : fileName_(fileName), g_(g), trailerRead_(trailerRead), unfit_(unfit) {}
 
   template <class T>
   void scalar(const char* name, const T& v) {
-    if (carried(&v)) cell(valueRange(name), name, v);
+    if (carried(&v)) check(valueRange(name), name, v);
   }
   template <class Tab>
   void table(const char* name, const Tab& t) {
     const ValueRange& range = valueRange(name);
     std::size_t k = 0;
     for (const auto& v : t) {
-      if (carried(&v)) cell(range, name + indexText<Tab>(k), v);
+      if (carried(&v)) check(range, name + indexText<Tab>(k), v);
       ++k;
     }
   }
@@ -46,7 +46,7 @@ class RangeCheck {
   void players(const char* name, const Tab& t) {
     if (!trailerRead_) return;  // the layout holds no player
     const ValueRange& range = valueRange(name);
-    for (int p = 0; p <= g_.NumPlayers; ++p) cell(range, name + ("(" + std::to_string(p) + ")"), t(p));
+    for (int p = 0; p <= g_.NumPlayers; ++p) check(range, name + ("(" + std::to_string(p) + ")"), t(p));
   }
   template <class Tab>
   void playerColumns(const char* name, const Tab& t) {
@@ -54,13 +54,23 @@ class RangeCheck {
     const ValueRange& range = valueRange(name);
     for (int column = 0; column <= Tab::upper2; ++column) {
       for (int p = 0; p <= g_.NumPlayers; ++p) {
-        cell(range, name + ("(" + std::to_string(p) + ", " + std::to_string(column) + ")"), t(p, column));
+        check(range, name + ("(" + std::to_string(p) + ", " + std::to_string(column) + ")"), t(p, column));
       }
     }
   }
 
  private:
   bool carried(const void* v) const { return trailerRead_ || coverage().covered(g_, v); }
+
+  // A value the cell could not hold is judged as the file held it.
+  template <class T>
+  void check(const ValueRange& range, const std::string& item, const T& v) const {
+    if (unfit_.empty()) return cell(range, item, v);
+    const auto found = unfit_.find(&v);
+    if (found == unfit_.end()) return cell(range, item, v);
+    const std::string problem = numberProblem(range, found->second);
+    refuse(item, problem.empty() ? "is " + numText(found->second) + ", more than the item can hold" : problem);
+  }
 
   void cell(const ValueRange& range, const std::string& item, double v) const { refuse(item, numberProblem(range, v)); }
   void cell(const ValueRange& range, const std::string& item, float v) const {
@@ -95,6 +105,7 @@ class RangeCheck {
   const std::string& fileName_;
   const MLSModule& g_;
   bool trailerRead_;
+  const UnfitValues& unfit_;
 };
 
 // What the game's own counts bound beyond the table's static ranges.
@@ -138,10 +149,11 @@ class CountCheck {
 
 }  // namespace
 
-void checkLoadedGame(const std::string& fileName, const MLSModule& game, bool trailerRead) {
-  RangeCheck check(fileName, game, trailerRead);
+void checkLoadedGame(const std::string& fileName, const MLSModule& game, bool trailerRead, const UnfitValues& unfit) {
+  RangeCheck check(fileName, game, trailerRead, unfit);
   visitTrailer(check, game);
   CountCheck(fileName, game).run();
+  if (trailerRead) checkAgreement(fileName, game);
 }
 
 }  // namespace kervale::saved_game

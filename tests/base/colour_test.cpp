@@ -52,5 +52,13 @@ TEST(Colour, TextThatWouldNotReadTurnsBlackOrWhite) {
   EXPECT_EQ(readableOn(0xFFFFFF, rgbColour(207, 0, 0)), 0xFFFFFFu);
 }
 
+TEST(Colour, WhatTheGameWritesAsAColour) {
+  for (const char* good : {"&H0", "&HFF500", "&hc0c0c0", "&H000000", "&H101F"}) EXPECT_TRUE(isColourText(good)) << good;
+  // Blanks, the long-number suffix and a fourth byte never come from the game.
+  for (const char* bad : {"", "&H", "FF500", "&HFG", "&H1000000", " &HFF", "&HFF&", "red", "&H12 34"}) {
+    EXPECT_FALSE(isColourText(bad)) << bad;
+  }
+}
+
 }  // namespace
 }  // namespace kervale

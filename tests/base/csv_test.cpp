@@ -161,6 +161,28 @@ TEST(CsvReader, HostileContentGivesClearErrors) {
   CsvReader control("y.dat", std::string("a\x01\x02", 3));
   const std::string message = errorOf([&] { control.nextInt16(); }).what();
   EXPECT_EQ(message.find('\x01'), std::string::npos);
+  // Nor do bytes of 128 and above, which may be half a character.
+  CsvReader high("z.dat", "\xC3\xA9t\xE9\x7F");
+  EXPECT_EQ(errorOf([&] { high.nextNumber(); }).problem(), "line 1, value 1 (\"??t??\") is not a number");
+}
+
+TEST(CsvReader, AnExponentNeedsItsDigits) {
+  for (const char* bad : {"1e", "2E+", "3e-", ".e5", "-"}) {
+    CsvReader reader("x.dat", bad);
+    EXPECT_THROW(reader.nextNumber(), FileError) << bad;
+  }
+  CsvReader good("x.dat", "1e2,2E+1,5e-1");
+  EXPECT_EQ(good.nextNumber(), 100);
+  EXPECT_EQ(good.nextNumber(), 20);
+  EXPECT_EQ(good.nextNumber(), 0.5);
+}
+
+TEST(CsvReader, MaskedTextsAreShortAndPrintable) {
+  EXPECT_EQ(maskedText("Harbour City"), "Harbour City");
+  EXPECT_EQ(maskedText(std::string("a\0b\r\n\x1F~\x7F\x80\xFF", 10)), "a?b???~???");
+  EXPECT_EQ(maskedText(std::string(40, 'x')), std::string(40, 'x'));
+  EXPECT_EQ(maskedText(std::string(41, 'x')), std::string(40, 'x') + "...");
+  EXPECT_EQ(maskedText(""), "");
 }
 
 TEST(CsvWriter, RecordsAndQuoting) {

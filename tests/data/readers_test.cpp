@@ -208,6 +208,8 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
   std::string commentary;
   for (int k = 1; k <= 49; ++k) commentary += quoted("New " + std::to_string(k)) + "\r\n";
   const auto player = [](int club) { return playerRecord(club, "New", 1, 1, 1, 1); };
+  const std::string nations =
+      "\"ARV\",\"Arvenia\",\"flag 1.png\"\r\n\"ALB\",\"Albrenne\",\"flag 2.PNG\"\r\n\"HOL\",\"Hollenfeld\",\"\"\r\n";
   const struct {
     const char* file;
     std::string content;
@@ -234,10 +236,13 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
       {"Position.dat", test::positionFile(3, 9), kTactical,
        "Position.dat: line 1, value 2: number of factor rows is 9, outside 1 to 8"},
       {"nat.dat", "286\r\n", [](const auto& d, auto& g) { loadNations(d, g); },
-       "nat.dat: line 1, value 1: count is 286, outside 0 to 285"},
+       "nat.dat: line 1, value 1: count is 286, outside 1 to 285"},
+      {"nat.dat", "0\r\n", [](const auto& d, auto& g) { loadNations(d, g); },
+       "nat.dat: line 1, value 1: count is 0, outside 1 to 285"},
       {"refs.dat", "41\r\n", [](const auto& d, auto& g) { loadRefs(d, g); },
        "refs.dat: line 1, value 1: count is 41, outside 1 to 40"},
-      {"sponsors.dat", "101\r\n", kSponsors, "sponsors.dat: line 1, value 1: count is 101, outside 0 to 100"},
+      {"sponsors.dat", "101\r\n", kSponsors, "sponsors.dat: line 1, value 1: count is 101, outside 1 to 100"},
+      {"sponsors.dat", "0\r\n", kSponsors, "sponsors.dat: line 1, value 1: count is 0, outside 1 to 100"},
       {"sponsors.dat", "2.5\r\n\"A\",\"B\",\"C\"\r\n", kSponsors,
        "sponsors.dat: line 1, value 1: count is 2.5, not a whole number"},
       {"players2.dat", "10001\r\n", kPlayers, "players2.dat: line 1, value 1: count is 10001, outside 1 to 10000"},
@@ -245,6 +250,15 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
        "players2.dat: line 1, value 1 (\"70000\") is out of range for a 16-bit integer"},
       {"usafirst.dat", "0\r\n", [](const auto& d, auto&) { readNameList(d, kUsaFirstNames); },
        "usafirst.dat: line 1, value 1: count is 0, outside 1 to 1000000"},
+      // A line written twice moves every field after it.
+      {"nat.dat", "3\r\n3\r\n" + nations, [](const auto& d, auto& g) { loadNations(d, g); },
+       "nat.dat: nation 1: line 3, value 4: flag file \"Arvenia\" is not a picture file"},
+      {"nat.dat", "3\r\n" + nations.substr(0, nations.find("\"HOL\"")) + nations.substr(nations.find("\"ALB\"")),
+       [](const auto& d, auto& g) { loadNations(d, g); },
+       "nat.dat: nation 3: line 4, value 10: name \"Albrenne\" repeats nation 2"},
+      // Bytes of a damaged file are shown masked.
+      {"sponsors.dat", "1\r\nCaf\xC3\xA9\x07\r\n", kSponsors,
+       "sponsors.dat: sponsor 1: line 2, value 2: name \"Caf???\" is not a quoted text"},
       // Values that index a table outside it.
       {"players2.dat", "3\r\n" + player(1) + player(300) + player(2), kPlayers,
        "players2.dat: player 2: line 3, value 25: club is 300, outside 0 to 285"},
@@ -287,6 +301,15 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
     test::writeSmallWorld(dir);
   }
   expectUnchanged();
+}
+
+TEST_F(BrokenFileTest, NationsWithPictureFlagsLoad) {
+  dir.write("nat.dat",
+            "2\r\n\"A\",\"Arvenia\",\"flags/one.Jpeg\"\r\n\"B\",\"Brae\",\"two.bmp\"\r\n\"C\",\"Cul\",\"x\"\r\n");
+  const NationsData nations = readNations(dir.path());
+  ASSERT_EQ(nations.names.size(), 2u) << "what follows the count is not read";
+  EXPECT_EQ(nations.flags[0], "flags/one.Jpeg");
+  EXPECT_EQ(nations.names[1], "Brae");
 }
 
 TEST_F(BrokenFileTest, RatingSumWithinTheWageTable) {

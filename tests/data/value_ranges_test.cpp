@@ -36,6 +36,16 @@ TEST(ValueRanges, NumbersAndTexts) {
       {"PlayerGoalkeeping", 2.5, ""},
       {"PlayoffTeams", 0, "is 0, outside 4 to 8"},
       {"TeamMoney", -1e11, "is -100000000000, outside -10000000000 to 10000000000"},
+      // What play produces: a club in debt scouts on a negative budget, a
+      // player left out passes the form cap, a late goal sinks a keeper's
+      // rating below 0.
+      {"ScoutingFunding", -283, ""},
+      {"PlayerForm", 101.2, ""},
+      {"MatchRating", -0.6, ""},
+      {"MatchRating", 11.1, ""},
+      {"PlayerRatingSumSeason", -0.1, ""},
+      {"NumNations", 0, "is 0, outside 1 to 285"},
+      {"NumSponsors", 0, "is 0, outside 1 to 100"},
   };
   for (const auto& c : numbers) EXPECT_EQ(numberProblem(valueRange(c.name), c.value), c.problem) << c.name;
 
@@ -45,6 +55,10 @@ TEST(ValueRanges, NumbersAndTexts) {
   EXPECT_EQ(textProblem(valueRange("LastResultText"), "A v B\rC v D\n"), "");
   EXPECT_EQ(textProblem(valueRange("LastResultText"), "A\x7f"), "holds control character 127");
   EXPECT_EQ(textProblem(valueRange("TeamName"), "Caf\xc3\xa9"), "");  // UTF-8 is text
+  EXPECT_EQ(textProblem(valueRange("TeamColour1"), "&HFF500"), "");
+  EXPECT_EQ(textProblem(valueRange("TeamColour1"), ""), "");  // club 0 has none
+  EXPECT_EQ(textProblem(valueRange("TeamColour2"), "Caf\xc3\xa9\r"), "is \"Caf???\", not a colour (&H and hex digits)");
+  EXPECT_EQ(textProblem(valueRange("TeamName"), "&HFF500x"), "") << "only colour rows hold colours";
 }
 
 }  // namespace

@@ -116,6 +116,27 @@ TEST_F(LoaderTest, CorrectsImpossibleBirthDates) {
   EXPECT_GT(months.size(), 4u);
 }
 
+TEST_F(LoaderTest, MendsABirthDayOrMonthOfZeroAsOnePastTheEnd) {
+  std::string file = "40\r\n";
+  for (int i = 0; i < 20; ++i) file += playerBornOn(1, 5, 0) + playerBornOn(2, 0, 9);
+  world.write("players2.dat", file);
+  const auto g = load();
+  std::set<double> days;
+  std::set<double> months;
+  for (int p = 1; p <= 40; p += 2) {
+    EXPECT_EQ(g->PlayerBirthMonth(p), 5);
+    EXPECT_GE(g->PlayerBirthDay(p), 1);
+    EXPECT_LE(g->PlayerBirthDay(p), 30);
+    days.insert(g->PlayerBirthDay(p));
+    EXPECT_GE(g->PlayerBirthMonth(p + 1), 1);
+    EXPECT_LE(g->PlayerBirthMonth(p + 1), 12);
+    EXPECT_EQ(g->PlayerBirthDay(p + 1), 9);
+    months.insert(g->PlayerBirthMonth(p + 1));
+  }
+  EXPECT_GT(days.size(), 4u) << "drawn, as a day above 31 is";
+  EXPECT_GT(months.size(), 4u);
+}
+
 TEST_F(LoaderTest, FillsSquadsAndStrengths) {
   std::string file = "27\r\n";
   for (int i = 1; i <= 23; ++i) file += playerRecord(5, "Squad " + std::to_string(i), 1, 6, i == 23 ? 27 : 4, 3);

@@ -19,12 +19,17 @@ namespace kervale::test {
 
 // A small started game made by hand: clubs 1..8 with sixteen named players
 // each (club 1 is the user's), tactical tables under which matches score, a
-// referee, a fixture grid of pairs, reference counts, and the calendar at
-// Monday January 1 of season 1, round 1.
+// referee, a fixture grid of pairs, reference counts, the leagues' divisions
+// and standings orders, and the calendar at Monday January 1 of season 1,
+// round 1.
 std::unique_ptr<MLSModule> smallGame();
 
 // Player number of squad slot `slot` of club `club` in smallGame().
 int smallGamePlayer(int club, int slot);
+
+// Parses a saved game's text over a copy of the running game, which must not
+// change, and returns why it was refused; fails the test when it loads.
+std::string savedGameRefusal(const std::string& text);
 
 // Each test starts with smallGame() running, a seeded generator and strict
 // dialogs; the shell's screens are unloaded afterwards.

@@ -88,7 +88,7 @@ const std::vector<HostileFile>& hostileFiles() {
       {"players2.dat", player("5,five,5,5"), "(\"five\") is not a number"},
       {"flow.dat", "0\r\n", "count is 0, outside 1 to 8"},
       {"formation.dat", "0\r\n", "count is 0, outside 1 to 50"},
-      {"nat.dat", "-1\r\n", "count is -1, outside 0 to 285"},
+      {"nat.dat", "-1\r\n", "count is -1, outside 1 to 285"},
       {"sponsors.dat", "1\r\n\"\"\r\n", "name is empty"},
       {"usafirst.dat", "1\r\nWalter\r\n", "name \"Walter\" is not a quoted text"},
   };

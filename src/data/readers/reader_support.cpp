@@ -45,9 +45,7 @@ int readWholeValue(CsvReader& file, std::string_view range, const std::string& w
 std::string readText(CsvReader& file, std::string_view range, const std::string& what) {
   CsvValue value = file.next();
   if (!value.quoted) {
-    std::string shown = value.text.substr(0, 40);
-    for (char& c : shown) c = static_cast<unsigned char>(c) < 32 ? '?' : c;
-    file.fail(file.lastValuePlace() + ": " + what + " \"" + shown + "\" is not a quoted text");
+    file.fail(file.lastValuePlace() + ": " + what + " \"" + maskedText(value.text) + "\" is not a quoted text");
   }
   const std::string problem = textProblem(valueRange(range), value.text);
   if (!problem.empty()) file.fail(file.lastValuePlace() + ": " + what + " " + problem);

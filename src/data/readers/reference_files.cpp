@@ -1,5 +1,8 @@
 #include "data/readers/reference_files.h"
 
+#include <cctype>
+#include <string_view>
+
 #include "data/readers/reader_support.h"
 
 namespace kervale {
@@ -11,6 +14,33 @@ using readers::readText;
 using readers::readValue;
 using readers::readWholeValue;
 
+namespace {
+
+bool isPictureFile(std::string_view file) {
+  const std::size_t dot = file.find_last_of('.');
+  if (dot == std::string_view::npos) return false;
+  std::string ending(file.substr(dot));
+  for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ending == ".png" || ending == ".jpg" || ending == ".jpeg" || ending == ".gif" || ending == ".bmp";
+}
+
+// A line written twice, whole or in part, moves every later field: a nation
+// then repeats the one before it, or its flag file holds a name or code.
+void checkNation(const CsvReader& file, const NationsData& data) {
+  const std::string& name = data.names.back();
+  const std::string& flag = data.flags.back();
+  if (!flag.empty() && !isPictureFile(flag)) {
+    file.fail(file.lastValuePlace() + ": flag file \"" + maskedText(flag) + "\" is not a picture file");
+  }
+  for (std::size_t n = 0; n + 1 < data.names.size(); ++n) {
+    if (data.names[n] == name) {
+      file.fail(file.lastValuePlace() + ": name \"" + maskedText(name) + "\" repeats nation " + std::to_string(n + 1));
+    }
+  }
+}
+
+}  // namespace
+
 NationsData readNations(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "nat.dat");
   const int count = readWholeValue(file, "NumNations", "count");
@@ -20,6 +50,7 @@ NationsData readNations(const std::filesystem::path& folder) {
       file.next();  // not kept
       data.names.push_back(readText(file, "NationName", "name"));
       data.flags.push_back(readText(file, "NationFlagFile", "flag file"));
+      checkNation(file, data);
     });
   }
   return data;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/file_error.h"
+#include "data/started_leagues.h"
 #include "offseason/end_of_season.h"
 #include "offseason/mls_expansion.h"
 #include "offseason/off_season.h"
@@ -98,6 +99,7 @@ TEST_F(OffSeasonFilesTest, TheCheckAtStartOrLoadNamesEveryFileASeasonEndMayNeed)
 
 TEST_F(OffSeasonFilesTest, AGameLoadsOnlyBesideTheFilesItsSeasonEndsNeed) {
   // Enough of a game for the saved-game checks.
+  fillStartedLeagues(g());
   addPlayer(1, 1, 5, 1, 1, 1);
   g().CurrentWeek = 42;
   g().CurrentSeason = 1;

@@ -6,6 +6,7 @@
 
 #include "base/file_error.h"
 #include "base/random.h"
+#include "data/started_leagues.h"
 #include "match/match_engine.h"
 #include "newgame/pick_team.h"
 #include "shell/frm_about.h"
@@ -22,34 +23,6 @@ namespace {
 
 constexpr int kClubs = 8;
 constexpr int kSquad = 16;
-
-// What every started game holds beyond the eight clubs, as the data files
-// give it: a formation, tactic and flow for every club, the two MLS
-// conferences (odd clubs West), the English divisions and every league's
-// standings order.
-void fillLeagues(MLSModule& g) {
-  for (int c = kClubs + 1; c <= kLastClub; ++c) {
-    g.TeamTactic(c) = 1;
-    g.TeamFlow(c) = 1;
-    g.TeamFormation(c) = 1;
-  }
-  for (int c = 1; c <= g.MLSTeamCount; ++c) {
-    g.TeamDivision(c) = c % 2;
-    (c % 2 == 1 ? g.WestOrder : g.EastOrder)((c + 1) / 2) = c;
-  }
-  for (int k = 1; k <= 18; ++k) {
-    g.ALeagueOrder(k) = 16 + k;
-    g.D3Order(k) = 34 + k;
-  }
-  for (int c = 53; c <= 144; ++c) {
-    const int k = c - 52;  // 1..20 division 1, then 24 to a division
-    const int division = k <= 20 ? 1 : 2 + (k - 21) / 24;
-    g.EnglishDivision(k) = division;
-    g.TeamDivision(c) = division;
-    g.LeagueOrder(k <= 20 ? k : 1 + (k - 21) % 24, division) = c;
-  }
-  for (int k = 1; k <= 13; ++k) g.LeagueOrder(k, 12) = 224 + k;
-}
 
 }  // namespace
 
@@ -114,7 +87,7 @@ std::unique_ptr<MLSModule> smallGame() {
     }
   }
   g.NumPlayers = kClubs * kSquad;
-  fillLeagues(g);
+  fillStartedLeagues(g);
 
   // Tactical tables under which a matchday's matches score: every flow carries
   // the ball towards the other goal (the home side to the right, the away side

@@ -17,9 +17,11 @@ using K = ValueKind;
 constexpr double kClubs = kLastClub;
 constexpr double kPlayers = kLastPlayer;
 constexpr double kRounds = kLastRound;
-// A rating's top is the last wage entry of the skill table (0..54), which a
-// player's rating sum indexes; training raises single ratings towards it.
-constexpr double kRating = 54;
+// Ratings and skills start within the skill table's 0..54, but training and
+// each season end's development raise them with no top: a good player gains
+// a few points a season, for as many seasons as he plays. Only wage look-ups
+// index by a rating sum, and they clamp it.
+constexpr double kRating = 10000;
 // Money a club can hold, in currency units: far above what hundreds of
 // seasons of the richest club's income bring, far below where sums lose
 // whole units.

@@ -38,12 +38,14 @@ TEST(ValueRanges, NumbersAndTexts) {
       {"TeamMoney", -1e11, "is -100000000000, outside -10000000000 to 10000000000"},
       // What play produces: a club in debt scouts on a negative budget, a
       // player left out passes the form cap, a late goal sinks a keeper's
-      // rating below 0.
+      // rating below 0, seasons of development take a rating past the skill
+      // table's top.
       {"ScoutingFunding", -283, ""},
       {"PlayerForm", 101.2, ""},
       {"MatchRating", -0.6, ""},
       {"MatchRating", 11.1, ""},
       {"PlayerRatingSumSeason", -0.1, ""},
+      {"PlayerDefense", 54.65, ""},  // a good defender after a few season ends
       {"NumNations", 0, "is 0, outside 1 to 285"},
       {"NumSponsors", 0, "is 0, outside 1 to 100"},
   };

@@ -45,7 +45,6 @@ void MatchEngine::pickAttacker(int side) {
 }
 
 void MatchEngine::attackStep(int side) {
-  MLSModule& g = mls();
   const bool away = side == 2;
   const int defending = 3 - side;
   restartcode = 0;
@@ -71,7 +70,7 @@ void MatchEngine::attackStep(int side) {
       say(striker, " beats his marker!");
       // The beaten marker: home slots 2..5, or away slots 1..4.
       const int marker = away ? rng().draw(4, 2) : rng().draw(4, 1);
-      g.MatchRating(marker, defending) -= 0.25;
+      adjustRating(marker, defending, -0.25);
       rating(ballcarrier, side, 0.3);
       break;
     }

@@ -48,7 +48,8 @@ void MatchEngine::startOfMinute() {
   MLSModule& g = mls();
   chanceflag = 0;
   g.TeamTalkStage = 0;
-  clampRatings();
+  // Only a change during play takes a rating outside its bounds.
+  if (ratingsOutside_) clampRatings();
   rng().reseedHook();
   markerzone_ = ballzone;
   markerside_ = possession;

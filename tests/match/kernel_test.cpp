@@ -75,6 +75,20 @@ TEST_F(KernelTest, StrengthsComeFromTheGameOfTheMatch) {
   EXPECT_NEAR(shown.homedefvalue(1), 2 * before, 1e-12);
 }
 
+TEST_F(KernelTest, AHomeMidfieldPastSixteenBitsIsClampedAndTheRestKeepTheirValues) {
+  MLSModule& g = mls();
+  g.TeamMorale(kHome) = 1.5;
+  shown.homemidskill(5) = 30000;  // a midfielder: x 1, then x 0.9965 x 1.5 is past 32767
+  shown.homemidskill(1) = -30000;  // a defender: x 0.4, x 0.9965 x 1.5 is well inside
+  shown.rebuildStrengths();
+  EXPECT_EQ(shown.homemidvalue(5), 32767);
+  EXPECT_EQ(shown.homemidvalue(1), -17937);  // -12000 x 0.9965 = -11958, x 1.5
+  EXPECT_EQ(shown.homemidvalue(6), 15);  // 9.965 -> 10, x 1.5
+  shown.homemidskill(5) = -30000;
+  shown.rebuildStrengths();
+  EXPECT_EQ(shown.homemidvalue(5), -32768);
+}
+
 TEST_F(KernelTest, ARatingPlayedOutOfBoundsComesBackAtTheNextMinute) {
   MLSModule& g = mls();
   g.MatchRating(4, 2) = 0.55;

@@ -104,14 +104,18 @@ void rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st) {
   if (!sameInputs(g, s, st)) makeParts(g, s, st);
   // Each value runs through its part, condition and morale, in that order.
   const double morale = *s.morale;
+  // The tables in locals: a store through one of them cannot move another.
+  double* const conditions = st.condition;
+  double* const defValue = st.defValue;
+  double* const attValue = st.attValue;
   std::array<double, 10> wholeMid;
   PairBits outside{};
   for (int i = 0; i < 10; i += 2) {
     const int row = i + 1;
-    const Pair condition = loadPair(st.condition + row) - kConditionLoss;
-    storePair(st.condition + row, condition);
-    storePair(st.defValue + row, loadPair(&st.defPart[i]) * condition * morale);
-    storePair(st.attValue + row, loadPair(&st.attPart[i]) * condition * morale);
+    const Pair condition = loadPair(conditions + row) - kConditionLoss;
+    storePair(conditions + row, condition);
+    storePair(defValue + row, loadPair(&st.defPart[i]) * condition * morale);
+    storePair(attValue + row, loadPair(&st.attPart[i]) * condition * morale);
     if constexpr (Strengths::kWholeMidfield) {
       // The home midfield is whole after every step.
       const Pair mid =

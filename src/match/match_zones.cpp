@@ -60,7 +60,11 @@ void MatchEngine::zoneSums() {
 namespace {
 
 std::int64_t roll(double r, double total) {
-  const double rounded = roundHalfEven(r * total);
+  const double x = r * total;
+  // Well inside the range the shift rounds halves to even, as roundHalfEven does.
+  if (x > -0x1p51 && x < 0x1p51)
+    return static_cast<std::int64_t>((x + detail::kRoundingShift) - detail::kRoundingShift);
+  const double rounded = roundHalfEven(x);
   constexpr double kMax = static_cast<double>(std::numeric_limits<std::int64_t>::max() / 2);
   if (!(rounded < kMax)) return static_cast<std::int64_t>(kMax);
   if (!(rounded > -kMax)) return -static_cast<std::int64_t>(kMax);
@@ -113,7 +117,7 @@ void MatchEngine::possessionStep() {
   const int winner = contestwinner == 0 ? 2 : 1;
   const double next = kernel_.side[winner].moveTo[zoneIndex(ballzone)];
   // A flow table pointing off the grid leaves the ball where it is.
-  if (next >= 1 && next <= 25) ballzone = static_cast<int>(std::nearbyint(next));
+  if (next >= 1 && next <= 25) ballzone = CInt(next);
   possession = winner;
   if (winner == 2) {
     awayWinsBall();

@@ -72,6 +72,20 @@ TEST(Rounding, OutOfRangeClampsInsteadOfOverflowing) {
   EXPECT_EQ(CLng(std::nan("")), 0);
 }
 
+TEST(Rounding, IntIsFloorForEveryKindOfValue) {
+  EXPECT_EQ(Int(0.999999999999), 0);
+  EXPECT_EQ(Int(7.0), 7);
+  EXPECT_EQ(Int(4503599627370495.5), 4503599627370495.0);
+  EXPECT_EQ(Int(9007199254740993.0), 9007199254740993.0);
+  EXPECT_EQ(Int(-2.5), -3);
+  EXPECT_EQ(Int(-1e-300), -1);
+  EXPECT_TRUE(std::signbit(Int(-0.0)));
+  EXPECT_FALSE(std::signbit(Int(0.0)));
+  EXPECT_TRUE(std::isnan(Int(std::nan(""))));
+  EXPECT_EQ(Int(std::numeric_limits<double>::infinity()), std::numeric_limits<double>::infinity());
+  for (double x = -3; x <= 3; x += 0.125) ASSERT_EQ(Int(x), std::floor(x)) << x;
+}
+
 TEST(Rounding, TheEdgesOfTheRangeRoundLikeTheMiddle) {
   // Inside the range a store rounds without the general rule; its answers must not differ from it.
   EXPECT_EQ(CInt(32767.49), 32767);

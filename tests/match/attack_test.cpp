@@ -34,6 +34,7 @@ TEST_F(EventTest, AttackerDraw) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     buildMatchGame();
+    setUpMatch();
     for (int p = 0; p <= c.weightless; ++p) mls().PositionPickWeight(p) = 0;
     mls().TeamPushUp(kHome) = c.pushUp;
     for (double d : c.draws) rng().script({d});
@@ -47,6 +48,7 @@ TEST_F(EventTest, AttackerDraw) {
   }
   // A player off the pitch is drawn again.
   buildMatchGame();
+  setUpMatch();
   shown.onpitchname(9, 1).clear();
   rng().script({0.8, 0.0});
   shown.pickAttacker(1);

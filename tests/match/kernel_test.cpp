@@ -13,14 +13,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Set up afresh after the test changed the tables: the squads as they stand now.
 class KernelTest : public EventTest {
  protected:
-  void setUpAgain() {
-    rng().script({0, 0, 0, 0});
-    ASSERT_TRUE(shown.setupMatch());
-    shown.minute = 30;
-  }
   // The away side, without the ball, commits a foul with row 3 (squad slot 4); its card roll follows.
   void awayFoul(double card, int selectors) {
     shown.possession = 1;
@@ -42,7 +36,7 @@ TEST_F(KernelTest, SetUpRefusesASquadCellOutsideThePlayerTable) {
 
 TEST_F(KernelTest, ASquadCellHoldingAFractionNamesThePlayerItRoundsTo) {
   mls().TeamSquad(4, kAway) = 104.6;  // squad slot 4 is row 3: player 105, "R5"
-  setUpAgain();
+  setUpMatch();
   awayFoul((91 - 59 + 0.5) / 200, 4);
   EXPECT_EQ(info(2), (Lines{"R5 booked ( 30 )"}));
   EXPECT_EQ(mls().PlayerBookings(105), 1);
@@ -70,7 +64,7 @@ TEST_F(KernelTest, StrengthsComeFromTheGameOfTheMatch) {
   replaceGame(nullptr);
   buildMatchGame();
   for (int flow = 1; flow <= 2; ++flow) mls().PositionFactor(1, flow, 1) = 2;
-  setUpAgain();
+  setUpMatch();
   shown.rebuildStrengths();
   EXPECT_NEAR(shown.homedefvalue(1), 2 * before, 1e-12);
 }
@@ -78,12 +72,12 @@ TEST_F(KernelTest, StrengthsComeFromTheGameOfTheMatch) {
 TEST_F(KernelTest, AHomeMidfieldPastSixteenBitsIsClampedAndTheRestKeepTheirValues) {
   MLSModule& g = mls();
   g.TeamMorale(kHome) = 1.5;
-  shown.homemidskill(5) = 30000;  // a midfielder: x 1, then x 0.9965 x 1.5 is past 32767
+  shown.homemidskill(5) = 30000;   // a midfielder: x 1, then x 0.9965 x 1.5 is past 32767
   shown.homemidskill(1) = -30000;  // a defender: x 0.4, x 0.9965 x 1.5 is well inside
   shown.rebuildStrengths();
   EXPECT_EQ(shown.homemidvalue(5), 32767);
   EXPECT_EQ(shown.homemidvalue(1), -17937);  // -12000 x 0.9965 = -11958, x 1.5
-  EXPECT_EQ(shown.homemidvalue(6), 15);  // 9.965 -> 10, x 1.5
+  EXPECT_EQ(shown.homemidvalue(6), 15);      // 9.965 -> 10, x 1.5
   shown.homemidskill(5) = -30000;
   shown.rebuildStrengths();
   EXPECT_EQ(shown.homemidvalue(5), -32768);

@@ -11,7 +11,7 @@ namespace kervale {
 void MatchEngine::adjustRating(int slot, int side, double change) {
   double& r = kernel_.game->MatchRating(slot, side);
   r += change;
-  if (!(r >= 0.5 && r <= 10)) ratingsOutside_ = true;
+  ratingsOutside_ |= !((r >= 0.5) & (r <= 10));
 }
 
 void MatchEngine::clampRatings() {
@@ -35,10 +35,14 @@ void MatchEngine::rebuildStrengths() {
   const KernelSide& away = kernel_.side[2];
   rebuildSideStrengths(kernel_, home, kernel_.home);
   rebuildSideStrengths(kernel_, away, kernel_.away);
-  // Morale drifts back towards 1, away club first.
+  // Morale drifts back towards 1, away club first: below 1 it rises by 0.01,
+  // then above 1 it falls by 0.01. Adding 0 leaves any morale of 1 or more as
+  // it is, so the rise needs no branch on a value that wavers about 1.
   for (double* morale : {away.morale, home.morale}) {
-    if (*morale < 1) *morale += 0.01;
-    if (*morale > 1) *morale -= 0.01;
+    double m = *morale;
+    m += m < 1 ? 0.01 : 0.0;
+    m -= m > 1 ? 0.01 : 0.0;
+    *morale = m;
   }
 }
 

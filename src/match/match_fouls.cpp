@@ -15,6 +15,13 @@ namespace {
 // Picks of the fouling player that may land on a player no longer on the pitch.
 constexpr int kMaxFoulRedraws = 100;
 
+// Whether Int(x) is above a whole roll: x reaching roll + 1 says so without
+// rounding x first, which keeps the rounding off the way to the decision.
+bool beats(double x, double wholeRoll) {
+  if (wholeRoll >= 0 && wholeRoll < 0x1p52) return x >= wholeRoll + 1;
+  return Int(x) > wholeRoll;
+}
+
 }  // namespace
 
 void MatchEngine::foulStep() {
@@ -28,21 +35,25 @@ void MatchEngine::foulStep() {
   const KernelSide& fouling = kernel_.side[side];
   const int club = fouling.club;
   const double* aggression = g.PlayerAggression.begin();
-  auto roll = [&] { return Int(Rnd() * (60 - aggression[fouling.player[fouler + 1]])); };
+  // The roll before Int: foulroll is its whole part.
+  auto roll = [&] { return Rnd() * (60 - aggression[fouling.player[fouler + 1]]); };
   foultries = 0;
+  double rolled = 0;
   for (;;) {
     fouler = rng().draw(10, 1);
     foulside = side;
-    foulroll = roll();
+    rolled = roll();
+    foulroll = Int(rolled);
     if (!fouling.name[fouler].empty() || foultries >= kMaxFoulRedraws) break;
     ++foultries;
   }
 
   // A foul needs two rolls above the referee's; nobody left on the pitch commits none.
   bool foul = false;
-  if (!fouling.name[fouler].empty() && foulroll > refroll) {
-    foulroll = roll();
-    foul = foulroll > refroll;
+  if (!fouling.name[fouler].empty() && beats(rolled, refroll)) {
+    rolled = roll();
+    foulroll = Int(rolled);
+    foul = beats(rolled, refroll);
   }
 
   if (foul) {

@@ -59,16 +59,18 @@ void MatchEngine::zoneSums() {
 
 namespace {
 
-std::int64_t roll(double r, double total) {
+// r x total rounded half to even, a whole number held within +-2^62 so that a
+// huge total cannot overflow the roll. Kept a double, so the contest can be
+// decided without turning it into an integer first.
+double roll(double r, double total) {
   const double x = r * total;
   // Well inside the range the shift rounds halves to even, as roundHalfEven does.
-  if (x > -0x1p51 && x < 0x1p51)
-    return static_cast<std::int64_t>((x + detail::kRoundingShift) - detail::kRoundingShift);
+  if (x > -0x1p51 && x < 0x1p51) return (x + detail::kRoundingShift) - detail::kRoundingShift;
   const double rounded = roundHalfEven(x);
   constexpr double kMax = static_cast<double>(std::numeric_limits<std::int64_t>::max() / 2);
-  if (!(rounded < kMax)) return static_cast<std::int64_t>(kMax);
-  if (!(rounded > -kMax)) return -static_cast<std::int64_t>(kMax);
-  return static_cast<std::int64_t>(rounded);
+  if (!(rounded < kMax)) return kMax;
+  if (!(rounded > -kMax)) return -kMax;
+  return rounded;
 }
 
 }  // namespace
@@ -91,8 +93,9 @@ void MatchEngine::possessionStep() {
       total = a2 + d1 + 0.5 * d2 + 0.4 * a1 + 0.5 * m2 + 0.5 * m1;
       homeShare = d1 + 0.4 * a1 + 0.5 * m1;
     }
-    contestroll = roll(r, total);
-    contestwinner = static_cast<double>(contestroll) >= homeShare ? 0 : 1;
+    const double rolled = roll(r, total);
+    contestroll = static_cast<std::int64_t>(rolled);
+    contestwinner = rolled >= homeShare ? 0 : 1;
 
     possessiontotal += 1;
     if (possession == 1) homepossession += 1;

@@ -314,10 +314,14 @@ class MatchEngine : public ui::Form {
   void halfTimeTalk();
   void awayWinsBall();
   void homeWinsBall();
-  void rating(int row, int side, double change);  // of outfield row 1..10
+  void rating(int row, int side, double change) { adjustRating(row + 1, side, change); }  // of outfield row 1..10
   // Every change of a match rating during play: one that leaves 0.5..10 has
   // the start of the next minute bring all of them back within it.
-  void adjustRating(int slot, int side, double change);
+  void adjustRating(int slot, int side, double change) {
+    double& r = kernel_.rating(slot, side);
+    r += change;
+    ratingsOutside_ |= !((r >= 0.5) & (r <= 10));
+  }
   void drawCarrier(int side);
   void syncDisplay();  // a computer match's screen as its last minute leaves it
 

@@ -43,6 +43,7 @@ void attachTables(Strengths& st, const Skill& def, const MidSkill& mid, const Sk
 void MatchEngine::resolveKernel() {
   MLSModule& g = mls();
   kernel_.game = &g;
+  kernel_.side[0].rating = &g.MatchRating(0, 0);
   resolveSide(g, kernel_.side[1], 1, hometeam, homeflow);
   resolveSide(g, kernel_.side[2], 2, awayteam, awayflow);
   kernel_.side[1].name = &onpitchname(0, 1);

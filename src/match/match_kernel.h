@@ -88,9 +88,15 @@ struct KernelSide {
 // Both sides of the match being played, and their strengths.
 struct MatchKernel {
   MLSModule* game = nullptr;
-  std::array<KernelSide, 3> side{};  // 1 home, 2 away
+  std::array<KernelSide, 3> side{};  // 1 home, 2 away (0: only its ratings)
   HomeStrengths home;
   AwayStrengths away;
+
+  // MatchRating(slot, side), checked as a read of the table would be.
+  double& rating(int slot, int sideOfMatch) const {
+    return side[detail::checkedIndex(sideOfMatch, 2, "MatchRating", 2)]
+        .rating[detail::checkedIndex(slot, 60, "MatchRating", 1)];
+  }
 };
 
 // Per minute: each side's strengths remade where an input changed, the

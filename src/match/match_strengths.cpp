@@ -8,12 +8,6 @@
 
 namespace kervale {
 
-void MatchEngine::adjustRating(int slot, int side, double change) {
-  double& r = kernel_.game->MatchRating(slot, side);
-  r += change;
-  ratingsOutside_ |= !((r >= 0.5) & (r <= 10));
-}
-
 void MatchEngine::clampRatings() {
   ratingsOutside_ = false;
   for (int side = 1; side <= 2; ++side) {

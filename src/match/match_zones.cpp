@@ -129,8 +129,6 @@ void MatchEngine::possessionStep() {
   }
 }
 
-void MatchEngine::rating(int row, int side, double change) { adjustRating(row + 1, side, change); }
-
 void MatchEngine::drawCarrier(int side) {
   const std::string* name = kernel_.side[side].name;
   ballcarrier = rng().draw(10, 1);

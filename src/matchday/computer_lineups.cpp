@@ -130,9 +130,10 @@ void MatchEngine::playercheck() {
   g.TeamSquadCount.clear();
   const int last = std::min(static_cast<int>(g.NumPlayers), kLastPlayer);
   for (int p = 1; p <= last; ++p) {
-    const double club = std::nearbyint(g.PlayerTeam(p));
-    if (!(club >= 0 && club <= kLastClub)) continue;
-    const int t = static_cast<int>(club);
+    // A club cell that rounds (halves to even) to a club number 0..285.
+    const double club = g.PlayerTeam(p);
+    if (!(club >= -0.5 && club < kLastClub + 0.5)) continue;
+    const int t = CInt(club);
     g.TeamSquadCount(t) += 1;
     const double count = g.TeamSquadCount(t);
     if (t != 0 && t != g.MyTeam && count <= kSlots) g.TeamSquad(count, t) = p;

@@ -11,8 +11,9 @@ namespace kervale {
 struct MLSModule;
 
 // Rows 0..10 of one of a side's skill copies (defence, midfield or attack).
-// Every write through operator() marks the side's strengths for remaking, so
-// that no minute has to compare the copies with what they were.
+// Every use of the non-const operator(), the only way to write them, marks
+// the side's strengths for remaking, so that no minute has to compare the
+// copies with what they were.
 template <class T>
 class SkillRows {
  public:

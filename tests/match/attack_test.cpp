@@ -30,6 +30,8 @@ TEST_F(EventTest, AttackerDraw) {
       {"target zero gives home the first weighted row", 1, 0, 1, {0.0}, 5},
       {"weights of nothing fall back to the first row", 1, 0, 3, {0.7}, 1},
       {"push-up flattens the draw", 1, 3, -1, {0.0}, 1},
+      // Weights 4 4 4 4 5 5 5 5 6 6, 48 in all: target 24 is passed at row 6.
+      {"push-up counts in the total", 1, 3, -1, {0.5}, 6},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -102,7 +102,9 @@ double roundHalfEven(double x) {
   return r;
 }
 
-std::int16_t CInt(double x) {
+namespace detail {
+
+std::int16_t clampedInt16(double x) {
   if (std::isnan(x)) return 0;
   const double r = roundHalfEven(x);
   if (r >= std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
@@ -110,13 +112,15 @@ std::int16_t CInt(double x) {
   return static_cast<std::int16_t>(r);
 }
 
-std::int32_t CLng(double x) {
+std::int32_t clampedInt32(double x) {
   if (std::isnan(x)) return 0;
   const double r = roundHalfEven(x);
   if (r >= std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
   if (r <= std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
   return static_cast<std::int32_t>(r);
 }
+
+}  // namespace detail
 
 double Val(std::string_view text) {
   // Blanks, tabs and line feeds are skipped anywhere in the number, as the

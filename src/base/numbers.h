@@ -29,16 +29,35 @@ inline std::string Str(long long x) { return Str(static_cast<double>(x)); }
 inline std::string Str(std::int16_t x) { return Str(static_cast<double>(x)); }
 
 // Int(x): the largest whole number not above x. Inline: the match draws it
-// thousands of times.
-inline double Int(double x) { return std::floor(x); }
+// thousands of times, nearly always of a value 0 < x < 2^52, whose whole part
+// is its truncation; zeros, negatives, far values and NaN take floor.
+inline double Int(double x) {
+  if (x > 0 && x < 0x1p52) return static_cast<double>(static_cast<std::int64_t>(x));
+  return std::floor(x);
+}
 
 // Round half to even, as every store into an integer does.
 double roundHalfEven(double x);
 
 // CInt / stores into 16- and 32-bit integers: round half to even, and a value
 // outside the type's range is clamped to it instead of being undefined.
-std::int16_t CInt(double x);
-std::int32_t CLng(double x);
+// Inline: the match stores into 16-bit cells every minute. Adding and taking
+// away 1.5 x 2^52 rounds a value well inside the range to nearest, halves to
+// even, in the default rounding mode without a library call; the edges, far
+// values and NaN take the general rule.
+namespace detail {
+inline constexpr double kRoundingShift = 6755399441055744.0;
+std::int16_t clampedInt16(double x);
+std::int32_t clampedInt32(double x);
+}  // namespace detail
+inline std::int16_t CInt(double x) {
+  if (!(x > -32768.5 && x < 32767.5)) return detail::clampedInt16(x);
+  return static_cast<std::int16_t>((x + detail::kRoundingShift) - detail::kRoundingShift);
+}
+inline std::int32_t CLng(double x) {
+  if (!(x > -2147483648.5 && x < 2147483647.5)) return detail::clampedInt32(x);
+  return static_cast<std::int32_t>((x + detail::kRoundingShift) - detail::kRoundingShift);
+}
 inline std::int16_t toInt16(double x) { return CInt(x); }
 inline std::int32_t toInt32(double x) { return CLng(x); }
 

@@ -13,11 +13,14 @@ std::uint64_t splitmix64(std::uint64_t& x) {
   return z ^ (z >> 31);
 }
 
+constexpr std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+
 }  // namespace
 
 void Random::seed(std::uint64_t value) {
   // splitmix64 spreads any seed, 0 included, over the four words.
   for (auto& word : s_) word = splitmix64(value);
+  next_ = kBatch;
 }
 
 void Random::seedFromClock() {
@@ -27,11 +30,40 @@ void Random::seedFromClock() {
        (static_cast<std::uint64_t>(steady) << 32 | static_cast<std::uint64_t>(steady) >> 32));
 }
 
-void Random::script(std::initializer_list<double> values) { scripted_.insert(scripted_.end(), values); }
+void Random::refill() {
+  std::uint64_t s0 = s_[0], s1 = s_[1], s2 = s_[2], s3 = s_[3];
+  for (double& value : batch_) {
+    const std::uint64_t result = rotl(s1 * 5, 7) * 9;
+    const std::uint64_t t = s1 << 17;
+    s2 ^= s0;
+    s3 ^= s1;
+    s1 ^= s2;
+    s0 ^= s3;
+    s2 ^= t;
+    s3 = rotl(s3, 45);
+    // The top 53 bits make a double in [0, 1) with every step equally likely.
+    value = static_cast<double>(result >> 11) * 0x1.0p-53;
+  }
+  s_[0] = s0;
+  s_[1] = s1;
+  s_[2] = s2;
+  s_[3] = s3;
+  next_ = 0;
+}
+
+void Random::script(std::initializer_list<double> values) {
+  scripted_.insert(scripted_.end(), values);
+  scriptedLeft_ += values.size();
+}
+
+void Random::clearScript() {
+  scripted_.clear();
+  scriptedLeft_ = 0;
+}
 
 double Random::nextScripted() {
-  const double value = scripted_.front();
-  scripted_.pop_front();
+  const double value = scripted_[scripted_.size() - scriptedLeft_];
+  if (--scriptedLeft_ == 0) scripted_.clear();
   return value;
 }
 

@@ -1,28 +1,39 @@
 #pragma once
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <initializer_list>
+#include <vector>
 
 namespace kervale {
 
 // The one random generator of the game: uniform draws in [0, 1).
 // Seeded once per run from the clock; tests seed it or script its values.
-// xoshiro256** underneath; Rnd() and draw() are inline because the match
-// engine calls them many times a minute.
+// xoshiro256** underneath. The generator's values are made a batch at a time
+// and handed out in order, so that a draw in the middle of a match is a read
+// rather than a chain of arithmetic: the sequence is the same either way.
 class Random {
  public:
+  constexpr Random() = default;
+
   // Next value in [0, 1); a scripted value is returned first when queued.
   double Rnd() {
-    if (!scripted_.empty()) [[unlikely]] {
+    if (scriptedLeft_ != 0) [[unlikely]] {
       return nextScripted();
     }
-    // The top 53 bits make a double in [0, 1) with every step equally likely.
-    return static_cast<double>(next64() >> 11) * 0x1.0p-53;
+    if (next_ == kBatch) [[unlikely]] {
+      refill();
+    }
+    return batch_[next_++];
   }
   // Int(Rnd() * n) + base, the draw form every Part uses.
-  int draw(int n, int base = 0) { return static_cast<int>(std::floor(Rnd() * n)) + base; }
+  int draw(int n, int base = 0) {
+    const double x = Rnd() * n;
+    // The largest whole number not above x: for x >= 0 that is its whole part.
+    return (x >= 0 ? static_cast<int>(x) : static_cast<int>(std::floor(x))) + base;
+  }
 
   void seed(std::uint64_t value);
   void seedFromClock();
@@ -32,34 +43,30 @@ class Random {
 
   // Tests: values returned by the next calls of Rnd(), in order.
   void script(std::initializer_list<double> values);
-  void clearScript() { scripted_.clear(); }
-  std::size_t scriptedLeft() const { return scripted_.size(); }
+  void clearScript();
+  std::size_t scriptedLeft() const { return scriptedLeft_; }
 
  private:
-  static constexpr std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
-  std::uint64_t next64() {
-    const std::uint64_t result = rotl(s_[1] * 5, 7) * 9;
-    const std::uint64_t t = s_[1] << 17;
-    s_[2] ^= s_[0];
-    s_[3] ^= s_[1];
-    s_[1] ^= s_[2];
-    s_[0] ^= s_[3];
-    s_[2] ^= t;
-    s_[3] = rotl(s_[3], 45);
-    return result;
-  }
+  static constexpr int kBatch = 64;
+
+  void refill();
   double nextScripted();
 
   // The state splitmix64 makes from seed 0; never all zero.
   std::uint64_t s_[4] = {0xE220A8397B1DCDAFULL, 0x6E789E6AA1B965F4ULL, 0x06C45D188009454FULL, 0xF88BB8A8724C81ECULL};
-  std::deque<double> scripted_;
+  std::array<double, kBatch> batch_{};
+  int next_ = kBatch;  // the next value of the batch to hand out; kBatch: none left
+  std::vector<double> scripted_;
+  std::size_t scriptedLeft_ = 0;  // the last ones of scripted_ are still to come
 };
 
+namespace detail {
+// Made before any code runs, so reaching it needs no check.
+inline constinit Random gameRandom;
+}  // namespace detail
+
 // The game's one generator.
-inline Random& rng() {
-  static Random instance;
-  return instance;
-}
+inline Random& rng() { return detail::gameRandom; }
 inline double Rnd() { return rng().Rnd(); }
 
 }  // namespace kervale

@@ -62,6 +62,12 @@ class Table1 {
   const T& operator()(const I& i) const {
     return cells_[detail::checkedIndex(i, Hi, name_, 1)];
   }
+  // The cell an index names, rounded and checked as a read would: resolved
+  // once, it then reads the table through begin() without a check.
+  template <class I>
+  int index(const I& i) const {
+    return detail::checkedIndex(i, Hi, name_, 1);
+  }
 
   void fill(const T& value) { cells_.fill(value); }
   void clear() { cells_.fill(T{}); }

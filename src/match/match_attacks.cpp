@@ -1,4 +1,5 @@
 // An attack: who carries it, how it is built up, and whether it ends in a shot or a clearance.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -20,13 +21,16 @@ void MatchEngine::awayAttack() { attackStep(2); }
 void MatchEngine::homeAttack() { attackStep(1); }
 
 void MatchEngine::pickAttacker(int side) {
-  const MLSModule& g = mls();
-  const int club = side == 1 ? hometeam : awayteam;
-  const double pushUp = g.TeamPushUp(club);
+  const MLSModule& g = *kernel_.game;
+  const KernelSide& attacking = kernel_.side[side];
+  const double pushUp = g.TeamPushUp(attacking.club);
+  // Each row's position weight, its position looked up as a read of the table would.
+  std::array<double, 11> position;
+  for (int j = 1; j <= 10; ++j) position[j] = g.PositionPickWeight(attacking.position[j]);
   for (int failed = 0;;) {
     double total = 0;
-    for (int j = 1; j <= 10; ++j) total = total + g.PositionPickWeight(g.TeamPosition(j, club)) + pushUp;
-    for (int j = 1; j <= 10; ++j) pickweight(j) = g.PositionPickWeight(g.TeamPosition(j, club)) + pushUp;
+    for (int j = 1; j <= 10; ++j) total = total + position[j] + pushUp;
+    for (int j = 1; j <= 10; ++j) pickweight(j) = position[j] + pushUp;
     const double target = Int(Rnd() * total);
     double running = 0;
     attacker = 0;
@@ -40,12 +44,11 @@ void MatchEngine::pickAttacker(int side) {
     }
     // Weights that add up to nothing pass the home side's test nowhere.
     if (attacker == 0) attacker = 1;
-    if (!onpitchname(attacker, side).empty() || ++failed >= kMaxAttackerPicks) return;
+    if (!attacking.name[attacker].empty() || ++failed >= kMaxAttackerPicks) return;
   }
 }
 
 void MatchEngine::attackStep(int side) {
-  MLSModule& g = mls();
   const bool away = side == 2;
   const int defending = 3 - side;
   restartcode = 0;
@@ -71,7 +74,7 @@ void MatchEngine::attackStep(int side) {
       say(striker, " beats his marker!");
       // The beaten marker: home slots 2..5, or away slots 1..4.
       const int marker = away ? rng().draw(4, 2) : rng().draw(4, 1);
-      g.MatchRating(marker, defending) -= 0.25;
+      adjustRating(marker, defending, -0.25);
       rating(ballcarrier, side, 0.3);
       break;
     }

@@ -8,6 +8,7 @@
 
 #include "base/colour.h"
 #include "data/table.h"
+#include "match/match_kernel.h"
 #include "ui/control.h"
 #include "ui/control_array.h"
 #include "ui/form.h"
@@ -74,12 +75,12 @@ class MatchEngine : public ui::Form {
   std::string awaykeepername;
   Table2<std::string, 20, 2> onpitchname{"onpitchname"};  // (row, side); "" = off the pitch
   // Skill copies of rows 1..10, taken at set-up; a sending-off zeroes them.
-  Table1<double, 10> homedefskill{"homedefskill"};
-  Table1<double, 10> homemidskill{"homemidskill"};
-  Table1<double, 10> homeattskill{"homeattskill"};
-  Table1<double, 10> awaydefskill{"awaydefskill"};
-  Table1<std::int16_t, 10> awaymidskill{"awaymidskill"};
-  Table1<double, 10> awayattskill{"awayattskill"};
+  SkillRows<double> homedefskill{"homedefskill", homeskillschanged_};
+  SkillRows<double> homemidskill{"homemidskill", homeskillschanged_};
+  SkillRows<double> homeattskill{"homeattskill", homeskillschanged_};
+  SkillRows<double> awaydefskill{"awaydefskill", awayskillschanged_};
+  SkillRows<std::int16_t> awaymidskill{"awaymidskill", awayskillschanged_};
+  SkillRows<double> awayattskill{"awayattskill", awayskillschanged_};
   // Working strengths of rows 1..10, rebuilt every minute.
   Table1<double, 10> homedefvalue{"homedefvalue"};
   Table1<std::int16_t, 10> homemidvalue{"homemidvalue"};
@@ -313,36 +314,23 @@ class MatchEngine : public ui::Form {
   void halfTimeTalk();
   void awayWinsBall();
   void homeWinsBall();
-  void rating(int row, int side, double change);
+  void rating(int row, int side, double change) { adjustRating(row + 1, side, change); }  // of outfield row 1..10
+  // Every change of a match rating during play: one that leaves 0.5..10 has
+  // the start of the next minute bring all of them back within it.
+  void adjustRating(int slot, int side, double change) {
+    double& r = kernel_.rating(slot, side);
+    r += change;
+    ratingsOutside_ |= !((r >= 0.5) & (r <= 10));
+  }
   void drawCarrier(int side);
   void syncDisplay();  // a computer match's screen as its last minute leaves it
 
-  // One outfield row's strengths up to condition and morale (skill x position
-  // factor x tactic factor), with the inputs they were made from: remade only
-  // when one of those changes, as a sending-off or the team sheet does.
-  struct StrengthBase {
-    int flow = -1, tactic = -1;
-    double position = 0, def = 0, mid = 0, att = 0;
-    double defPart = 0, midPart = 0, attPart = 0;
-    bool madeFrom(int f, int t, double p, double d, double m, double a) const {
-      return flow == f && tactic == t && position == p && def == d && mid == m && att == a;
-    }
-  };
-  void resolveStrengthBase(StrengthBase& b, int side, int row, int flow, int tactic);
-  std::array<StrengthBase, 11> homebase_{};
-  std::array<StrengthBase, 11> awaybase_{};
-  // One side's inputs of rows 1..10 as the rows were last checked against
-  // them: while they are the same to the bit, so is every row's answer.
-  template <class Mid>
-  struct StrengthInputs {
-    int flow = -1, tactic = -1;
-    std::array<double, 10> position{}, def{}, att{};
-    std::array<Mid, 10> mid{};
-    // False when nothing changed; otherwise keeps the new inputs.
-    bool update(int f, int t, const double* pos, const double* d, const Mid* m, const double* a);
-  };
-  StrengthInputs<double> homeinputs_{};
-  StrengthInputs<std::int16_t> awayinputs_{};
+  // Where the minute loop finds both sides, resolved by set-up.
+  void resolveKernel();
+  MatchKernel kernel_;
+  bool ratingsOutside_ = false;    // a rating left 0.5..10 since the last clamp
+  bool homeskillschanged_ = true;  // a skill copy was written since the strengths were made
+  bool awayskillschanged_ = true;
 
   bool userMatch_ = false;
   bool watched_ = false;

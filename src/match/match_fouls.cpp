@@ -15,36 +15,49 @@ namespace {
 // Picks of the fouling player that may land on a player no longer on the pitch.
 constexpr int kMaxFoulRedraws = 100;
 
+// Whether Int(x) is above a whole roll: x reaching roll + 1 says so without
+// rounding x first, which keeps the rounding off the way to the decision.
+bool beats(double x, double wholeRoll) {
+  if (wholeRoll >= 0 && wholeRoll < 0x1p52) return x >= wholeRoll + 1;
+  return Int(x) > wholeRoll;
+}
+
 }  // namespace
 
 void MatchEngine::foulStep() {
-  MLSModule& g = mls();
+  MLSModule& g = *kernel_.game;
   penaltyplayed = false;
   if (minute == 1) penaltycount = 0;
   refroll = Int(Rnd() * g.RefStrictness(referee));
 
   // The side without the ball fouls; a sent-off player's name is empty.
   const int side = possession == 1 ? 2 : 1;
-  const int club = side == 1 ? hometeam : awayteam;
-  auto roll = [&] { return Int(Rnd() * (60 - g.PlayerAggression(g.TeamSquad(fouler + 1, club)))); };
+  const KernelSide& fouling = kernel_.side[side];
+  const int club = fouling.club;
+  const double* aggression = g.PlayerAggression.begin();
+  // The roll before Int: foulroll is its whole part.
+  auto roll = [&] { return Rnd() * (60 - aggression[fouling.player[fouler + 1]]); };
   foultries = 0;
+  double rolled = 0;
   for (;;) {
     fouler = rng().draw(10, 1);
     foulside = side;
-    foulroll = roll();
-    if (!onpitchname(fouler, foulside).empty() || foultries >= kMaxFoulRedraws) break;
+    rolled = roll();
+    foulroll = Int(rolled);
+    if (!fouling.name[fouler].empty() || foultries >= kMaxFoulRedraws) break;
     ++foultries;
   }
 
   // A foul needs two rolls above the referee's; nobody left on the pitch commits none.
   bool foul = false;
-  if (!onpitchname(fouler, foulside).empty() && foulroll > refroll) {
-    foulroll = roll();
-    foul = foulroll > refroll;
+  if (!fouling.name[fouler].empty() && beats(rolled, refroll)) {
+    rolled = roll();
+    foulroll = Int(rolled);
+    foul = beats(rolled, refroll);
   }
 
   if (foul) {
-    const double player = g.TeamSquad(fouler + 1, club);
+    const int player = fouling.player[fouler + 1];
     const std::string& name = g.PlayerName(player);
 
     cardroll = Int(Rnd() * 200 + 60 - (minute > 60 ? 60 : 1));
@@ -102,8 +115,8 @@ void MatchEngine::foulStep() {
     // A penalty is the rest of the minute's play.
     if (penaltyAward()) return;
 
-    g.MatchRating(fouler + 1, foulside) -= 0.1;
-    if (sentoffflag == 1) g.MatchRating(fouler + 1, foulside) -= 1;
+    adjustRating(fouler + 1, foulside, -0.1);
+    if (sentoffflag == 1) adjustRating(fouler + 1, foulside, -1);
     commsel = static_cast<std::int16_t>(rng().draw(4, 37));
     say(g.CommentaryLine(commsel));
   }

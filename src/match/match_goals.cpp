@@ -112,7 +112,7 @@ void MatchEngine::awayGoal() {
   countPeriodGoal(awayteam, minute);
   if (watched()) say("The score is now:", Str(homegoals), " :", Str(awaygoals));
   rating(attacker, 2, 0.75);
-  g.MatchRating(1, 1) -= 1.1;
+  adjustRating(1, 1, -1.1);
   if (watched()) sayInfo(2, scorer, " (", when, " )", chanceflag == 1 ? " (pen)" : "");
   chanceflag = 0;
   creditPlayers(awayteam, hometeam, attacker, ballcarrier);
@@ -135,7 +135,7 @@ void MatchEngine::homeGoal() {
   countPeriodGoal(hometeam, minute);
   if (watched()) say("The score is now:", Str(homegoals), " :", Str(awaygoals));
   rating(attacker, 1, 0.75);
-  g.MatchRating(1, 2) -= 1.1;
+  adjustRating(1, 2, -1.1);
   if (watched()) sayInfo(1, scorer, " (", when, " )", chanceflag == 1 ? " (pen)" : "");
   chanceflag = 0;
   creditPlayers(hometeam, awayteam, attacker, ballcarrier);

@@ -23,7 +23,7 @@ void MatchEngine::playMinutes() {
     startOfMinute();
     if (minute == 1) kickOff();
     if (minute == 46) halfTime();
-    overtimeNotes();
+    if (minute > 90) overtimeNotes();
     rareEvent();
     foulStep();
     ui::YieldToEvents();
@@ -45,10 +45,11 @@ void MatchEngine::playMinutes() {
 }
 
 void MatchEngine::startOfMinute() {
-  MLSModule& g = mls();
+  MLSModule& g = *kernel_.game;
   chanceflag = 0;
   g.TeamTalkStage = 0;
-  clampRatings();
+  // Only a change during play takes a rating outside its bounds.
+  if (ratingsOutside_) clampRatings();
   rng().reseedHook();
   markerzone_ = ballzone;
   markerside_ = possession;
@@ -154,7 +155,7 @@ void MatchEngine::overtimeNotes() {
 }
 
 bool MatchEngine::endOfMinute() {
-  const MLSModule& g = mls();
+  const MLSModule& g = *kernel_.game;
   const bool fullTime = (g.ShowAllMatches || userMatch_) && (minute == 90 || minute == 120 || goldengoal == 1);
 
   if (minute == 45) say("And there's the whistle signifying the end of the first half.");

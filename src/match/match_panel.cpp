@@ -63,7 +63,7 @@ void MatchEngine::carrierCheck() {
 
 void MatchEngine::fillerLine() {
   commsel = static_cast<std::int16_t>(rng().draw(10, 1));
-  say(onpitchname(ballcarrier, possession), mls().CommentaryLine(40 + commsel));
+  if (watched_) say(onpitchname(ballcarrier, possession), kernel_.game->CommentaryLine(40 + commsel));
 }
 
 void MatchEngine::catchUpScreen() {

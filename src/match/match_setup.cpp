@@ -41,6 +41,7 @@ void MatchEngine::resetMatchState() {
   userMatch_ = watched_ = false;
   markerzone_ = 0;
   screenBehind_ = false;
+  ratingsOutside_ = false;
 }
 
 bool MatchEngine::setupMatch() {
@@ -145,6 +146,7 @@ bool MatchEngine::setupMatch() {
     awaymidskill(row) = CInt(g.PlayerMidfield(p));
     awayattskill(row) = g.PlayerAttack(p);
   }
+  resolveKernel();
 
   ballzone = 13;
 

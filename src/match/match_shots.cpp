@@ -17,8 +17,8 @@ void MatchEngine::shotStep(int side) {
   const int other = away ? hometeam : awayteam;
   const double shooter = g.TeamSquad(attacker + 1, club);
 
-  g.MatchRating(attacker + 1, side) += 0.2;
-  g.MatchRating(1, defending) += 0.5;
+  adjustRating(attacker + 1, side, 0.2);
+  adjustRating(1, defending, 0.5);
   g.PlayerShotsSeason(shooter) += 1;
   // Every shot counts for the season's figures, whoever takes it.
   g.TeamShotsOnTarget(club) += 1;
@@ -66,7 +66,7 @@ void MatchEngine::missedShot(int side, double shooter) {
         say("Great save by ", keeper);
       }
       g.PlayerShotsOnTarget(shooter) += 1;
-      if (away) g.MatchRating(1, 1) += 0.6;
+      if (away) adjustRating(1, 1, 0.6);
       drawRestart();
       break;
     case 3:
@@ -89,13 +89,13 @@ void MatchEngine::missedShot(int side, double shooter) {
     case 6:
       say("The keeper coolly collects the ball.");
       g.PlayerShotsOnTarget(shooter) += 1;
-      if (away) g.MatchRating(1, 1) += 0.3;
+      if (away) adjustRating(1, 1, 0.3);
       drawRestart();
       break;
     case 7:
       say("It hits the crossbar!");
       say("The keeper clears it");
-      if (away) g.MatchRating(1, 1) += 0.3;
+      if (away) adjustRating(1, 1, 0.3);
       drawRestart();
       break;
     case 8:
@@ -111,14 +111,14 @@ void MatchEngine::missedShot(int side, double shooter) {
       say("Remarkable fingertip save!");
       say("One for the highlights reel right there");
       say("Out for a corner");
-      g.MatchRating(1, defending) += away ? 0.7 : 0.3;
+      adjustRating(1, defending, away ? 0.7 : 0.3);
       break;
     default:
       say(keeper, " saves it!");
       say(onpitchname(defender + 1, defending), " puts it over the line");
       say("A safe play, that one was");
       say("Out for a corner");
-      g.MatchRating(defender + 2, defending) += 0.35;
+      adjustRating(defender + 2, defending, 0.35);
       break;
   }
 }

@@ -12,6 +12,9 @@ namespace kervale {
 namespace {
 
 bool leftEnd(int zone) { return zone % 5 == 1; }
+
+// The ball's zone as an index of the flow tables, checked as their reads are.
+int zoneIndex(int zone) { return detail::checkedIndex(zone, 25, "FlowTable1", 1); }
 bool rightEnd(int zone) { return zone % 5 == 0; }
 
 // Contests a side may lose in its own attacking zone before the minute's play
@@ -28,32 +31,46 @@ void MatchEngine::zoneMarkers() {
 }
 
 void MatchEngine::zoneSums() {
-  const MLSModule& g = mls();
+  const KernelSide& home = kernel_.side[1];
+  const KernelSide& away = kernel_.side[2];
+  const double* hd = homedefvalue.begin();
+  const std::int16_t* hm = homemidvalue.begin();
+  const double* ha = homeattvalue.begin();
+  const double* ad = awaydefvalue.begin();
+  const double* am = awaymidvalue.begin();
+  const double* aa = awayattvalue.begin();
   double d1 = 0, m1 = 0, a1 = 0, d2 = 0, m2 = 0, a2 = 0;
   for (int j = 1; j <= 10; ++j) {
-    d1 += homedefvalue(j);
-    m1 += homemidvalue(j);
-    a1 += homeattvalue(j);
-    d2 += awaydefvalue(j);
-    m2 += awaymidvalue(j);
-    a2 += awayattvalue(j);
+    d1 += hd[j];
+    m1 += hm[j];
+    a1 += ha[j];
+    d2 += ad[j];
+    m2 += am[j];
+    a2 += aa[j];
   }
-  homedefsum = d1 * g.FlowTable2(ballzone, homeflow, 1);
-  homemidsum = m1 * g.FlowTable3(ballzone, homeflow, 1);
-  homeattsum = a1 * g.FlowTable4(ballzone, homeflow, 1);
-  awaydefsum = d2 * g.FlowTable2(ballzone, awayflow, 2);
-  awaymidsum = m2 * g.FlowTable3(ballzone, awayflow, 2);
-  awayattsum = a2 * g.FlowTable4(ballzone, awayflow, 2);
+  const int zone = zoneIndex(ballzone);
+  homedefsum = d1 * home.zoneWeight[0][zone];
+  homemidsum = m1 * home.zoneWeight[1][zone];
+  homeattsum = a1 * home.zoneWeight[2][zone];
+  awaydefsum = d2 * away.zoneWeight[0][zone];
+  awaymidsum = m2 * away.zoneWeight[1][zone];
+  awayattsum = a2 * away.zoneWeight[2][zone];
 }
 
 namespace {
 
-std::int64_t roll(double r, double total) {
-  const double rounded = roundHalfEven(r * total);
+// r x total rounded half to even, a whole number held within +-2^62 so that a
+// huge total cannot overflow the roll. Kept a double, so the contest can be
+// decided without turning it into an integer first.
+double roll(double r, double total) {
+  const double x = r * total;
+  // Well inside the range the shift rounds halves to even, as roundHalfEven does.
+  if (x > -0x1p51 && x < 0x1p51) return (x + detail::kRoundingShift) - detail::kRoundingShift;
+  const double rounded = roundHalfEven(x);
   constexpr double kMax = static_cast<double>(std::numeric_limits<std::int64_t>::max() / 2);
-  if (!(rounded < kMax)) return static_cast<std::int64_t>(kMax);
-  if (!(rounded > -kMax)) return -static_cast<std::int64_t>(kMax);
-  return static_cast<std::int64_t>(rounded);
+  if (!(rounded < kMax)) return kMax;
+  if (!(rounded > -kMax)) return -kMax;
+  return rounded;
 }
 
 }  // namespace
@@ -76,8 +93,9 @@ void MatchEngine::possessionStep() {
       total = a2 + d1 + 0.5 * d2 + 0.4 * a1 + 0.5 * m2 + 0.5 * m1;
       homeShare = d1 + 0.4 * a1 + 0.5 * m1;
     }
-    contestroll = roll(r, total);
-    contestwinner = static_cast<double>(contestroll) >= homeShare ? 0 : 1;
+    const double rolled = roll(r, total);
+    contestroll = static_cast<std::int64_t>(rolled);
+    contestwinner = rolled >= homeShare ? 0 : 1;
 
     possessiontotal += 1;
     if (possession == 1) homepossession += 1;
@@ -99,11 +117,10 @@ void MatchEngine::possessionStep() {
     break;
   }
 
-  const MLSModule& g = mls();
   const int winner = contestwinner == 0 ? 2 : 1;
-  const double next = g.FlowTable1(ballzone, winner == 2 ? awayflow : homeflow, winner);
+  const double next = kernel_.side[winner].moveTo[zoneIndex(ballzone)];
   // A flow table pointing off the grid leaves the ball where it is.
-  if (next >= 1 && next <= 25) ballzone = static_cast<int>(std::nearbyint(next));
+  if (next >= 1 && next <= 25) ballzone = CInt(next);
   possession = winner;
   if (winner == 2) {
     awayWinsBall();
@@ -112,17 +129,14 @@ void MatchEngine::possessionStep() {
   }
 }
 
-void MatchEngine::rating(int row, int side, double change) { mls().MatchRating(row + 1, side) += change; }
-
 void MatchEngine::drawCarrier(int side) {
+  const std::string* name = kernel_.side[side].name;
   ballcarrier = rng().draw(10, 1);
-  for (int redraws = 0; onpitchname(ballcarrier, side).empty() && redraws < 100; ++redraws) {
-    ballcarrier = rng().draw(10, 1);
-  }
+  for (int redraws = 0; name[ballcarrier].empty() && redraws < 100; ++redraws) ballcarrier = rng().draw(10, 1);
 }
 
 void MatchEngine::awayWinsBall() {
-  const MLSModule& g = mls();
+  const MLSModule& g = *kernel_.game;
   auto name = [this](int row, int side) -> const std::string& { return onpitchname(row, side); };
   const bool tookIt = possession != lastside;
   if (tookIt) {
@@ -189,7 +203,7 @@ void MatchEngine::awayWinsBall() {
 }
 
 void MatchEngine::homeWinsBall() {
-  const MLSModule& g = mls();
+  const MLSModule& g = *kernel_.game;
   auto name = [this](int row, int side) -> const std::string& { return onpitchname(row, side); };
   const bool tookIt = possession != lastside;
   if (tookIt) {

@@ -120,13 +120,13 @@ void MatchEngine::playerinjuries() {
   MLSModule& g = mls();
   for (int t = 1; t <= kLastClub; ++t) {
     for (int s = 1; s <= 20; ++s) {
-      const double p = g.TeamSquad(s, t);
-      // The player's cells, each found once.
+      // The player's record, found once and checked as a read of his name would be.
+      const int p = g.PlayerName.index(g.TeamSquad(s, t));
       const std::string& name = g.PlayerName(p);
       double& injury = g.PlayerInjury(p);
       auto& injuryText = g.PlayerInjuryText(p);
       auto& bookings = g.PlayerBookings(p);
-      if (injury == 0) injuryText = "";
+      if (injury == 0 && !injuryText.empty()) injuryText.clear();
       // Two yellows in one match can take the count past 3; the ban still follows.
       if (bookings >= 3) {
         injury = 2;

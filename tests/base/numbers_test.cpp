@@ -72,6 +72,37 @@ TEST(Rounding, OutOfRangeClampsInsteadOfOverflowing) {
   EXPECT_EQ(CLng(std::nan("")), 0);
 }
 
+TEST(Rounding, IntIsFloorForEveryKindOfValue) {
+  EXPECT_EQ(Int(0.999999999999), 0);
+  EXPECT_EQ(Int(7.0), 7);
+  EXPECT_EQ(Int(4503599627370495.5), 4503599627370495.0);
+  EXPECT_EQ(Int(9007199254740993.0), 9007199254740993.0);
+  EXPECT_EQ(Int(-2.5), -3);
+  EXPECT_EQ(Int(-1e-300), -1);
+  EXPECT_TRUE(std::signbit(Int(-0.0)));
+  EXPECT_FALSE(std::signbit(Int(0.0)));
+  EXPECT_TRUE(std::isnan(Int(std::nan(""))));
+  EXPECT_EQ(Int(std::numeric_limits<double>::infinity()), std::numeric_limits<double>::infinity());
+  for (double x = -3; x <= 3; x += 0.125) ASSERT_EQ(Int(x), std::floor(x)) << x;
+}
+
+TEST(Rounding, TheEdgesOfTheRangeRoundLikeTheMiddle) {
+  // Inside the range a store rounds without the general rule; its answers must not differ from it.
+  EXPECT_EQ(CInt(32767.49), 32767);
+  EXPECT_EQ(CInt(32766.5), 32766);
+  EXPECT_EQ(CInt(-32768.49), -32768);
+  EXPECT_EQ(CInt(-32767.5), -32768);
+  EXPECT_EQ(CInt(-0.5), 0);
+  EXPECT_EQ(CInt(-1.5), -2);
+  EXPECT_EQ(CInt(0.49999999999999994), 0);
+  EXPECT_EQ(CInt(4503599627370495.5), 32767);
+  EXPECT_EQ(CLng(2147483647.49), 2147483647);
+  EXPECT_EQ(CLng(-2147483648.49), -2147483647 - 1);
+  EXPECT_EQ(CLng(1073741824.5), 1073741824);
+  EXPECT_EQ(CLng(-6.5), -6);
+  for (double x = -40000; x <= 40000; x += 0.25) ASSERT_EQ(CInt(x), detail::clampedInt16(x)) << x;
+}
+
 TEST(Val, LeadingNumberOfText) {
   EXPECT_EQ(Val("  -3.25xyz"), -3.25);
   EXPECT_EQ(Val("+7"), 7);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 namespace kervale {
@@ -85,6 +86,62 @@ TEST(Random, DrawBounds) {
   // The largest value below 1 must not reach n, even for large n.
   r.script({0x1.fffffffffffffp-1});
   EXPECT_EQ(r.draw(2147483647), 2147483646);
+}
+
+// xoshiro256** one value at a time, as published, from the state seed(s) makes.
+std::vector<double> referenceDraws(std::uint64_t seed, int count) {
+  auto splitmix = [&seed] {
+    std::uint64_t z = (seed += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+  };
+  std::uint64_t s[4];
+  for (auto& word : s) word = splitmix();
+  auto rotl = [](std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); };
+  std::vector<double> values;
+  for (int i = 0; i < count; ++i) {
+    const std::uint64_t result = rotl(s[1] * 5, 7) * 9;
+    const std::uint64_t t = s[1] << 17;
+    s[2] ^= s[0];
+    s[3] ^= s[1];
+    s[1] ^= s[2];
+    s[0] ^= s[3];
+    s[2] ^= t;
+    s[3] = rotl(s[3], 45);
+    values.push_back(static_cast<double>(result >> 11) * 0x1.0p-53);
+  }
+  return values;
+}
+
+TEST(Random, TheSequenceIsTheGeneratorsOwnAcrossBatches) {
+  Random r;
+  r.seed(31);
+  EXPECT_EQ(firstDraws(r, 300), referenceDraws(31, 300));
+
+  // Scripted values in the middle of a batch take nothing from it.
+  const std::vector<double> expected = referenceDraws(8, 140);
+  r.seed(8);
+  std::vector<double> got = firstDraws(r, 63);
+  r.script({0.5, 0.25});
+  EXPECT_EQ(firstDraws(r, 2), (std::vector<double>{0.5, 0.25}));
+  const std::vector<double> rest = firstDraws(r, 77);
+  got.insert(got.end(), rest.begin(), rest.end());
+  EXPECT_EQ(got, expected);
+
+  // Seeding in the middle of a batch starts the new sequence at once.
+  r.seed(8);
+  firstDraws(r, 10);
+  r.seed(31);
+  EXPECT_EQ(firstDraws(r, 70), referenceDraws(31, 70));
+}
+
+TEST(Random, DrawsOfANegativeRangeRoundDown) {
+  Random r;
+  r.script({0.5, 0.0, 0.2});
+  EXPECT_EQ(r.draw(-3), -2);  // Int(-1.5)
+  EXPECT_EQ(r.draw(-3, 1), 1);
+  EXPECT_EQ(r.draw(5, -2), -1);
 }
 
 TEST(Random, ClockSeedsDiffer) {

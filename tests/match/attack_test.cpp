@@ -30,10 +30,13 @@ TEST_F(EventTest, AttackerDraw) {
       {"target zero gives home the first weighted row", 1, 0, 1, {0.0}, 5},
       {"weights of nothing fall back to the first row", 1, 0, 3, {0.7}, 1},
       {"push-up flattens the draw", 1, 3, -1, {0.0}, 1},
+      // Weights 4 4 4 4 5 5 5 5 6 6, 48 in all: target 24 is passed at row 6.
+      {"push-up counts in the total", 1, 3, -1, {0.5}, 6},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     buildMatchGame();
+    setUpMatch();
     for (int p = 0; p <= c.weightless; ++p) mls().PositionPickWeight(p) = 0;
     mls().TeamPushUp(kHome) = c.pushUp;
     for (double d : c.draws) rng().script({d});
@@ -47,6 +50,7 @@ TEST_F(EventTest, AttackerDraw) {
   }
   // A player off the pitch is drawn again.
   buildMatchGame();
+  setUpMatch();
   shown.onpitchname(9, 1).clear();
   rng().script({0.8, 0.0});
   shown.pickAttacker(1);

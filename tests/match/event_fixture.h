@@ -20,6 +20,10 @@ class EventTest : public MatchTest {
   EventTest() {
     pairUp(shown);
     shown.Show();
+    setUpMatch();
+  }
+  // The match set up on the game as it stands: a test that builds a new game sets it up again.
+  void setUpMatch() {
     rng().script({0, 0, 0, 0});  // referee 1, crowd and broadcast draws
     EXPECT_TRUE(shown.setupMatch());
     shown.minute = 30;

@@ -125,6 +125,28 @@ TEST_F(FoulTest, NoFoulUnlessBothRollsBeatTheReferee) {
   EXPECT_EQ(rng().scriptedLeft(), 0u);
 }
 
+TEST_F(FoulTest, ARollBeatsTheRefereeOnlyByItsWholePart) {
+  // Aggression 28 (rolls of Rnd x 32) against a referee's 4: 4.96875 is a roll
+  // of 4, no foul and no second roll.
+  mls().PlayerAggression(player(kAway, 4)) = 28;
+  rng().script({0.9, 0.25, 4.96875 / 32});
+  shown.foulStep();
+  EXPECT_EQ(shown.foulroll, 4);
+  EXPECT_EQ(shown.awayfouls, 0);
+  EXPECT_EQ(rng().scriptedLeft(), 0u);
+  // Exactly 5 beats it; a second roll of 4.5 does not.
+  rng().script({0.9, 0.25, 5.0 / 32, 4.5 / 32});
+  shown.foulStep();
+  EXPECT_EQ(shown.foulroll, 4);
+  EXPECT_EQ(shown.awayfouls, 0);
+  EXPECT_EQ(rng().scriptedLeft(), 0u);
+  rng().script({0.9, 0.25, 5.0 / 32, 5.0 / 32, (70 - 59 + 0.5) / 200, 0, 0, 0, 0});
+  shown.foulStep();
+  EXPECT_EQ(shown.foulroll, 5);
+  EXPECT_EQ(shown.awayfouls, 1);
+  EXPECT_EQ(rng().scriptedLeft(), 0u);
+}
+
 TEST_F(FoulTest, ACalmSideNeverFouls) {
   MLSModule& g = mls();
   for (int slot = 1; slot <= 11; ++slot) g.PlayerAggression(player(kAway, slot)) = 60;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "event_fixture.h"
@@ -53,6 +54,19 @@ TEST_F(ZonesTest, OpenPlayRollEqualToTheHomeShareGoesAway) {
   EXPECT_EQ(shown.lastcarrier, 3);
   EXPECT_EQ(shown.ballcarrier, 4);
   EXPECT_EQ(rng().scriptedLeft(), 0u);
+}
+
+TEST_F(ZonesTest, TheContestRollRoundsHalvesToEven) {
+  // Midfield alone: total 64, home share 32.
+  setSums(0, 32, 0, 0, 32, 0);
+  for (auto [at, roll, winner] : {std::tuple{23.5, 24, 1}, {24.5, 24, 1}, {31.5, 32, 0}, {32.5, 32, 0}, {0.5, 0, 1}}) {
+    ballAt(13, 1, 3, 1);
+    rng().script({at / 64});
+    shown.possessionStep();
+    rng().clearScript();
+    EXPECT_EQ(shown.contestroll, roll) << at;
+    EXPECT_EQ(shown.contestwinner, winner) << at;
+  }
 }
 
 TEST_F(ZonesTest, OpenPlayRollBelowTheShareGoesHome) {

@@ -328,5 +328,20 @@ TEST_F(Lineups, PlayercheckRebuildsComputerSquadsFromTheirPlayers) {
   for (int s = 1; s <= 20; ++s) EXPECT_EQ(g.TeamSquad(s, kOther), 0);
 }
 
+TEST_F(Lineups, PlayercheckRoundsAClubCellHalfToEven) {
+  MLSModule& g = mls();
+  g.PlayerTeam(playerOf(kOther, 18)) = kClub + 0.5;      // 2.5: club 2
+  g.PlayerTeam(playerOf(kOther, 19)) = kOther + 0.5;     // 3.5: club 4
+  g.PlayerTeam(playerOf(kOther, 20)) = kLastClub + 0.5;  // rounds past the last club: nowhere
+  g.PlayerTeam(playerOf(kOther, 17)) = -0.5;             // no club
+  match.playercheck();
+  EXPECT_EQ(g.TeamSquadCount(kClub), 21);
+  EXPECT_EQ(g.TeamSquadCount(kOther), 16);
+  EXPECT_EQ(g.TeamSquadCount(4), 1);
+  EXPECT_EQ(g.TeamSquad(1, 4), playerOf(kOther, 19));
+  EXPECT_EQ(g.TeamSquadCount(0), 1);
+  EXPECT_EQ(g.TeamSquadCount(kLastClub), 0);
+}
+
 }  // namespace
 }  // namespace kervale::test

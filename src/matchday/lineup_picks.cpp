@@ -1,0 +1,172 @@
+// Picking a computer club's eleven: the squad read once, the selection passes
+// by line, the unfit places filled, the line sizes from the squad's strengths.
+#include "matchday/lineup_picks.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "base/numbers.h"
+#include "data/mls_module.h"
+#include "match/match_engine.h"
+
+namespace kervale::lineups {
+
+namespace {
+
+int playerIn(const MLSModule& g, int slot, int club) {
+  const double p = g.TeamSquad(slot, club);
+  if (!(p > 0 && p < kLastPlayer + 1)) return 0;
+  // Squad cells hold whole numbers; only a fraction needs rounding.
+  const double r = static_cast<int>(p) == p ? p : std::nearbyint(p);
+  return r >= 1 && r <= kLastPlayer ? static_cast<int>(r) : 0;
+}
+
+}  // namespace
+
+SquadView::SquadView(const MLSModule& g, int club) {
+  // Every player number is 0..kLastPlayer here, so the tables are read unchecked.
+  const float* keepingOf = g.PlayerGoalkeeping.begin();
+  const double* defenceOf = g.PlayerDefense.begin();
+  const double* midfieldOf = g.PlayerMidfield.begin();
+  const double* attackOf = g.PlayerAttack.begin();
+  const double* injuryOf = g.PlayerInjury.begin();
+  const std::string* nameOf = g.PlayerName.begin();
+  for (int s = 1; s <= kSlots; ++s) {
+    const int p = playerIn(g, s, club);
+    player[s] = p;
+    keeping[s] = keepingOf[p];
+    const double d = defenceOf[p], m = midfieldOf[p], a = attackOf[p];
+    rating[kDefence][s] = d;
+    rating[kMidfield][s] = m;
+    rating[kAttack][s] = a;
+    // Someone who can play: a player record with a name, neither injured nor suspended.
+    fit[s] = p != 0 && injuryOf[p] == 0 && !nameOf[p].empty();
+    type[s] = kNoLine;
+    if (!fit[s]) continue;
+    if (d >= m && d >= a) {
+      type[s] = kDefence;
+    } else if (m >= a && m > d) {
+      type[s] = kMidfield;
+    } else if (a > d && a > m) {
+      type[s] = kAttack;
+    }
+  }
+}
+
+void SquadView::listLines() {
+  std::array<int, 3> count{};
+  for (int s = 1; s <= kSlots; ++s) {
+    if (type[s] != kNoLine) ofLine[type[s]][count[type[s]]++] = s;
+  }
+  for (int line = kDefence; line <= kAttack; ++line) ofLine[line][count[line]] = kSlots + 1;
+}
+
+void SquadView::swapSlots(int a, int b) {
+  std::swap(player[a], player[b]);
+  std::swap(keeping[a], keeping[b]);
+  for (auto& line : rating) std::swap(line[a], line[b]);
+  std::swap(fit[a], fit[b]);
+  std::swap(type[a], type[b]);
+}
+
+void Picks::keepOn(MatchEngine& e) const {
+  for (int q = kFirstOutfield; q <= kLastStarter; ++q) {
+    e.lineupslot(q) = static_cast<std::int16_t>(slot_[q]);
+    e.lineupbest(q) = best_[q];
+  }
+}
+
+// The first position a candidate beats takes him, and the candidates are
+// looked at again from the first, until a whole scan places nobody. Ratings
+// to beat only rise, so a candidate already passed over stays passed over
+// unless a pick pushes him out of his position: only those are looked at
+// again, lowest first as a fresh scan would reach them, before the scan goes on.
+// Only a candidate of the pass's line can qualify, so the scan walks those alone.
+void selectionPass(Picks& picks, const SquadView& squad, Line line, int firstCandidate, int firstIndex, int lastIndex) {
+  const int* candidates = squad.ofLine[line].data();
+  while (*candidates < firstCandidate) ++candidates;
+  int count = 0;
+  while (candidates[count] <= kSlots) ++count;
+  std::array<bool, kSlots + 1> again{};
+  int waiting = 0;
+  int next = 0;  // the next candidate the scan reaches
+  while (waiting > 0 || next < count) {
+    int i = 0;
+    if (waiting > 0) {
+      for (int k = 0; !again[i = candidates[k]];) ++k;
+      again[i] = false;
+      --waiting;
+    } else {
+      i = candidates[next++];
+    }
+    const double rating = squad.rating[line][i];
+    for (int q = firstIndex; q <= lastIndex; ++q) {
+      if (!(rating > picks.best(q))) continue;
+      if (picks.placed(i)) break;
+      const int out = picks.place(q, i, rating);
+      if (out >= firstCandidate && out < candidates[next] && squad.type[out] == line && !again[out]) {
+        again[out] = true;
+        ++waiting;
+      }
+      break;
+    }
+  }
+}
+
+// A position still held by someone who cannot play goes to the best fit
+// player left over, whatever his type.
+void fillUnfitPlaces(Picks& picks, const SquadView& squad, int d, int m) {
+  for (int q = kFirstOutfield; q <= kLastStarter; ++q) {
+    if (squad.fit[picks.slotAt(q)]) continue;
+    const auto& rating = squad.rating[q <= d + 1 ? kDefence : (q <= d + m + 1 ? kMidfield : kAttack)];
+    int best = 0;
+    for (int i = kFirstOutfield; i <= kSlots; ++i) {
+      if (!squad.fit[i] || picks.placed(i)) continue;
+      if (best == 0 || rating[i] > rating[best]) best = i;
+    }
+    if (best != 0) picks.place(q, best, rating[best]);
+  }
+}
+
+// Defenders, midfielders and forwards from the shares of the fit outfield
+// players' strengths.
+void lineSizes(const SquadView& squad, int& d, int& m) {
+  double defence = 0, midfield = 0, attack = 0;
+  for (int s = 1; s <= kSlots; ++s) {
+    if (!squad.fit[s]) continue;
+    const double keeping = squad.keeping[s];
+    const double pd = squad.rating[kDefence][s], pm = squad.rating[kMidfield][s], pa = squad.rating[kAttack][s];
+    if (keeping > pd || keeping > pm || keeping > pa) continue;
+    defence += pd;
+    midfield += pm;
+    attack += pa;
+  }
+  defence /= 20;
+  midfield /= 20;
+  attack /= 20;
+  const double total = defence + midfield + attack;
+  d = 0;
+  m = 0;
+  if (total != 0) {
+    d = CInt(10 * defence / total);
+    m = CInt(10 * midfield / total);
+  }
+  if (m > 5) {
+    d = 3;
+    m = 5;
+  }
+  if (d > 5) {
+    m = 2 + (d - 5);
+    d = 5;
+  }
+  if (d < 3) d = 3;
+  if (total == 0) {
+    d = 4;
+    m = 4;
+  }
+  // A nearly all-defence squad would ask for more than ten outfield places.
+  if (d + m > 10) m = 10 - d;
+}
+
+}  // namespace kervale::lineups

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <array>
+
+namespace kervale {
+
+struct MLSModule;
+class MatchEngine;
+
+// The pieces a computer club's line-up is picked with: its squad read once,
+// the positions it fills, the passes that fill them.
+namespace lineups {
+
+inline constexpr int kSlots = 20;
+inline constexpr int kFirstOutfield = 2;
+inline constexpr int kLastStarter = 11;
+
+// The three lines, indexing SquadView::rating; kNoLine for who plays in none.
+enum Line { kDefence, kMidfield, kAttack, kNoLine };
+
+// One club's squad read once, slots 1..20: its players, their ratings, who
+// can play and the line each of those is of.
+struct SquadView {
+  std::array<int, kSlots + 1> player{};
+  std::array<double, kSlots + 1> keeping{};
+  std::array<std::array<double, kSlots + 1>, 3> rating{};  // (line)(slot)
+  std::array<bool, kSlots + 1> fit{};
+  std::array<Line, kSlots + 1> type{};
+  // The slots of each line in ascending order, ended by kSlots + 1.
+  std::array<std::array<int, kSlots + 2>, 3> ofLine{};
+
+  SquadView(const MLSModule& g, int club);
+  // Once the keeper is in slot 1.
+  void listLines();
+  // As swapsquadslots does to the squad list.
+  void swapSlots(int a, int b);
+};
+
+// The outfield positions 2..11 with the squad slot each holds and the rating
+// it was picked by (the screen's lineupslot and lineupbest, kept here while a
+// club is picked and handed to the screen at the end), and the reverse: the
+// position a slot holds, 0 for none. Each slot starts in its own position.
+class Picks {
+ public:
+  Picks() {
+    for (int q = kFirstOutfield; q <= kLastStarter; ++q) {
+      slot_[q] = q;
+      positionOf_[q] = q;
+    }
+  }
+  bool placed(int slot) const { return positionOf_[slot] != 0; }
+  double best(int q) const { return best_[q]; }
+  int slotAt(int q) const { return slot_[q]; }
+  // The slot takes position q by the rating; returns the slot pushed out.
+  int place(int q, int slot, double rating) {
+    const int out = slot_[q];
+    positionOf_[out] = 0;
+    positionOf_[slot] = q;
+    slot_[q] = slot;
+    best_[q] = rating;
+    return out;
+  }
+  // The screen keeps the picks of the last club.
+  void keepOn(MatchEngine& e) const;
+
+ private:
+  std::array<int, kLastStarter + 1> slot_{};
+  std::array<double, kLastStarter + 1> best_{};
+  std::array<int, kSlots + 1> positionOf_{};
+};
+
+// The three steps of a club's pick, in the order teamupdate takes them:
+// the line sizes d and m, a selection pass per line (candidates of the line
+// from squad slot firstCandidate on fill positions firstIndex..lastIndex),
+// then the places still held by someone who cannot play.
+void lineSizes(const SquadView& squad, int& d, int& m);
+void selectionPass(Picks& picks, const SquadView& squad, Line line, int firstCandidate, int firstIndex, int lastIndex);
+void fillUnfitPlaces(Picks& picks, const SquadView& squad, int d, int m);
+
+}  // namespace lineups
+}  // namespace kervale

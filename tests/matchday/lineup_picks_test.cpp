@@ -1,0 +1,93 @@
+// The selection passes of a computer line-up, pick by pick.
+#include "matchday/lineup_picks.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "data/mls_module.h"
+
+namespace kervale::test {
+namespace {
+
+using namespace lineups;
+
+constexpr int kClub = 4;
+
+// Slot s holds player 100 + s: a keeper, defenders in 2..5, 13 and 14,
+// midfielders in 6..9 and 15..17, forwards in 10, 11 and 18..20.
+class LineupPicks : public ::testing::Test {
+ protected:
+  LineupPicks() {
+    replaceGame(makeEmptyGame());
+    MLSModule& g = mls();
+    for (int s = 1; s <= kSlots; ++s) {
+      const int p = 100 + s;
+      g.TeamSquad(s, kClub) = p;
+      g.PlayerName(p) = "P" + std::to_string(p);
+      const bool defender = (s >= 2 && s <= 5) || s == 13 || s == 14;
+      const bool midfielder = (s >= 6 && s <= 9) || (s >= 15 && s <= 17);
+      g.PlayerGoalkeeping(p) = s == 1 ? 10.0f : 1.0f;
+      g.PlayerDefense(p) = defender ? 10 : 1;
+      g.PlayerMidfield(p) = midfielder ? 10 : 1;
+      g.PlayerAttack(p) = !defender && !midfielder && s != 1 ? 6 : 1;
+    }
+  }
+  ~LineupPicks() override { replaceGame(nullptr); }
+
+  static void defence(int slot, double rating) { mls().PlayerDefense(100 + slot) = rating; }
+};
+
+TEST_F(LineupPicks, EveryPickPushesOutAndLooksAgainAsTheRepeatedScanDoes) {
+  // Scanned in slot order; each new best pushes a slot out, and it is looked at again.
+  for (auto [slot, rating] : {std::pair{2, 9.0}, {3, 12.0}, {4, 10.0}, {5, 11.0}, {13, 10.0}, {14, 8.0}}) {
+    defence(slot, rating);
+  }
+  SquadView squad(mls(), kClub);
+  squad.listLines();
+  Picks picks;
+  selectionPass(picks, squad, kDefence, 2, 2, 5);
+  const std::array<int, 4> slots = {picks.slotAt(2), picks.slotAt(3), picks.slotAt(4), picks.slotAt(5)};
+  EXPECT_EQ(slots, (std::array<int, 4>{3, 5, 4, 13}));
+  const std::array<double, 4> best = {picks.best(2), picks.best(3), picks.best(4), picks.best(5)};
+  EXPECT_EQ(best, (std::array<double, 4>{12, 11, 10, 10}));
+  EXPECT_FALSE(picks.placed(2));
+  EXPECT_FALSE(picks.placed(14));
+}
+
+TEST_F(LineupPicks, OnlyTheLinesOwnFitPlayersFromTheFirstCandidateOnAreLookedAt) {
+  defence(13, 30);              // the best defender, but before the first candidate of the pass below
+  mls().PlayerInjury(115) = 2;  // the first bench midfielder is suspended
+  mls().PlayerMidfield(116) = 14;
+  SquadView squad(mls(), kClub);
+  squad.listLines();
+  Picks picks;
+  selectionPass(picks, squad, kMidfield, 14, 6, 9);
+  // Slot 16 takes the first position and 17 the next; the slots they push
+  // out come before the first candidate and are not looked at again.
+  EXPECT_EQ(picks.slotAt(6), 16);
+  EXPECT_EQ(picks.slotAt(7), 17);
+  EXPECT_EQ(picks.slotAt(8), 8);
+  EXPECT_EQ(picks.slotAt(9), 9);
+  EXPECT_EQ(picks.best(6), 14);
+  EXPECT_EQ(picks.best(8), 0);
+  EXPECT_FALSE(picks.placed(6));
+  EXPECT_FALSE(picks.placed(15));
+  EXPECT_EQ(squad.ofLine[kMidfield][0], 6);
+}
+
+TEST_F(LineupPicks, ASwapMovesEverythingTheSlotHeld) {
+  mls().PlayerInjury(103) = 1;
+  SquadView squad(mls(), kClub);
+  squad.swapSlots(3, 12);
+  EXPECT_EQ(squad.player[3], 112);
+  EXPECT_EQ(squad.player[12], 103);
+  EXPECT_TRUE(squad.fit[3]);
+  EXPECT_FALSE(squad.fit[12]);
+  EXPECT_EQ(squad.type[3], kAttack);
+  EXPECT_EQ(squad.rating[kDefence][12], 10);
+}
+
+}  // namespace
+}  // namespace kervale::test

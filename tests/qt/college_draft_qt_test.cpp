@@ -43,7 +43,7 @@ void smallLeague() {
 
 TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
   test::qtApp();
-  ui::QtBackend qt;
+  test::WindowBackend qt;
   ui::setBackend(&qt);
   const QString before = QDir::currentPath();
   QDir::setCurrent(KERVALE_WORLD_DIR);
@@ -58,9 +58,7 @@ TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->count(), 50);
 
-  QTimer watchdog;  // a wait nothing ends fails instead of hanging
-  QObject::connect(&watchdog, &QTimer::timeout, [&qt] { qt.endProgram(); });
-  watchdog.start(10000);
+  const test::Watchdog watchdog(10000, "the draft's wait for the pick", [&qt] { qt.endProgram(); });
   bool waited = false;
   bool shown = false;
   QTimer::singleShot(0, [&] {

@@ -43,14 +43,12 @@ void smallWorld() {
 
 TEST(SeasonEndQt, SummaryRendersAndItsButtonLeadsToTheDraft) {
   test::qtApp();
-  ui::QtBackend qt;
+  test::WindowBackend qt;
   ui::setBackend(&qt);
   const QString before = QDir::currentPath();
   QDir::setCurrent(KERVALE_WORLD_DIR);
   smallWorld();
-  QTimer watchdog;  // a wait nothing ends fails instead of hanging
-  QObject::connect(&watchdog, &QTimer::timeout, [&qt] { qt.endProgram(); });
-  watchdog.start(10000);
+  const test::Watchdog watchdog(10000, "the off-season", [&qt] { qt.endProgram(); });
 
   EndOfSeason& summary = ui::screen<EndOfSeason>();
   CollegeDraft& draft = ui::screen<CollegeDraft>();

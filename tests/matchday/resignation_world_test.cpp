@@ -31,7 +31,7 @@ class ResignationWorldTest : public ::testing::TestWithParam<int> {
 
 TEST_P(ResignationWorldTest, MatchdaysRunWithoutAClubUntilAnOffer) {
   auto start = startedWorldGame(GetParam());
-  if (!start) GTEST_SKIP() << "no world";
+  ASSERT_TRUE(start) << "no game to play";
   replaceGame(std::move(start));
   rng().seed(77);
   MLSModule& g = mls();

@@ -13,6 +13,7 @@
 #include "shell/frm_splash.h"
 #include "shell/main_module.h"
 #include "support/scripted_dialogs.h"
+#include "support/world.h"
 #include "ui/screen.h"
 
 namespace kervale {
@@ -59,7 +60,7 @@ class WorldNewGame : public ::testing::TestWithParam<StartCase> {
 };
 
 TEST_P(WorldNewGame, StartsWithItsLeaguesCupAndLetter) {
-  if (!test::realWorldPresent()) GTEST_SKIP() << "no world";
+  ASSERT_TRUE(test::worldPresent());
   const StartCase c = GetParam();
   ASSERT_NO_FATAL_FAILURE(startWith(c));
   const MLSModule& g = mls();

@@ -45,6 +45,7 @@ TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
   test::qtApp();
   test::WindowBackend qt;
   ui::setBackend(&qt);
+  const test::Watchdog watchdog(10000, "the draft", [&qt] { qt.endProgram(); });
   const QString before = QDir::currentPath();
   QDir::setCurrent(KERVALE_WORLD_DIR);
   smallLeague();
@@ -58,7 +59,6 @@ TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->count(), 50);
 
-  const test::Watchdog watchdog(10000, "the draft's wait for the pick", [&qt] { qt.endProgram(); });
   bool waited = false;
   bool shown = false;
   QTimer::singleShot(0, [&] {

@@ -1,7 +1,7 @@
 // Between window tests, whatever the last one left: its queued calls, boxes
 // still up, an application told to quit (a watchdog's end), the working
-// folder, the game and the scripted dialogs. One failing window test thus
-// fails alone.
+// folder, the game and the scripted dialogs; and a test that gets stuck
+// fails instead of hanging. One failing window test thus fails alone.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,9 +10,11 @@
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "data/mls_module.h"
+#include "qt/qt_app.h"
 #include "ui/headless/headless_backend.h"
 
 namespace kervale::test {
@@ -33,16 +35,33 @@ void closeLeftoverWindows() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// A window test still running after this long is stuck (a box nobody
+// answers, a wait nothing ends): it fails, and its loops are ended.
+constexpr int kLongestWindowTestMs = 60000;
+
+void endStuckTest() {
+  ADD_FAILURE() << "the window test still ran after " << kLongestWindowTestMs << " ms";
+  if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  QCoreApplication::exit(1);
+}
+
 class WindowTestGuard : public ::testing::EmptyTestEventListener {
-  void OnTestStart(const ::testing::TestInfo&) override { folder_ = std::filesystem::current_path(); }
+  void OnTestStart(const ::testing::TestInfo&) override {
+    folder_ = std::filesystem::current_path();
+    qtApp();
+    stuck_ = std::make_unique<QTimer>();
+    stuck_->setSingleShot(true);
+    QObject::connect(stuck_.get(), &QTimer::timeout, endStuckTest);
+    stuck_->start(kLongestWindowTestMs);
+  }
 
   void OnTestEnd(const ::testing::TestInfo&) override {
+    stuck_.reset();
     std::error_code ignored;
     std::filesystem::current_path(folder_, ignored);
     ui::setBackend(nullptr);
     ui::headless().reset();
     replaceGame(nullptr);
-    if (QCoreApplication::instance() == nullptr) return;
     // Calls the test queued and never ran would reach its locals, gone now.
     QCoreApplication::removePostedEvents(QThread::currentThread(), QEvent::MetaCall);
     closeLeftoverWindows();
@@ -50,6 +69,7 @@ class WindowTestGuard : public ::testing::EmptyTestEventListener {
   }
 
   std::filesystem::path folder_;
+  std::unique_ptr<QTimer> stuck_;
 };
 
 const bool kGuarded = [] {

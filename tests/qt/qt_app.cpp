@@ -77,6 +77,12 @@ void WindowBackend::formShown(ui::Form& form, bool modal) {
   QtBackend::formShown(form, modal);
 }
 
+void WindowBackend::formUnloaded(ui::Form& form) {
+  // A form that goes (a test's own) is unloaded first, so none stays listed.
+  std::erase(shown_, &form);
+  QtBackend::formUnloaded(form);
+}
+
 WindowBackend::~WindowBackend() {
   if (&ui::backend() == this) ui::setBackend(nullptr);
   ui::HeadlessBackend& headless = ui::headless();

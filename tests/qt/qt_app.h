@@ -34,9 +34,10 @@ class WindowBackend : public ui::QtBackend {
   WindowBackend& operator=(const WindowBackend&) = delete;
 
   void formShown(ui::Form& form, bool modal) override;
+  void formUnloaded(ui::Form& form) override;
 
  private:
-  std::vector<ui::Form*> shown_;
+  std::vector<ui::Form*> shown_;  // shown and not unloaded since: loaded, and alive
 };
 
 // Ends a wait that nothing else ends: after `ms` milliseconds the test fails,

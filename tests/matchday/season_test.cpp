@@ -14,6 +14,7 @@
 #include "data/mls_module.h"
 #include "match/match_engine.h"
 #include "matchday/driver_world.h"
+#include "support/case_names.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "ui/screen.h"
@@ -206,7 +207,7 @@ TEST_P(SeasonOf, EveryLeagueFixtureOnceAndTheSameSeedGivesTheSameSeason) {
 }
 
 // An MLS club and an English club: different starting rounds, cups and leagues run.
-INSTANTIATE_TEST_SUITE_P(Clubs, SeasonOf, ::testing::Values(1, 60));
+INSTANTIATE_TEST_SUITE_P(Clubs, SeasonOf, ::testing::Values(1, 60), PrintedCaseName());
 
 }  // namespace
 }  // namespace kervale::test

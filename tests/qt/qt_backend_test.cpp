@@ -208,7 +208,7 @@ class QtBackendTest : public ::testing::Test {
     return qobject_cast<W*>(qt_->widget(c));
   }
 
-  QTemporaryDir folder_;
+  QTemporaryDir folder_{QString::fromStdString(kervale::test::outputFile("backend-XXXXXX"))};
   std::string picture_;
   std::unique_ptr<QtBackend> qt_;
 };

@@ -81,7 +81,7 @@ class TeamScreensQtTest : public ::testing::Test {
     EXPECT_GT(colours.size(), 5) << "a blank grab";
   }
 
-  QTemporaryDir folder_;
+  QTemporaryDir folder_{QString::fromStdString(test::outputFile("grabs-XXXXXX"))};
   std::unique_ptr<ui::QtBackend> qt_;
 };
 

@@ -25,14 +25,7 @@ class RollOverLists : public OffSeasonTest {
  protected:
   void SetUp() override {
     OffSeasonTest::SetUp();
-    for (int league = 1; league <= 4; ++league) {
-      for (int place = 1; place <= (league == 1 ? 20 : 24); ++place) {
-        const int c = club(place, league);
-        g().LeagueOrder(place, league) = c;
-        g().EnglishDivision(c - 52) = league;
-        g().TeamWins(c) = 40 - place;  // the order stands when the tables are sorted
-      }
-    }
+    englishDivisionsInOrder();
     // Each list cycles through its division's clubs.
     for (int x = 1; x <= 1104; ++x) {
       for (int column = 1; column <= 3; ++column) g().EnglishLeagueFixture(x, column) = club(1 + x % 24, column + 1);

@@ -16,18 +16,6 @@ class UserPlace : public OffSeasonTest {
     g().CurrentWeek = 42;
   }
 
-  // The English divisions in table order: each club fewer points than the one above.
-  static void englishLeagues() {
-    int club = 53;
-    for (int league = 1; league <= 4; ++league) {
-      for (int place = 1; place <= (league == 1 ? 20 : 24); ++place, ++club) {
-        g().LeagueOrder(place, league) = club;
-        g().EnglishDivision(club - 52) = league;
-        g().TeamWins(club) = 40 - place;
-      }
-    }
-  }
-
   // Clubs first..last with one win each, `above` of them (from first) with two.
   static void league(int first, int last, int above) {
     for (int c = first; c <= last; ++c) g().TeamWins(c) = c < first + above ? 2 : 1;
@@ -44,17 +32,17 @@ class UserPlace : public OffSeasonTest {
 };
 
 TEST_F(UserPlace, TheLastClubOfTheLastEnglishDivisionIsFoundAtItsPlace) {
-  englishLeagues();
+  englishDivisionsInOrder();
   EXPECT_EQ(placeAtSeasonEnd(144), 24);
 }
 
 TEST_F(UserPlace, ThePremiershipsLastPlaceIsTwenty) {
-  englishLeagues();
+  englishDivisionsInOrder();
   EXPECT_EQ(placeAtSeasonEnd(72), 20);
 }
 
 TEST_F(UserPlace, AnEnglishClubOutsideTheLeaguesHasNoPlace) {
-  englishLeagues();
+  englishDivisionsInOrder();
   EXPECT_EQ(placeAtSeasonEnd(145), 0);
 }
 

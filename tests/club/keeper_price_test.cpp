@@ -2,6 +2,8 @@
 // line strictly; level with any line he is priced by his outfield ratings.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "club/player_price.h"
 #include "data/mls_module.h"
 

@@ -96,6 +96,16 @@ TEST_F(ComputerLineupRules, TheLastPlayerRecordPlaysInGoal) {
   EXPECT_EQ(g.TeamSquad(1, kClub), kLastPlayer);
 }
 
+TEST_F(ComputerLineupRules, AFractionalSquadCellNamesThePlayerItRoundsTo) {
+  MLSModule& g = mls();
+  rateAll({1, 4, 4, 2});
+  sign(21, 16, {30, 1, 1, 1});    // the best keeper
+  g.TeamSquad(15, kClub) = 20.6;  // stands for him
+  g.TeamSquad(16, kClub) = 0;
+  match.teamupdate();
+  EXPECT_EQ(g.TeamSquad(1, kClub), 20.6);
+}
+
 TEST_F(ComputerLineupRules, TheLastPlayerRecordIsListedWhenSquadsAreRebuilt) {
   MLSModule& g = mls();
   g.NumPlayers = kLastPlayer;

@@ -37,6 +37,36 @@ TEST_F(RollOverEdges, ReputationsMoveOnlyFromTheirThresholdPlaces) {
   for (const auto& [club, reputation] : expected) EXPECT_EQ(g().TeamReputation(club), reputation) << "club " << club;
 }
 
+TEST_F(RollOverEdges, EveryWorkingCopyOfTheListsIsCleared) {
+  for (int x = 1; x <= 1104; ++x) {
+    for (int column = 1; column <= 3; ++column) g().EnglishLeagueFixtureWork(x, column) = 60;
+    if (x <= 760) g().Fixture20Template(x) = 61;
+    if (x <= 612) {
+      g().GermanLeagueFixtureWork(x, 1) = 170;
+      g().GermanLeagueFixtureWork(x, 2) = 190;
+      g().FixtureSpare612B(x) = 1;
+      g().FixtureSpare612C(x) = 2;
+    }
+    if (x <= 480) g().FixtureMLSWork(x) = 3;
+  }
+  rollOverSeason(g());
+  for (int x : {1, 480, 612, 760, 1104}) {
+    for (int column = 1; column <= 3; ++column) EXPECT_EQ(g().EnglishLeagueFixtureWork(x, column), 0) << x;
+    if (x <= 760) {
+      EXPECT_EQ(g().Fixture20Template(x), 0) << x;
+    }
+    if (x <= 612) {
+      EXPECT_EQ(g().GermanLeagueFixtureWork(x, 1), 0) << x;
+      EXPECT_EQ(g().GermanLeagueFixtureWork(x, 2), 0) << x;
+      EXPECT_EQ(g().FixtureSpare612B(x), 0) << x;
+      EXPECT_EQ(g().FixtureSpare612C(x), 0) << x;
+    }
+    if (x <= 480) {
+      EXPECT_EQ(g().FixtureMLSWork(x), 0) << x;
+    }
+  }
+}
+
 class GermanRollOver : public OffSeasonTest {
  protected:
   // Bundesliga 1 (league 5) clubs 165..182 and Bundesliga 2 (league 6)

@@ -83,6 +83,14 @@ TEST_F(ShootoutSides, OnlyTheKeeperInSlotOneSaves) {
   EXPECT_EQ(score(), "Penalty kick score:  5:  4") << "keepers outside slot 1 save nothing";
 }
 
+TEST_F(ShootoutSides, TheLastPlayerRecordKeepsGoalLikeAnyOther) {
+  MLSModule& g = mls();
+  g.TeamSquad(1, kHome) = kLastPlayer;
+  g.PlayerGoalkeeping(kLastPlayer) = 20;
+  halfRolls(1);
+  EXPECT_EQ(score(), "Penalty kick score:  5:  0");
+}
+
 TEST_F(ShootoutSides, TheKickersAreSlotsElevenDownToSeven) {
   MLSModule& g = mls();
   for (int club : {kHome, kAway}) {

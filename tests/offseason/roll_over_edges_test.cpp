@@ -67,6 +67,19 @@ TEST_F(RollOverEdges, EveryWorkingCopyOfTheListsIsCleared) {
   }
 }
 
+TEST_F(RollOverEdges, TheChampionsLeagueIsDrawnFromTheNewOrderLists) {
+  for (int s = 1; s <= 8; ++s) g().ChampionsQFScore(s) = 4.0;
+  rollOverSeason(g());
+  // Slot by slot: the new Premiership's places 1 and 2, Division One's 1 to 6
+  // (the clubs relegated into it head its list).
+  const int expected[] = {0, at(1, 1), at(6, 2), at(2, 2), at(4, 2), at(1, 2), at(5, 2), at(2, 1), at(3, 2)};
+  for (int s = 1; s <= 8; ++s) {
+    EXPECT_EQ(g().ChampionsQFTeam(s), expected[s]) << "slot " << s;
+    EXPECT_EQ(g().ChampionsQFScore(s), 0.0) << "slot " << s;
+  }
+  EXPECT_EQ(g().ChampionsQFTeam(5), 70) << "the Premiership's eighteenth, relegated";
+}
+
 class GermanRollOver : public OffSeasonTest {
  protected:
   // Bundesliga 1 (league 5) clubs 165..182 and Bundesliga 2 (league 6)

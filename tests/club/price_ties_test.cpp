@@ -1,5 +1,6 @@
-// A keeper is priced as one only when his goalkeeping beats every outfield
-// line strictly; level with any line he is priced by his outfield ratings.
+// Ties in the asking price: a keeper is priced as one only when his
+// goalkeeping beats every outfield line strictly, and level lines go to
+// defence first, then midfield.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -40,6 +41,12 @@ TEST(KeeperPrice, AKeeperBelowALineIsPricedByTheLines) {
   EXPECT_EQ(priceOf({11, 12, 3, 3}), 996);
   EXPECT_EQ(priceOf({0, 0, 0, 0}), 0);
   EXPECT_EQ(priceOf({1, 0, 0, 0}), 10) << "a keeper of 1 with no outfield rating";
+}
+
+TEST(LineTies, MidfieldLevelWithTheAttackIsPricedAsMidfield) {
+  // 23 squared, times 3/7 + 10/5 + 10/7, not 3/10 + 10/8 + 10/5.
+  EXPECT_EQ(priceOf({1, 3, 10, 10}), 2040);
+  EXPECT_EQ(priceOf({1, 3, 10, 10.5}), 2102) << "the attack a shade ahead: 24 squared, times 3/10 + 10/8 + 10.5/5";
 }
 
 }  // namespace

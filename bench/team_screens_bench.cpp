@@ -1,25 +1,22 @@
 // Opening the training plan on a new game of the real world, headless.
 #include <benchmark/benchmark.h>
 
-#include "data/mls_module.h"
-#include "newgame/new_game_loader.h"
+#include "bench_new_game.h"
 #include "team/training.h"
-#include "ui/headless/headless_backend.h"
 #include "ui/screen.h"
 
 namespace kervale {
 namespace {
 
 void BM_OpenTraining(benchmark::State& state) {
-  replaceGame(loadNewGame(KERVALE_WORLD_DIR, {}, LoaderOptions{.seed = 7}));
-  mls().MyTeam = 1;
-  ui::headless().setPolicy(ui::HeadlessBackend::Policy::Defaults);
-  Training& training = ui::screen<Training>();
-  for (auto _ : state) {
-    showTraining();
-    training.Unload();
-  }
-  replaceGame(nullptr);
+  guarded(state, [&] {
+    startGameThroughScreens(1, 7, false);
+    Training& training = ui::screen<Training>();
+    for (auto _ : state) {
+      showTraining();
+      training.Unload();
+    }
+  });
 }
 BENCHMARK(BM_OpenTraining)->Unit(benchmark::kMicrosecond);
 

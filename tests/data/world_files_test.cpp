@@ -3,14 +3,15 @@
 #include <filesystem>
 
 #include "data/data_files.h"
+#include "support/world.h"
 
 namespace kervale {
 namespace {
 
 // The game's own data files: every one reads without an error.
 TEST(WorldFilesTest, EveryFileOfTheWorldReads) {
-  const std::filesystem::path world = KERVALE_WORLD_DIR;
-  if (!std::filesystem::exists(world / "mlsdata2.dat")) GTEST_SKIP() << "no world files in " << world;
+  ASSERT_TRUE(test::worldPresent());
+  const std::filesystem::path world = test::worldFolder();
   auto game = makeEmptyGame();
   EXPECT_NO_THROW(loadNations(world, *game));
   EXPECT_NO_THROW(loadCommentary(world, *game));

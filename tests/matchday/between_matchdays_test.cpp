@@ -6,6 +6,7 @@
 #include <string>
 
 #include "matchday/between_game.h"
+#include "support/case_names.h"
 
 namespace kervale::test {
 namespace {
@@ -86,7 +87,8 @@ TEST_P(Applications, AreAcceptedOnlyAboveTheUsersStandingAtHome) {
 INSTANTIATE_TEST_SUITE_P(Standing, Applications,
                          ::testing::Values(OfferCase{0.9, 90, false}, OfferCase{0.9, 91, true},
                                            OfferCase{0.9, 99, true}, OfferCase{0.2, 20, false},
-                                           OfferCase{0.2, 21, true}, OfferCase{0.2, 0, false}));
+                                           OfferCase{0.2, 21, true}, OfferCase{0.2, 0, false}),
+                         test::PrintedCaseName());
 
 TEST_F(ManagerMarket, YesMakesTheUserTheNewManager) {
   MLSModule& g = game();

@@ -20,6 +20,7 @@
 #include "shell/main_module.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "support/world.h"
 #include "team/locker_room.h"
 #include "ui/screen.h"
 
@@ -136,7 +137,7 @@ class CupSeason : public ::testing::Test {
 };
 
 TEST_F(CupSeason, AnAmericanSeasonRunsTheCupThePlayoffsAndTheSixClubPhase) {
-  if (!test::realWorldPresent()) GTEST_SKIP() << "no world";
+  ASSERT_TRUE(test::worldPresent());
   ASSERT_NO_FATAL_FAILURE(start(0, 0, 3, 3));
   MLSModule& g = mls();
   ASSERT_EQ(g.CurrentWeek, 43);
@@ -260,7 +261,7 @@ TEST_F(CupSeason, AnAmericanSeasonRunsTheCupThePlayoffsAndTheSixClubPhase) {
 }
 
 TEST_F(CupSeason, AnEnglishSeasonRunsTheCupAsFarAsItsThirdStage) {
-  if (!test::realWorldPresent()) GTEST_SKIP() << "no world";
+  ASSERT_TRUE(test::worldPresent());
   ASSERT_NO_FATAL_FAILURE(start(1, 120, 10, 136));
   MLSModule& g = mls();
   ASSERT_EQ(g.CurrentWeek, 66);

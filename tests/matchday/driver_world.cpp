@@ -11,6 +11,7 @@
 #include "shell/frm_splash.h"
 #include "shell/main_module.h"
 #include "support/temp_dir.h"
+#include "support/world.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/screen.h"
 
@@ -60,10 +61,14 @@ std::unique_ptr<MLSModule> startGame(int club, std::uint64_t seed) {
 }  // namespace
 
 std::unique_ptr<MLSModule> startedWorldGame(int club, std::uint64_t seed) {
-  if (!std::filesystem::exists(std::filesystem::path(KERVALE_WORLD_DIR) / "players2.dat")) return nullptr;
+  if (const auto present = worldPresent(); !present) {
+    ADD_FAILURE() << present.message();
+    return nullptr;
+  }
   static std::map<std::pair<int, std::uint64_t>, std::unique_ptr<MLSModule>> made;
   auto& game = made[{club, seed}];
   if (!game) game = startGame(club, seed);
+  if (!game) ADD_FAILURE() << "the new game of club " << club << " did not start";
   return game ? std::make_unique<MLSModule>(*game) : nullptr;
 }
 

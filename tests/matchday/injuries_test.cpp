@@ -6,6 +6,7 @@
 #include <string>
 
 #include "matchday/between_game.h"
+#include "support/case_names.h"
 
 namespace kervale::test {
 namespace {
@@ -127,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
         InjuryCase{2, 2, 4, "Allergic Reaction to the Pitch",
                    "an Allergic Reaction to the Pitch. He says that this is something you just can't predict."},
         InjuryCase{1, 4, 4, "Family Problems",
-                   " Family Problems. He says that Birch 1 has not told anything about the situation."}));
+                   " Family Problems. He says that Birch 1 has not told anything about the situation."}),
+    test::PrintedCaseName());
 
 TEST_F(Injuries, ARollOfTenIsNoInjury) {
   MLSModule& g = game();

@@ -33,7 +33,7 @@ void expectSoundSquads(const MLSModule& g, int club) {
 TEST(OffSeasonWorld, TwoDraftsInARowKeepEverySquadSound) {
   for (int club : {3, 60}) {
     auto game = startedWorldGame(club);
-    if (!game) GTEST_SKIP() << "no world";
+    ASSERT_TRUE(game) << "no game to play";
     ScriptedDialogs dialogs{ui::HeadlessBackend::Policy::Defaults};
     ScopedCurrentDir inWorld{KERVALE_WORLD_DIR};
     replaceGame(std::move(game));

@@ -7,6 +7,7 @@
 #include "matchday/cups.h"
 #include "matchday/driver_world.h"
 #include "shell/main_module.h"
+#include "support/case_names.h"
 #include "support/scripted_dialogs.h"
 #include "ui/screen.h"
 
@@ -31,7 +32,7 @@ class ResignationWorldTest : public ::testing::TestWithParam<int> {
 
 TEST_P(ResignationWorldTest, MatchdaysRunWithoutAClubUntilAnOffer) {
   auto start = startedWorldGame(GetParam());
-  if (!start) GTEST_SKIP() << "no world";
+  ASSERT_TRUE(start) << "no game to play";
   replaceGame(std::move(start));
   rng().seed(77);
   MLSModule& g = mls();
@@ -70,7 +71,7 @@ TEST_P(ResignationWorldTest, MatchdaysRunWithoutAClubUntilAnOffer) {
   EXPECT_TRUE(hub().Club_Operations.enabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(MLSAndEnglish, ResignationWorldTest, ::testing::Values(3, 60));
+INSTANTIATE_TEST_SUITE_P(MLSAndEnglish, ResignationWorldTest, ::testing::Values(3, 60), PrintedCaseName());
 
 }  // namespace
 

@@ -156,7 +156,7 @@ class AgeWatch {
 
 void playSeasons(int club, std::uint64_t seed, int seasons) {
   auto game = startedWorldGame(club, seed);
-  if (!game) GTEST_SKIP() << "no world";
+  ASSERT_TRUE(game) << "no game to play";
   ScriptedDialogs dialogs{ui::HeadlessBackend::Policy::Defaults};
   ScopedCurrentDir inWorld{KERVALE_WORLD_DIR};
   replaceGame(std::move(game));

@@ -8,6 +8,7 @@
 #include "newgame/loader_steps.h"
 #include "newgame/new_game_loader.h"
 #include "newgame/newgame_worlds.h"
+#include "support/case_names.h"
 
 namespace kervale {
 namespace {
@@ -324,7 +325,8 @@ INSTANTIATE_TEST_SUITE_P(EveryFile, BadFileTest,
                          ::testing::Values("nat.dat", "commentary.dat", "skills.dat", "usafirst.dat", "englast.dat",
                                            "gerlast.dat", "mlsdata2.dat", "players2.dat", "tactics.dat", "flow.dat",
                                            "formation.dat", "Position.dat", "refs.dat", "sponsors.dat", "fixt18.dat",
-                                           "fixt20.dat", "fixt24.dat", "fixt14.dat", "fixt12.dat"));
+                                           "fixt20.dat", "fixt24.dat", "fixt14.dat", "fixt12.dat"),
+                         test::PrintedCaseName());
 
 }  // namespace
 }  // namespace kervale

@@ -48,8 +48,4 @@ struct SmallWorld {
   void remove(const std::string& name) const { std::filesystem::remove(dir.path() / name); }
 };
 
-inline bool realWorldPresent() {
-  return std::filesystem::exists(std::filesystem::path(KERVALE_WORLD_DIR) / "players2.dat");
-}
-
 }  // namespace kervale::test

@@ -13,6 +13,7 @@
 #include "shell/frm_splash.h"
 #include "shell/load_bg_picture.h"
 #include "shell/main_module.h"
+#include "support/case_names.h"
 #include "support/scripted_dialogs.h"
 #include "ui/screen.h"
 
@@ -212,6 +213,7 @@ struct AustraliaCase {
   int scroll, button, club;
   std::vector<int> untick;  // Check1 boxes
   int fixtures;             // club 225's league matches
+  friend void PrintTo(const AustraliaCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class AustralianLeagueTest : public PickTeamTest, public ::testing::WithParamInterface<AustraliaCase> {};
@@ -230,13 +232,13 @@ TEST_P(AustralianLeagueTest, RunsWithTheEnglishLeaguesOrForItsOwnClub) {
   for (int league : {3, 4, 5}) EXPECT_EQ(mls().LeagueSkipped(league), 1) << league;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Games, AustralianLeagueTest,
-    ::testing::Values(AustraliaCase{"MlsEnglandUnticked", 0, 0, 3, 3, {1}, 0},
-                      AustraliaCase{"MlsEverythingTicked", 0, 0, 3, 3, {}, 26},
-                      AustraliaCase{"EnglishAustraliaUnticked", 1, 70, 1, 77, {5}, 0},
-                      AustraliaCase{"AustralianEnglandAndUsaUnticked", 2, 218, 1, 225, {1, 0}, 26}),
-    [](const ::testing::TestParamInfo<AustraliaCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Games, AustralianLeagueTest,
+                         ::testing::Values(AustraliaCase{"MlsEnglandUnticked", 0, 0, 3, 3, {1}, 0},
+                                           AustraliaCase{"MlsEverythingTicked", 0, 0, 3, 3, {}, 26},
+                                           AustraliaCase{"EnglishAustraliaUnticked", 1, 70, 1, 77, {5}, 0},
+                                           AustraliaCase{
+                                               "AustralianEnglandAndUsaUnticked", 2, 218, 1, 225, {1, 0}, 26}),
+                         test::PrintedCaseName());
 
 TEST_F(PickTeamTest, EnglishClubDrawsTheCupFirstStageAndStartsInAugust) {
   start();

@@ -12,7 +12,9 @@
 #include "newgame/pick_team.h"
 #include "shell/frm_splash.h"
 #include "shell/main_module.h"
+#include "support/case_names.h"
 #include "support/scripted_dialogs.h"
+#include "support/world.h"
 #include "ui/screen.h"
 
 namespace kervale {
@@ -59,7 +61,7 @@ class WorldNewGame : public ::testing::TestWithParam<StartCase> {
 };
 
 TEST_P(WorldNewGame, StartsWithItsLeaguesCupAndLetter) {
-  if (!test::realWorldPresent()) GTEST_SKIP() << "no world";
+  ASSERT_TRUE(test::worldPresent());
   const StartCase c = GetParam();
   ASSERT_NO_FATAL_FAILURE(startWith(c));
   const MLSModule& g = mls();
@@ -138,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Leagues, WorldNewGame,
                                            StartCase{"ALeague", 0, 4, 10, 20, 43, 6, 1},
                                            StartCase{"English", 1, 120, 10, 136, 66, 8, 13},
                                            StartCase{"Australian", 2, 220, 1, 227, 74, 9, 13}),
-                         [](const auto& info) { return std::string(info.param.league); });
+                         test::PrintedCaseName());
 
 }  // namespace
 }  // namespace kervale

@@ -9,6 +9,7 @@
 #include "data/readers/schedule_file.h"
 #include "offseason/mls_expansion.h"
 #include "offseason/offseason_game.h"
+#include "support/case_names.h"
 
 namespace kervale::test {
 namespace {
@@ -30,6 +31,10 @@ struct VoteCase {
   std::optional<ui::MsgResult> answer;  // none: no question expected
   double draw;
   double clubsAfter;
+  friend void PrintTo(const VoteCase& c, std::ostream* os) {
+    *os << c.clubs << " clubs, manager of " << c.myTeam << ", answer "
+        << (c.answer ? std::string(ui::resultName(*c.answer)) : std::string("none")) << ", draw " << c.draw;
+  }
 };
 
 class Vote : public OffSeasonTest, public ::testing::WithParamInterface<VoteCase> {};
@@ -56,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                       VoteCase{12, 1, ui::MsgResult::Yes, 0.66, 12}, VoteCase{12, 20, std::nullopt, 0.67, 14},
                       VoteCase{10, 16, ui::MsgResult::No, 0.7, 12}, VoteCase{10, 1, ui::MsgResult::No, 0.69, 10},
                       VoteCase{10, 1, ui::MsgResult::Yes, 0.6, 12}, VoteCase{10, 17, std::nullopt, 0.59, 10},
-                      VoteCase{14, 1, std::nullopt, 0.99, 14}));
+                      VoteCase{14, 1, std::nullopt, 0.99, 14}),
+    test::PrintedCaseName());
 
 TEST_F(OffSeasonTest, ExpansionModeAlwaysExpandsAndLetsTheUserChoose) {
   g().ExpansionMode = 1;

@@ -48,6 +48,17 @@ int OffSeasonTest::addPlayer(int club, int slot, double keeping, double defence,
   return p;
 }
 
+void OffSeasonTest::englishDivisionsInOrder() {
+  int club = 53;
+  for (int league = 1; league <= 4; ++league) {
+    for (int place = 1; place <= (league == 1 ? 20 : 24); ++place, ++club) {
+      g().LeagueOrder(place, league) = club;
+      g().EnglishDivision(club - 52) = league;
+      g().TeamWins(club) = 40 - place;
+    }
+  }
+}
+
 void OffSeasonTest::inWorldFiles() {
   for (const char* name : {"mls 10.dat", "mls 12.dat", "mls 14.dat", "usafirst.dat", "usalast.dat", "mlsexp.dat",
                            "fixt14.dat", "fixt18.dat", "fixt20.dat", "fixt24.dat"}) {

@@ -23,6 +23,10 @@ class OffSeasonTest : public ::testing::Test {
   static MLSModule& g() { return mls(); }
   // Adds a named player to club `club`, slot `slot`; returns his number.
   int addPlayer(int club, int slot, double keeping, double defence, double midfield, double attack);
+  // The English divisions 1..4 as clubs 53..144 in table order (20 clubs in
+  // the first, 24 in the others), each club with fewer points than the one
+  // above it, so the order stands when the tables are sorted.
+  static void englishDivisionsInOrder();
   // Copies the off-season's files from the world into a temporary working folder.
   void inWorldFiles();
 

@@ -6,6 +6,7 @@
 
 #include "offseason/draft_pool.h"
 #include "offseason/offseason_game.h"
+#include "support/case_names.h"
 
 namespace kervale::test {
 namespace {
@@ -18,6 +19,7 @@ struct CloseCase {
   float keeping;
   double defence, midfield, attack;
   bool retired;
+  friend void PrintTo(const CloseCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class SeasonClose : public OffSeasonTest, public ::testing::WithParamInterface<CloseCase> {};
@@ -70,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CloseCase{"42 never retires", 42, 0, 0, 0, {0.5}, 1, 1, 2, 1, 0, false},
                       CloseCase{"keeper's goals against", 30, 25, -20, 0, {}, 1, 4.24F, 3, 1, 0.5, false},
                       CloseCase{
-                          "games share out a gain", 30, 10, 10, 70, {0.5, 0.5, 0.5}, 1, 2, 5.25, 2.125, 1.625, false}));
+                          "games share out a gain", 30, 10, 10, 70, {0.5, 0.5, 0.5}, 1, 2, 5.25, 2.125, 1.625, false}),
+    test::PrintedCaseName());
 
 TEST_F(OffSeasonTest, RetireesOfTheDayLoopLeaveTheirSlotsBeforeTheClose) {
   const int p = addPlayer(3, 7, 1, 5, 5, 5);

@@ -23,15 +23,8 @@ class SeasonEnd : public OffSeasonTest {
  protected:
   void SetUp() override {
     OffSeasonTest::SetUp();
-    int club = 53;
-    for (int league = 1; league <= 4; ++league) {
-      for (int place = 1; place <= (league == 1 ? 20 : 24); ++place, ++club) {
-        g().LeagueOrder(place, league) = club;
-        g().EnglishDivision(club - 52) = league;
-        g().TeamWins(club) = 40 - place;
-        g().TeamReputation(club) = 50;
-      }
-    }
+    englishDivisionsInOrder();
+    for (int club = 53; club <= 144; ++club) g().TeamReputation(club) = 50;
   }
   static int at(int place, int league) { return static_cast<int>(g().LeagueOrder(place, league)); }
   // A player with `games` games of average `average` in slot `slot` of `club`.

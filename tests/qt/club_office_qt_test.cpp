@@ -29,7 +29,7 @@ TEST(ClubOfficeQtTest, ScreensRenderAndTheChairmanAnswersThroughTheWindow) {
   g.TeamSponsor(60) = "Brightwater";
   g.SponsorFee(60) = 25400;
   g.TicketPrice(60) = 15;
-  ui::QtBackend qt;
+  test::WindowBackend qt;
   ui::setBackend(&qt);
 
   showFinances();

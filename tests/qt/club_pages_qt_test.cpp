@@ -44,7 +44,7 @@ TEST(ClubPagesQtTest, RenderAndAnswerClicksOnTheRealWorld) {
   g.MyTeam = 1;
   const int listed = static_cast<int>(g.TeamSquad(5, 2));
   g.PlayerTransferListed(listed) = 1;
-  ui::QtBackend qt;
+  test::WindowBackend qt;
   ui::setBackend(&qt);
 
   showWebsite();

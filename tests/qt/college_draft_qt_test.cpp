@@ -43,8 +43,9 @@ void smallLeague() {
 
 TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
   test::qtApp();
-  ui::QtBackend qt;
+  test::WindowBackend qt;
   ui::setBackend(&qt);
+  const test::Watchdog watchdog(10000, "the draft", [&qt] { qt.endProgram(); });
   const QString before = QDir::currentPath();
   QDir::setCurrent(KERVALE_WORLD_DIR);
   smallLeague();
@@ -58,9 +59,6 @@ TEST(CollegeDraftQt, RendersAndTakesAMousePickWhileTheDraftWaits) {
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->count(), 50);
 
-  QTimer watchdog;  // a wait nothing ends fails instead of hanging
-  QObject::connect(&watchdog, &QTimer::timeout, [&qt] { qt.endProgram(); });
-  watchdog.start(10000);
   bool waited = false;
   bool shown = false;
   QTimer::singleShot(0, [&] {

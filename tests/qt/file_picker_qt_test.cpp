@@ -32,7 +32,7 @@ TEST(FilePicker, ShowsItsFolderAndListsTheWorldsPictureKinds) {
   for (const char* name : {"hub.jpg", "badge 1.png", "old.bmp", "notes.txt", "club.usa"}) folder.write(name);
   folder.makeDir("pictures");
   ScopedCurrentDir inFolder(folder.path());
-  ui::QtBackend qt;
+  test::WindowBackend qt;
   ui::setBackend(&qt);
   replaceGame(smallGame());
   LoadBgPicture& picker = ui::screen<LoadBgPicture>();

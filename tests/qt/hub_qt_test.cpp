@@ -48,7 +48,7 @@ class HubQt : public ::testing::Test {
     QCoreApplication::processEvents();
   }
 
-  ui::QtBackend qt;
+  test::WindowBackend qt;
 };
 
 TEST_F(HubQt, ShortcutsCarryTheirKeysToTheWindow) {

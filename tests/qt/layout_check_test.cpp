@@ -36,7 +36,7 @@ const AllowList& layoutAllowList() {
 namespace {
 
 // Boxes get their default answers: the check looks at screens, not dialogs.
-class AnsweringBackend : public ui::QtBackend {
+class AnsweringBackend : public WindowBackend {
  public:
   ui::MsgResult messageBox(std::string_view, ui::MsgButtons buttons, ui::MsgIcon, std::string_view) override {
     switch (buttons) {

@@ -47,7 +47,7 @@ class LayoutRulesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     qtApp();
-    qt_ = std::make_unique<QtBackend>();
+    qt_ = std::make_unique<WindowBackend>();
     setBackend(qt_.get());
     sheet_.Show();  // controls come after, as a growing control array does
   }

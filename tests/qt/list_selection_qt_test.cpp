@@ -59,7 +59,7 @@ class ListSelection : public ::testing::Test {
   }
   QListWidget* list(Lists& form) { return qobject_cast<QListWidget*>(qt.widget(form.List1)); }
 
-  ui::QtBackend qt;
+  test::WindowBackend qt;
 };
 
 TEST_F(ListSelection, RowsSetByTheModelStandThroughShowAndFocus) {

@@ -11,8 +11,8 @@
 #include <memory>
 
 #include "data/mls_module.h"
-#include "qt/qt_app.h"
 #include "match/match_engine.h"
+#include "qt/qt_app.h"
 #include "shell/main_module.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/screen.h"
@@ -31,7 +31,7 @@ struct Outcome {
 // A round without matches (an empty game in round 9), played from the menu.
 Outcome playNextMatchThen(const std::function<void(ui::QtBackend&, MatchEngine&)>& leave) {
   test::qtApp();
-  ui::QtBackend qt;
+  test::WindowBackend qt;
   ui::setBackend(&qt);
   qt.setEndWhenAllUnloaded(true);
   auto game = makeEmptyGame();
@@ -55,10 +55,7 @@ Outcome playNextMatchThen(const std::function<void(ui::QtBackend&, MatchEngine&)
       QCoreApplication::exit(0);
     });
   });
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-  watchdog.start(5000);
+  const test::Watchdog watchdog(5000, "the round played from the menu", [] { QCoreApplication::exit(1); });
   EXPECT_EQ(QApplication::exec(), 0);
   for (ui::Form* f : {static_cast<ui::Form*>(&match), static_cast<ui::Form*>(&hub)}) {
     if (f->loaded()) f->Unload();

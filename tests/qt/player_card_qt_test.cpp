@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QPushButton>
 #include <QSet>
@@ -44,7 +43,7 @@ void cardGame() {
 TEST(PlayerCardQtTest, RendersEveryControlAndLeaves) {
   kervale::test::qtApp();
   cardGame();
-  auto qt = std::make_unique<QtBackend>();
+  auto qt = std::make_unique<kervale::test::WindowBackend>();
   setBackend(qt.get());
   PlayerDirectory& card = screen<PlayerDirectory>();
   showPlayerCard(1);
@@ -59,7 +58,7 @@ TEST(PlayerCardQtTest, RendersEveryControlAndLeaves) {
     for (int x = 0; x < shot.width(); x += 4) colours.insert(shot.pixel(x, y));
   }
   EXPECT_GT(colours.size(), 8) << "a blank grab";
-  EXPECT_TRUE(shot.save(QDir::temp().filePath("kervale-player-card.png")));
+  EXPECT_TRUE(shot.save(QString::fromStdString(kervale::test::outputFile("player-card.png"))));
   // The background picture fills the window: every frame stands in front of it.
   const QObjectList stack = qt->widget(card.Image2)->parentWidget()->children();
   const auto height = [&stack, &qt](const Control& c) { return stack.indexOf(qt->widget(c)); };

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "ui/form.h"
 #include "ui/qt/qt_backend.h"
@@ -13,32 +15,44 @@ namespace kervale::test {
 
 // The one application of the window tests, made on first use. Offscreen, its
 // screen is 1024 x 768 at 96 dots per inch, so both layouts of the game fit.
-inline QApplication& qtApp() {
-  if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance())) return *running;
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  if (platform.isEmpty() || platform == "offscreen") {
-    // One file per process: tests run in parallel, and a file another process
-    // is rewriting reads as broken.
-    const QString config = QDir::temp().filePath(
-        QStringLiteral("kervale-offscreen-screen-%1.json").arg(QCoreApplication::applicationPid()));
-    QFile file(config);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      file.write(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1024, "height": 768,)"
-                 R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-      file.close();
-      qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toUtf8());
-    } else {
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-  }
-  static int argc = 1;
-  static char name[] = "test_qt";
-  static char* argv[] = {name, nullptr};
-  auto* app = new QApplication(argc, argv);  // lives to the end of the program
-  QFile::remove(QDir::temp().filePath(
-      QStringLiteral("kervale-offscreen-screen-%1.json").arg(QCoreApplication::applicationPid())));
-  return *app;
-}
+QApplication& qtApp();
+
+// Where window tests put what a person may want to look at (grabs of
+// windows): a folder under the build folder, made on first use.
+std::string outputFile(const std::string& name);
+
+// The real window system for one window test (the application is made when
+// needed). It remembers every form it shows; when it goes, however the test
+// ended, each of them still loaded is unloaded headless with default answers,
+// and so is every form their unload handlers show, so the next window test
+// starts from unloaded screens.
+class WindowBackend : public ui::QtBackend {
+ public:
+  WindowBackend();
+  ~WindowBackend() override;
+  WindowBackend(const WindowBackend&) = delete;
+  WindowBackend& operator=(const WindowBackend&) = delete;
+
+  void formShown(ui::Form& form, bool modal) override;
+  void formUnloaded(ui::Form& form) override;
+
+ private:
+  std::vector<ui::Form*> shown_;  // shown and not unloaded since: loaded, and alive
+};
+
+// Ends a wait that nothing else ends: after `ms` milliseconds the test fails,
+// naming what waited, and `end` runs (ending the backend's program, or the
+// application's loop). What a watchdog ends stays ended only for its own
+// test: after each window test the application's loops run again.
+class Watchdog {
+ public:
+  Watchdog(int ms, std::string what, std::function<void()> end);
+  bool fired() const { return fired_; }
+
+ private:
+  QTimer timer_;
+  bool fired_ = false;
+};
 
 // Whether the form's window is up and shows more than one colour.
 inline bool rendered(const ui::QtBackend& qt, const ui::Form& form) {

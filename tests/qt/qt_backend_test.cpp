@@ -194,7 +194,7 @@ class QtBackendTest : public ::testing::Test {
     QFile save(folder_.path() + "/club.usa");
     ASSERT_TRUE(save.open(QIODevice::WriteOnly));
     QDir(folder_.path()).mkdir("saves");
-    qt_ = std::make_unique<QtBackend>();
+    qt_ = std::make_unique<kervale::test::WindowBackend>();
     setBackend(qt_.get());
   }
   void TearDown() override {
@@ -208,17 +208,14 @@ class QtBackendTest : public ::testing::Test {
     return qobject_cast<W*>(qt_->widget(c));
   }
 
-  QTemporaryDir folder_;
+  QTemporaryDir folder_{QString::fromStdString(kervale::test::outputFile("backend-XXXXXX"))};
   std::string picture_;
   std::unique_ptr<QtBackend> qt_;
 };
 
 // Runs the program's loop; a hang fails instead of blocking.
 int execGuarded() {
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-  watchdog.start(5000);
+  const kervale::test::Watchdog watchdog(5000, "the program's loop", [] { QCoreApplication::exit(1); });
   return QApplication::exec();
 }
 

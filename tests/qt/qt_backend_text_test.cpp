@@ -69,7 +69,7 @@ class QtTextTest : public ::testing::Test {
  protected:
   void SetUp() override {
     qtApp();
-    qt_ = std::make_unique<QtBackend>();
+    qt_ = std::make_unique<WindowBackend>();
     setBackend(qt_.get());
     page_.Show();
     QApplication::processEvents();

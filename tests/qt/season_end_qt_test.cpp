@@ -43,14 +43,12 @@ void smallWorld() {
 
 TEST(SeasonEndQt, SummaryRendersAndItsButtonLeadsToTheDraft) {
   test::qtApp();
-  ui::QtBackend qt;
+  test::WindowBackend qt;
   ui::setBackend(&qt);
   const QString before = QDir::currentPath();
   QDir::setCurrent(KERVALE_WORLD_DIR);
   smallWorld();
-  QTimer watchdog;  // a wait nothing ends fails instead of hanging
-  QObject::connect(&watchdog, &QTimer::timeout, [&qt] { qt.endProgram(); });
-  watchdog.start(10000);
+  const test::Watchdog watchdog(10000, "the off-season", [&qt] { qt.endProgram(); });
 
   EndOfSeason& summary = ui::screen<EndOfSeason>();
   CollegeDraft& draft = ui::screen<CollegeDraft>();
@@ -88,11 +86,13 @@ TEST(SeasonEndQt, SummaryRendersAndItsButtonLeadsToTheDraft) {
   showALeagueWait();
   QCoreApplication::processEvents();
   EXPECT_TRUE(rendered(qt, wait));
-  EXPECT_TRUE(qt.widget(wait.Shape1)->isVisible());
+  QWidget* bar = qt.widget(wait.Shape1);
+  ASSERT_NE(bar, nullptr) << "the wait bar has no window";
+  EXPECT_TRUE(bar->isVisible());
   mls().BarDivisor = 0;
   wait.drawBar();
   QCoreApplication::processEvents();
-  EXPECT_FALSE(qt.widget(wait.Shape1)->isVisible()) << "no bar for a divisor of 0";
+  EXPECT_FALSE(bar->isVisible()) << "no bar for a divisor of 0";
   wait.Unload();
   hub.Unload();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

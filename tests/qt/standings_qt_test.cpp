@@ -31,7 +31,7 @@ class StandingsQt : public ::testing::Test {
     for (int c = 1; c <= kLastClub; ++c) g.TeamName(c) = "Club " + std::to_string(c);
     for (int k = 1; k <= 24; ++k) g.LeagueOrder(k, 2) = g.LeagueOrder(k, 8) = 52 + k;
     for (int s = 1; s <= 64; ++s) g.USCupRound1Team(s) = 52 + s;
-    qt_ = std::make_unique<ui::QtBackend>();
+    qt_ = std::make_unique<test::WindowBackend>();
     ui::setBackend(qt_.get());
   }
   void TearDown() override {

@@ -45,7 +45,7 @@ class TeamScreensQtTest : public ::testing::Test {
       g.TeamSquad(slot, 20) = slot;
       g.PlayerName(slot) = "Player " + std::to_string(slot);
     }
-    qt_ = std::make_unique<ui::QtBackend>();
+    qt_ = std::make_unique<test::WindowBackend>();
     ui::setBackend(qt_.get());
   }
   void TearDown() override {
@@ -81,7 +81,7 @@ class TeamScreensQtTest : public ::testing::Test {
     EXPECT_GT(colours.size(), 5) << "a blank grab";
   }
 
-  QTemporaryDir folder_;
+  QTemporaryDir folder_{QString::fromStdString(test::outputFile("grabs-XXXXXX"))};
   std::unique_ptr<ui::QtBackend> qt_;
 };
 

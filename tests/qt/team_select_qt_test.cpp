@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QSet>
@@ -54,7 +53,7 @@ TEST(TeamSelectQtTest, RendersFromANewGameAndExchangesByClicks) {
   const int club = static_cast<int>(g.MyTeam);
   const double starter = g.TeamSquad(4, club), sub = g.TeamSquad(15, club);
 
-  auto qt = std::make_unique<QtBackend>();
+  auto qt = std::make_unique<kervale::test::WindowBackend>();
   setBackend(qt.get());
   TeamSelect& sheet = screen<TeamSelect>();
   showTeamSelect();
@@ -81,7 +80,7 @@ TEST(TeamSelectQtTest, RendersFromANewGameAndExchangesByClicks) {
     for (int x = 0; x < shot.width(); x += 4) colours.insert(shot.pixel(x, y));
   }
   EXPECT_GT(colours.size(), 8) << "a blank grab";
-  EXPECT_TRUE(shot.save(QDir::temp().filePath("kervale-team-select.png")));
+  EXPECT_TRUE(shot.save(QString::fromStdString(kervale::test::outputFile("team-select.png"))));
 
   window->close();  // the close box: back to the hub, not the end of the game
   QApplication::processEvents();

@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QListWidget>
 #include <QMessageBox>
@@ -66,7 +65,7 @@ class TransfersQt : public ::testing::Test {
     QTest::mouseClick(widget, Qt::LeftButton);
     QApplication::processEvents();
   }
-  std::unique_ptr<QtBackend> qt = std::make_unique<QtBackend>();
+  std::unique_ptr<QtBackend> qt = std::make_unique<kervale::test::WindowBackend>();
 };
 
 TEST_F(TransfersQt, TheFirstBidShowsTheRivalsBids) {
@@ -78,7 +77,8 @@ TEST_F(TransfersQt, TheFirstBidShowsTheRivalsBids) {
   click(card.Command7);
   EXPECT_EQ(card.BidRound, 1);
   EXPECT_NE(card.Label28.caption().find("Club 30 bid"), std::string::npos) << card.Label28.caption();
-  EXPECT_TRUE(qt->window(card)->grab().toImage().save(QDir::temp().filePath("kervale-card-bid.png")));
+  EXPECT_TRUE(
+      qt->window(card)->grab().toImage().save(QString::fromStdString(kervale::test::outputFile("card-bid.png"))));
 }
 
 TEST_F(TransfersQt, ARowClickedAndBidReachTheScreen) {
@@ -94,7 +94,8 @@ TEST_F(TransfersQt, ARowClickedAndBidReachTheScreen) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
   QApplication::processEvents();
   EXPECT_EQ(buy.List1.listIndex(), 1);
-  EXPECT_TRUE(qt->window(buy)->grab().toImage().save(QDir::temp().filePath("kervale-buy-a-player.png")));
+  EXPECT_TRUE(
+      qt->window(buy)->grab().toImage().save(QString::fromStdString(kervale::test::outputFile("buy-a-player.png"))));
 
   std::string seen;
   QTimer::singleShot(0, [&seen] {

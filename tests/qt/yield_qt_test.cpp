@@ -15,7 +15,7 @@ namespace {
 
 TEST(QtYield, TheEventLoopGetsATurnEveryFewMillisecondsNotEveryYield) {
   test::qtApp();
-  ui::QtBackend qt;
+  test::WindowBackend qt;
   ui::setBackend(&qt);
   int runs = 0;
   QElapsedTimer clock;

@@ -14,6 +14,7 @@
 #include "match/match_engine.h"
 #include "shell/main_module.h"
 #include "shell/shell_game.h"
+#include "support/case_names.h"
 #include "ui/screen.h"
 
 namespace kervale::test {
@@ -276,6 +277,7 @@ struct WayBack {
   const char* name;
   void (*leave)(MatchEngine&);
   bool emptyRound;
+  friend void PrintTo(const WayBack& w, std::ostream* os) { *os << w.name; }
 };
 
 class PlayNextMatchTest : public HubTest, public ::testing::WithParamInterface<WayBack> {};
@@ -320,7 +322,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, PlayNextMatchTest,
                          ::testing::Values(WayBack{"MinuteButton", [](MatchEngine& m) { m.Minbox.userClick(); }, false},
                                            WayBack{"CloseBox", [](MatchEngine& m) { m.userClose(); }, false},
                                            WayBack{"EmptyRound", [](MatchEngine& m) { m.Minbox.userClick(); }, true}),
-                         [](const ::testing::TestParamInfo<WayBack>& info) { return std::string(info.param.name); });
+                         test::PrintedCaseName());
 
 }  // namespace
 }  // namespace kervale::test

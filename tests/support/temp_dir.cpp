@@ -13,7 +13,10 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir() {
   static std::atomic<int> serial{0};
-  fs::path base = fs::temp_directory_path();
+  // Under the build folder, so that not even a test that crashes leaves a
+  // folder in the system's temporary folder.
+  const fs::path base = fs::path(KERVALE_TEST_OUTPUT_DIR) / "tmp";
+  fs::create_directories(base);
   for (int attempt = 0; attempt < 1000; ++attempt) {
     fs::path candidate =
         base / ("kervale-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial.fetch_add(1)));
@@ -46,7 +49,11 @@ fs::path TempDir::makeDir(std::string_view name) const {
   return folder;
 }
 
-ScopedCurrentDir::ScopedCurrentDir(const fs::path& folder) : before_(fs::current_path()) { fs::current_path(folder); }
+ScopedCurrentDir::ScopedCurrentDir(const fs::path& folder) : before_(fs::current_path()) {
+  std::error_code ec;
+  fs::current_path(folder, ec);
+  if (ec) throw std::runtime_error("cannot work in the folder " + folder.string() + ": " + ec.message());
+}
 
 ScopedCurrentDir::~ScopedCurrentDir() {
   std::error_code ec;

@@ -6,8 +6,8 @@
 
 namespace kervale::test {
 
-// A fresh folder under the system's temporary folder, removed with everything
-// in it when the object goes.
+// A fresh folder under the build folder's test output, removed with
+// everything in it when the object goes.
 class TempDir {
  public:
   TempDir();

@@ -9,6 +9,7 @@
 #include "base/csv.h"
 #include "data/small_world.h"
 #include "sim_run.h"
+#include "support/case_names.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -159,7 +160,8 @@ TEST_P(SimRealWorld, StartsANewGame) {
   EXPECT_GT(std::stoi(values.at("fixtures")), 1000);
 }
 
-INSTANTIATE_TEST_SUITE_P(Leagues, SimRealWorld, ::testing::Values("1", "20", "60", "230"));
+INSTANTIATE_TEST_SUITE_P(Leagues, SimRealWorld, ::testing::Values("1", "20", "60", "230"),
+                         kervale::test::PrintedCaseName());
 
 TEST(SimRealWorldCopy, BrokenFileIsNamed) {
   const TempDir copy;

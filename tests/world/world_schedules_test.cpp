@@ -1,10 +1,10 @@
 // The league schedules: every team once a round, home and away balanced.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <map>
 #include <set>
 
+#include "support/case_names.h"
 #include "world_files.h"
 
 namespace kervale::worldtest {
@@ -32,6 +32,7 @@ struct Check {
   int teams;
   int rounds;
   bool doubleRoundRobin;  // every pair once at each ground
+  friend void PrintTo(const Check& c, std::ostream* os) { *os << c.file; }
 };
 
 const Check kSchedules[] = {
@@ -87,14 +88,7 @@ TEST_P(Schedule, NoPairMeetsInConsecutiveRounds) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(WorldSchedules, Schedule, ::testing::ValuesIn(kSchedules),
-                         [](const ::testing::TestParamInfo<Check>& info) {
-                           std::string name = info.param.file;
-                           for (char& c : name) {
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           }
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(WorldSchedules, Schedule, ::testing::ValuesIn(kSchedules), test::PrintedCaseName());
 
 // The English divisions 2..4 are placed with file round w + 33 on grid round
 // 2w + 1 up to w = 51 and Int(10w / 8) + 1 from w = 72 on, so rounds 39, 41,

@@ -135,7 +135,9 @@ class MatchEngine : public ui::Form {
   void clampRatings();
   void rebuildStrengths();
   void zoneMarkers();
-  void zoneSums();
+  void zoneSums();  // from the working values' tables
+  // The line sums the last rebuild of the strengths made along with the values.
+  const std::array<LineSums, 3>& lineSums() const { return kernel_.lines; }
   void carrierCheck();
   void fillerLine();
   void possessionStep();
@@ -323,6 +325,8 @@ class MatchEngine : public ui::Form {
     ratingsOutside_ |= !((r >= 0.5) & (r <= 10));
   }
   void drawCarrier(int side);
+  // The zone sums of the line sums of both sides (1 home, 2 away).
+  void weighLines(const std::array<LineSums, 3>& lines);
   void syncDisplay();  // a computer match's screen as its last minute leaves it
 
   // Where the minute loop finds both sides, resolved by set-up.

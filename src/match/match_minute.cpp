@@ -31,7 +31,8 @@ void MatchEngine::playMinutes() {
     rebuildStrengths();
     // A penalty kick was the minute's play.
     if (!penaltyplayed) {
-      zoneSums();
+      // The rebuild has just added up the lines.
+      weighLines(kernel_.lines);
       carrierCheck();
       fillerLine();
       possessionStep();

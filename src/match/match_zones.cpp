@@ -1,4 +1,5 @@
 // The 5 x 5 zone model: where the ball is, who wins it, where it goes next.
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -31,30 +32,29 @@ void MatchEngine::zoneMarkers() {
 }
 
 void MatchEngine::zoneSums() {
+  // The working values as they stand in their tables, added up in row order.
+  std::array<LineSums, 3> lines{};
+  for (int j = 1; j <= 10; ++j) {
+    lines[1].def += homedefvalue(j);
+    lines[1].mid += homemidvalue(j);
+    lines[1].att += homeattvalue(j);
+    lines[2].def += awaydefvalue(j);
+    lines[2].mid += awaymidvalue(j);
+    lines[2].att += awayattvalue(j);
+  }
+  weighLines(lines);
+}
+
+void MatchEngine::weighLines(const std::array<LineSums, 3>& lines) {
   const KernelSide& home = kernel_.side[1];
   const KernelSide& away = kernel_.side[2];
-  const double* hd = homedefvalue.begin();
-  const std::int16_t* hm = homemidvalue.begin();
-  const double* ha = homeattvalue.begin();
-  const double* ad = awaydefvalue.begin();
-  const double* am = awaymidvalue.begin();
-  const double* aa = awayattvalue.begin();
-  double d1 = 0, m1 = 0, a1 = 0, d2 = 0, m2 = 0, a2 = 0;
-  for (int j = 1; j <= 10; ++j) {
-    d1 += hd[j];
-    m1 += hm[j];
-    a1 += ha[j];
-    d2 += ad[j];
-    m2 += am[j];
-    a2 += aa[j];
-  }
   const int zone = zoneIndex(ballzone);
-  homedefsum = d1 * home.zoneWeight[0][zone];
-  homemidsum = m1 * home.zoneWeight[1][zone];
-  homeattsum = a1 * home.zoneWeight[2][zone];
-  awaydefsum = d2 * away.zoneWeight[0][zone];
-  awaymidsum = m2 * away.zoneWeight[1][zone];
-  awayattsum = a2 * away.zoneWeight[2][zone];
+  homedefsum = lines[1].def * home.zoneWeight[0][zone];
+  homemidsum = lines[1].mid * home.zoneWeight[1][zone];
+  homeattsum = lines[1].att * home.zoneWeight[2][zone];
+  awaydefsum = lines[2].def * away.zoneWeight[0][zone];
+  awaymidsum = lines[2].mid * away.zoneWeight[1][zone];
+  awayattsum = lines[2].att * away.zoneWeight[2][zone];
 }
 
 namespace {

@@ -340,6 +340,14 @@ class MatchEngine : public ui::Form {
   bool watched_ = false;
   bool screenBehind_ = false;  // a hidden match's screen not yet written
   bool running_ = false;
+  // The line-up panel's labels by side (1 home, 2 away) and row 0..10, and the
+  // zone markers 1..25, found once: a watched minute writes them all.
+  struct PanelColumns {
+    std::array<ui::Label*, 11> name{};
+    std::array<ui::Label*, 11> position{};
+  };
+  std::array<PanelColumns, 3> panel_{};
+  std::array<ui::Label*, 26> zoneMarker_{};
   int markerzone_ = 0;  // ball zone and side in possession at the start of the minute
   int markerside_ = 0;
   Colour homemarker_ = 0;  // zone marker colours of the two sides

@@ -25,9 +25,9 @@ constexpr int kMaxReruns = 100;
 }  // namespace
 
 void MatchEngine::zoneMarkers() {
-  for (int k = 1; k <= 25; ++k) thepitch(k).setVisible(k == markerzone_);
+  for (int k = 1; k <= 25; ++k) zoneMarker_[k]->setVisible(k == markerzone_);
   if (markerzone_ >= 1 && markerzone_ <= 25) {
-    thepitch(markerzone_).setBackColor(markerside_ == 1 ? homemarker_ : awaymarker_);
+    zoneMarker_[markerzone_]->setBackColor(markerside_ == 1 ? homemarker_ : awaymarker_);
   }
 }
 

@@ -316,6 +316,12 @@ class MatchEngine : public ui::Form {
   void halfTimeTalk();
   void awayWinsBall();
   void homeWinsBall();
+  // The words for a won ball, chosen by the draws already made.
+  void tellAwayTookIt(int how, int why);
+  void tellAwayPass(int way);
+  void tellHomeTookIt(int how, int why);
+  void tellHomePass(int way);
+  void tellCredit(int side, int credit);
   void rating(int row, int side, double change) { adjustRating(row + 1, side, change); }  // of outfield row 1..10
   // Every change of a match rating during play: one that leaves 0.5..10 has
   // the start of the next minute bring all of them back within it.

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "base/numbers.h"
@@ -54,6 +55,12 @@ SquadView::SquadView(const MLSModule& g, int club) {
   }
 }
 
+bool SquadView::readsAs(const SquadView& other) const {
+  auto same = [](const auto& a, const auto& b) { return std::memcmp(a.data(), b.data(), sizeof a) == 0; };
+  return same(player, other.player) && same(keeping, other.keeping) && same(rating, other.rating) &&
+         same(fit, other.fit);
+}
+
 void SquadView::listLines() {
   std::array<int, 3> count{};
   for (int s = 1; s <= kSlots; ++s) {
@@ -75,6 +82,37 @@ void Picks::keepOn(MatchEngine& e) const {
     e.lineupslot(q) = static_cast<std::int16_t>(slot_[q]);
     e.lineupbest(q) = best_[q];
   }
+}
+
+const Picks* PickMemory::recall(int club, const SquadView& squad, const FormationDigits& formation) {
+  if (club < 0 || static_cast<std::size_t>(club) >= clubs_.size()) return nullptr;
+  Club& c = clubs_[static_cast<std::size_t>(club)];
+  for (int i = 0; i < 2; ++i) {
+    const Kept& k = c.kept[static_cast<std::size_t>(i)];
+    if (k.valid && k.formation == formation && squad.readsAs(k.squad)) {
+      c.last = i;
+      return &k.picks;
+    }
+  }
+  return nullptr;
+}
+
+void PickMemory::note(int club, const SquadView& squad, const FormationDigits& formation) {
+  if (clubs_.empty()) clubs_.resize(kLastClub + 1);
+  Club& c = clubs_.at(static_cast<std::size_t>(club));
+  // The one not used last makes room.
+  c.last = 1 - c.last;
+  Kept& k = c.kept[static_cast<std::size_t>(c.last)];
+  k.valid = false;
+  k.squad = squad;
+  k.formation = formation;
+}
+
+void PickMemory::keep(int club, const Picks& picks, bool drew) {
+  Club& c = clubs_.at(static_cast<std::size_t>(club));
+  Kept& k = c.kept[static_cast<std::size_t>(c.last)];
+  k.picks = picks;
+  k.valid = !drew;
 }
 
 // The first position a candidate beats takes him, and the candidates are

@@ -325,10 +325,11 @@ class MatchEngine : public ui::Form {
   void rating(int row, int side, double change) { adjustRating(row + 1, side, change); }  // of outfield row 1..10
   // Every change of a match rating during play: one that leaves 0.5..10 has
   // the start of the next minute bring all of them back within it.
+  // A change of nothing (a credit not given) leaves the rating and the mark as they were.
   void adjustRating(int slot, int side, double change) {
     double& r = kernel_.rating(slot, side);
     r += change;
-    ratingsOutside_ |= !((r >= 0.5) & (r <= 10));
+    ratingsOutside_ |= (change != 0) & !((r >= 0.5) & (r <= 10));
   }
   void drawCarrier(int side);
   // The zone sums of the line sums of both sides (1 home, 2 away).

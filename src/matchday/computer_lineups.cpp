@@ -64,17 +64,19 @@ bool changeFormation(MLSModule& g, int club, const lineups::FormationDigits& now
 // The new order from a copy of the squad: the picks to their positions,
 // everyone else to the bench in his old order.
 void orderSquad(MLSModule& g, const Picks& picks, int club) {
-  std::array<double, kSlots + 1> before{};
-  for (int s = 1; s <= kSlots; ++s) before[s] = g.TeamSquad(s, club);
+  // The club's squad cells are one column, checked once.
+  double* cells = &g.TeamSquad(0, club);
+  std::array<double, kSlots + 1> before;
+  std::copy(cells, cells + kSlots + 1, before.begin());
   std::array<bool, kSlots + 1> taken{};
   for (int q = kFirstOutfield; q <= kLastStarter; ++q) {
     const int from = picks.slotAt(q);
-    g.TeamSquad(q, club) = before[from];
+    cells[q] = before[from];
     taken[from] = true;
   }
   int bench = kLastStarter + 1;
   for (int s = kFirstOutfield; s <= kSlots; ++s) {
-    if (!taken[s]) g.TeamSquad(bench++, club) = before[s];
+    if (!taken[s]) cells[bench++] = before[s];
   }
 }
 
@@ -88,6 +90,18 @@ void MatchEngine::swapsquadslots() {
 }
 
 namespace {
+
+// Every computer club's transfer list follows its players' form; the view's
+// player numbers are checked, so their cells are read directly.
+void listForTransfer(MLSModule& g, const SquadView& squad) {
+  const double* form = g.PlayerForm.begin();
+  const double* margin = g.PlayerListingMargin.begin();
+  auto* listed = g.PlayerTransferListed.begin();
+  for (int s = 1; s <= kSlots; ++s) {
+    const int p = squad.player[s];
+    if (p != 0) listed[p] = form[p] < 35 + margin[p] ? 1 : 0;
+  }
+}
 
 // The memory of every club's last pick: a pure function's results, whoever asks.
 lineups::PickMemory& pickMemory() {
@@ -106,12 +120,7 @@ void MatchEngine::teamupdate() {
     swapteam = static_cast<std::int16_t>(c);
     SquadView squad(g, c);
 
-    // Every computer club's transfer list follows its players' form.
-    for (int s = 1; s <= kSlots; ++s) {
-      const int p = squad.player[s];
-      if (p == 0) continue;
-      g.PlayerTransferListed(p) = g.PlayerForm(p) < 35 + g.PlayerListingMargin(p) ? 1 : 0;
-    }
+    listForTransfer(g, squad);
 
     const lineups::FormationDigits formation = formationDigits(g, c);
     const Picks* known = memory.recall(c, squad, formation);

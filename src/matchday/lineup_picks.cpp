@@ -15,8 +15,8 @@ namespace kervale::lineups {
 
 namespace {
 
-int playerIn(const MLSModule& g, int slot, int club) {
-  const double p = g.TeamSquad(slot, club);
+// The player record a squad cell names; 0 for none.
+int playerIn(double p) {
   if (!(p > 0 && p < kLastPlayer + 1)) return 0;
   // Squad cells hold whole numbers; only a fraction needs rounding.
   const double r = static_cast<int>(p) == p ? p : std::nearbyint(p);
@@ -26,15 +26,22 @@ int playerIn(const MLSModule& g, int slot, int club) {
 }  // namespace
 
 SquadView::SquadView(const MLSModule& g, int club) {
-  // Every player number is 0..kLastPlayer here, so the tables are read unchecked.
+  // Every player number is 0..kLastPlayer here, so the tables are read
+  // unchecked; the club's squad cells are one column, checked once.
+  const double* cells = &g.TeamSquad(0, club);
   const float* keepingOf = g.PlayerGoalkeeping.begin();
   const double* defenceOf = g.PlayerDefense.begin();
   const double* midfieldOf = g.PlayerMidfield.begin();
   const double* attackOf = g.PlayerAttack.begin();
   const double* injuryOf = g.PlayerInjury.begin();
   const std::string* nameOf = g.PlayerName.begin();
+  player[0] = 0;
+  keeping[0] = 0;
+  for (auto& line : rating) line[0] = 0;
+  fit[0] = false;
+  type[0] = kNoLine;
   for (int s = 1; s <= kSlots; ++s) {
-    const int p = playerIn(g, s, club);
+    const int p = playerIn(cells[s]);
     player[s] = p;
     keeping[s] = keepingOf[p];
     const double d = defenceOf[p], m = midfieldOf[p], a = attackOf[p];
@@ -78,9 +85,11 @@ void SquadView::swapSlots(int a, int b) {
 }
 
 void Picks::keepOn(MatchEngine& e) const {
+  std::int16_t* slots = e.lineupslot.begin();
+  double* best = e.lineupbest.begin();
   for (int q = kFirstOutfield; q <= kLastStarter; ++q) {
-    e.lineupslot(q) = static_cast<std::int16_t>(slot_[q]);
-    e.lineupbest(q) = best_[q];
+    slots[q] = static_cast<std::int16_t>(slot_[q]);
+    best[q] = best_[q];
   }
 }
 
@@ -104,7 +113,11 @@ void PickMemory::note(int club, const SquadView& squad, const FormationDigits& f
   c.last = 1 - c.last;
   Kept& k = c.kept[static_cast<std::size_t>(c.last)];
   k.valid = false;
-  k.squad = squad;
+  // What readsAs compares; the lines are not needed.
+  k.squad.player = squad.player;
+  k.squad.keeping = squad.keeping;
+  k.squad.rating = squad.rating;
+  k.squad.fit = squad.fit;
   k.formation = formation;
 }
 

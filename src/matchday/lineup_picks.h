@@ -21,14 +21,16 @@ enum Line { kDefence, kMidfield, kAttack, kNoLine };
 
 // One club's squad read once, slots 1..20: its players, their ratings, who
 // can play and the line each of those is of.
+// Every slot 0..20 is written when it is read (slot 0 as no one), so a view
+// is not cleared first; ofLine is written by listLines.
 struct SquadView {
-  std::array<int, kSlots + 1> player{};
-  std::array<double, kSlots + 1> keeping{};
-  std::array<std::array<double, kSlots + 1>, 3> rating{};  // (line)(slot)
-  std::array<bool, kSlots + 1> fit{};
-  std::array<Line, kSlots + 1> type{};
+  std::array<int, kSlots + 1> player;
+  std::array<double, kSlots + 1> keeping;
+  std::array<std::array<double, kSlots + 1>, 3> rating;  // (line)(slot)
+  std::array<bool, kSlots + 1> fit;
+  std::array<Line, kSlots + 1> type;
   // The slots of each line in ascending order, ended by kSlots + 1.
-  std::array<std::array<int, kSlots + 2>, 3> ofLine{};
+  std::array<std::array<int, kSlots + 2>, 3> ofLine;
 
   SquadView() = default;
   SquadView(const MLSModule& g, int club);

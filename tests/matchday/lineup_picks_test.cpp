@@ -90,6 +90,28 @@ TEST_F(LineupPicks, ASwapMovesEverythingTheSlotHeld) {
   EXPECT_EQ(squad.rating[kDefence][12], 10);
 }
 
+// A squad cell read as its player: an empty cell, one past the player table
+// and a negative one are no one; a fraction names the player it rounds to.
+TEST_F(LineupPicks, TheViewReadsEachCellAsThePlayerItNames) {
+  MLSModule& g = mls();
+  g.TeamSquad(7, kClub) = 0;
+  g.TeamSquad(8, kClub) = kLastPlayer + 1;
+  g.TeamSquad(9, kClub) = -3;
+  g.TeamSquad(10, kClub) = 104.6;  // player 105, a defender
+  const SquadView squad(g, kClub);
+  for (int slot : {7, 8, 9}) {
+    EXPECT_EQ(squad.player[slot], 0) << slot;
+    EXPECT_FALSE(squad.fit[slot]) << slot;
+    EXPECT_EQ(squad.type[slot], kNoLine) << slot;
+  }
+  EXPECT_EQ(squad.player[10], 105);
+  EXPECT_TRUE(squad.fit[10]);
+  EXPECT_EQ(squad.type[10], kDefence);
+  EXPECT_EQ(squad.player[0], 0);
+  EXPECT_FALSE(squad.fit[0]);
+  EXPECT_EQ(squad.keeping[1], 10);
+}
+
 // The memory of picks gives back only what was made from the same squad, to
 // the bit, and the same formation digits, and never a pick that drew.
 TEST_F(LineupPicks, ThePickMemoryRecallsOnlyThePicksOfTheSameSquad) {

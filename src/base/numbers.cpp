@@ -27,12 +27,29 @@ Decimal toDecimal(double x, int precision) {
     d.negative = true;
     ++p;
   }
-  for (; p < result.ptr && *p != 'e'; ++p) {
-    if (*p != '.') d.digits += *p;
-  }
+  // d.ddd...e+XX: the first digit, then those after the point.
+  const char* e = std::find(p, static_cast<const char*>(result.ptr), 'e');
+  d.digits.assign(p, 1);
+  if (e - p > 2) d.digits.append(p + 2, e);
+  p = e;
   if (p < result.ptr) std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, d.exponent);
   while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
   return d;
+}
+
+// Whether x is a whole number of at most `precision` (7 or 15) digits.
+bool isShortWhole(double x, int precision) {
+  const double limit = precision >= 15 ? 1e15 : 1e7;
+  return std::abs(x) < limit && x == std::trunc(x);
+}
+
+// Such a whole number's digits after `lead`, or after its minus sign.
+std::string wholeText(double x, std::string_view lead) {
+  char buffer[24];
+  char* first = buffer + lead.size();
+  std::copy(lead.begin(), lead.end(), buffer);
+  const auto result = std::to_chars(first, buffer + sizeof buffer, static_cast<long long>(x));
+  return x < 0 ? std::string(first, result.ptr) : std::string(buffer, result.ptr);
 }
 
 std::string nonFiniteText(double x) {
@@ -47,13 +64,7 @@ std::string significantText(double x, int precision) {
   if (x == 0) return "0";
   // A whole number of at most `precision` digits reads as itself: the common
   // case (goals, minutes, counts) without the general conversion.
-  double limit = 1;
-  for (int i = 0; i < precision; ++i) limit *= 10;
-  if (std::abs(x) < limit && x == std::trunc(x)) {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x));
-    return std::string(buffer, result.ptr);
-  }
+  if (isShortWhole(x, precision)) return wholeText(x, "");
   const Decimal d = toDecimal(x, precision);
   std::string out = d.negative ? "-" : "";
   const int count = static_cast<int>(d.digits.size());
@@ -93,7 +104,10 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 std::string numText(double x) { return significantText(x, 15); }
 std::string numText(float x) { return significantText(static_cast<double>(x), 7); }
 
-std::string Str(double x) { return x >= 0 ? " " + numText(x) : numText(x); }
+std::string Str(double x) {
+  if (isShortWhole(x, 15)) return wholeText(x, " ");
+  return x >= 0 ? " " + numText(x) : numText(x);
+}
 std::string Str(float x) { return x >= 0 ? " " + numText(x) : numText(x); }
 
 double roundHalfEven(double x) {

@@ -21,6 +21,7 @@ void Random::seed(std::uint64_t value) {
   // splitmix64 spreads any seed, 0 included, over the four words.
   for (auto& word : s_) word = splitmix64(value);
   next_ = kBatch;
+  end_ = kBatch;
 }
 
 void Random::seedFromClock() {
@@ -32,6 +33,7 @@ void Random::seedFromClock() {
 
 void Random::refill() {
   std::uint64_t s0 = s_[0], s1 = s_[1], s2 = s_[2], s3 = s_[3];
+#pragma GCC unroll 4
   for (double& value : batch_) {
     const std::uint64_t result = rotl(s1 * 5, 7) * 9;
     const std::uint64_t t = s1 << 17;
@@ -51,19 +53,27 @@ void Random::refill() {
   next_ = 0;
 }
 
+double Random::slowNext() {
+  if (scriptedLeft_ != 0) return nextScripted();
+  refill();
+  return batch_[next_++];
+}
+
 void Random::script(std::initializer_list<double> values) {
   scripted_.insert(scripted_.end(), values);
   scriptedLeft_ += values.size();
+  if (scriptedLeft_ != 0) end_ = next_;
 }
 
 void Random::clearScript() {
   scripted_.clear();
   scriptedLeft_ = 0;
+  end_ = kBatch;
 }
 
 double Random::nextScripted() {
   const double value = scripted_[scripted_.size() - scriptedLeft_];
-  if (--scriptedLeft_ == 0) scripted_.clear();
+  if (--scriptedLeft_ == 0) clearScript();
   return value;
 }
 

@@ -19,12 +19,12 @@ class Random {
   constexpr Random() = default;
 
   // Next value in [0, 1); a scripted value is returned first when queued.
+  // One test on the way: while values are scripted the batch's end is held
+  // at its next value, so that both an empty batch and a script take the
+  // slow way.
   double Rnd() {
-    if (scriptedLeft_ != 0) [[unlikely]] {
-      return nextScripted();
-    }
-    if (next_ == kBatch) [[unlikely]] {
-      refill();
+    if (next_ == end_) [[unlikely]] {
+      return slowNext();
     }
     return batch_[next_++];
   }
@@ -50,12 +50,14 @@ class Random {
   static constexpr int kBatch = 64;
 
   void refill();
+  double slowNext();
   double nextScripted();
 
   // The state splitmix64 makes from seed 0; never all zero.
   std::uint64_t s_[4] = {0xE220A8397B1DCDAFULL, 0x6E789E6AA1B965F4ULL, 0x06C45D188009454FULL, 0xF88BB8A8724C81ECULL};
   std::array<double, kBatch> batch_{};
   int next_ = kBatch;  // the next value of the batch to hand out; kBatch: none left
+  int end_ = kBatch;   // kBatch, or next_ while values are scripted
   std::vector<double> scripted_;
   std::size_t scriptedLeft_ = 0;  // the last ones of scripted_ are still to come
 };

@@ -132,6 +132,14 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
     for (ui::Label* cell : {&Label10(i), &Label11(i), &Label12(i), &Label13(i)}) cell->setElide(true);
   }
 
+  for (int i = 0; i <= 10; ++i) {
+    panel_[1].name[i] = &Label10(i);
+    panel_[1].position[i] = &Label11(i);
+    panel_[2].name[i] = &Label12(i);
+    panel_[2].position[i] = &Label13(i);
+  }
+  for (int k = 1; k <= 25; ++k) zoneMarker_[k] = &thepitch(k);
+
   Minbox.onClick = [this] { Minbox_Click(); };
   Command1.onClick = [this] { Command1_Click(); };
   Command3.onClick = [this] { Command3_Click(); };

@@ -135,7 +135,9 @@ class MatchEngine : public ui::Form {
   void clampRatings();
   void rebuildStrengths();
   void zoneMarkers();
-  void zoneSums();
+  void zoneSums();  // from the working values' tables
+  // The line sums the last rebuild of the strengths made along with the values.
+  const std::array<LineSums, 3>& lineSums() const { return kernel_.lines; }
   void carrierCheck();
   void fillerLine();
   void possessionStep();
@@ -314,15 +316,24 @@ class MatchEngine : public ui::Form {
   void halfTimeTalk();
   void awayWinsBall();
   void homeWinsBall();
+  // The words for a won ball, chosen by the draws already made.
+  void tellAwayTookIt(int how, int why);
+  void tellAwayPass(int way);
+  void tellHomeTookIt(int how, int why);
+  void tellHomePass(int way);
+  void tellCredit(int side, int credit);
   void rating(int row, int side, double change) { adjustRating(row + 1, side, change); }  // of outfield row 1..10
   // Every change of a match rating during play: one that leaves 0.5..10 has
   // the start of the next minute bring all of them back within it.
+  // A change of nothing (a credit not given) leaves the rating and the mark as they were.
   void adjustRating(int slot, int side, double change) {
     double& r = kernel_.rating(slot, side);
     r += change;
-    ratingsOutside_ |= !((r >= 0.5) & (r <= 10));
+    ratingsOutside_ |= (change != 0) & !((r >= 0.5) & (r <= 10));
   }
   void drawCarrier(int side);
+  // The zone sums of the line sums of both sides (1 home, 2 away).
+  void weighLines(const std::array<LineSums, 3>& lines);
   void syncDisplay();  // a computer match's screen as its last minute leaves it
 
   // Where the minute loop finds both sides, resolved by set-up.
@@ -336,6 +347,14 @@ class MatchEngine : public ui::Form {
   bool watched_ = false;
   bool screenBehind_ = false;  // a hidden match's screen not yet written
   bool running_ = false;
+  // The line-up panel's labels by side (1 home, 2 away) and row 0..10, and the
+  // zone markers 1..25, found once: a watched minute writes them all.
+  struct PanelColumns {
+    std::array<ui::Label*, 11> name{};
+    std::array<ui::Label*, 11> position{};
+  };
+  std::array<PanelColumns, 3> panel_{};
+  std::array<ui::Label*, 26> zoneMarker_{};
   int markerzone_ = 0;  // ball zone and side in possession at the start of the minute
   int markerside_ = 0;
   Colour homemarker_ = 0;  // zone marker colours of the two sides

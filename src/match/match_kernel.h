@@ -38,7 +38,7 @@ class SkillRows {
 };
 
 // A side's outfield strengths before condition and morale (skill x position
-// factor x tactic factor, rows 1..10), remade only when an input changes: a
+// factor x tactic factor, rows 1..10) are remade only when an input changes: a
 // skill copy (a sending-off), a position, the flow or the tactic (the team
 // sheet). The home midfield is held as a whole number at every step, the
 // away one is not; MidSkill and MidValue are the types of the two tables.
@@ -67,6 +67,11 @@ struct SideStrengths {
 using HomeStrengths = SideStrengths<double, std::int16_t>;
 using AwayStrengths = SideStrengths<std::int16_t, double>;
 
+// A side's working values of rows 1..10 added up line by line, in row order.
+struct LineSums {
+  double def = 0, mid = 0, att = 0;
+};
+
 // One side of a match where the minute loop finds it: the players of squad
 // slots 1..11 and the side's rows of the shared tables, resolved at set-up
 // with every index checked there, so that a minute reads plain arrays instead
@@ -92,6 +97,7 @@ struct MatchKernel {
   std::array<KernelSide, 3> side{};  // 1 home, 2 away (0: only its ratings)
   HomeStrengths home;
   AwayStrengths away;
+  std::array<LineSums, 3> lines{};  // 1 home, 2 away: the sums of the last rebuild
 
   // MatchRating(slot, side), checked as a read of the table would be.
   double& rating(int slot, int sideOfMatch) const {
@@ -101,8 +107,8 @@ struct MatchKernel {
 };
 
 // Per minute: each side's strengths remade where an input changed, the
-// condition loss, then the working values weighted by condition and morale.
-void rebuildSideStrengths(const MatchKernel& k, const KernelSide& s, HomeStrengths& st);
-void rebuildSideStrengths(const MatchKernel& k, const KernelSide& s, AwayStrengths& st);
+// condition loss, then the working values weighted by condition and morale,
+// and their line sums.
+void rebuildStrengthsOfBothSides(MatchKernel& k);
 
 }  // namespace kervale

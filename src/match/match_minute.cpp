@@ -31,7 +31,8 @@ void MatchEngine::playMinutes() {
     rebuildStrengths();
     // A penalty kick was the minute's play.
     if (!penaltyplayed) {
-      zoneSums();
+      // The rebuild has just added up the lines.
+      weighLines(kernel_.lines);
       carrierCheck();
       fillerLine();
       possessionStep();
@@ -64,11 +65,11 @@ void MatchEngine::startOfMinute() {
          {&possesshome, &possessaway, &awayshotslabel, &awayfoulslabel, &homeshotslabel, &homefoulslabel}) {
       label->setCaption("");
     }
-    for (int i = 0; i <= 10; ++i) {
-      Label10(i).setCaption("");
-      Label11(i).setCaption("");
-      Label12(i).setCaption("");
-      Label13(i).setCaption("");
+    for (int side = 1; side <= 2; ++side) {
+      for (int i = 0; i <= 10; ++i) {
+        panel_[side].name[i]->setCaption("");
+        panel_[side].position[i]->setCaption("");
+      }
     }
   }
 }

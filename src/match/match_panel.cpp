@@ -1,5 +1,6 @@
 // The line-up panel, the player on the ball and the filler line of every minute.
 #include <cstdint>
+#include <string>
 
 #include "base/numbers.h"
 #include "base/random.h"
@@ -16,13 +17,23 @@ constexpr Colour kSentOffPosition = 0x800000;
 
 }  // namespace
 
+namespace {
+
+// A caption that is already there is left as it is, as setting it would.
+void showCaption(ui::Label& label, const std::string& text) {
+  if (label.caption() != text) label.setCaption(text);
+}
+
+}  // namespace
+
 void MatchEngine::lineupPanel() {
   const MLSModule& g = mls();
   for (int i = 0; i <= 10; ++i) {
-    Label10(i).setCaption(onpitchname(i, 1));
-    Label11(i).setCaption(g.PositionName(g.TeamPosition(i, hometeam)));
-    Label12(i).setCaption(onpitchname(i, 2));
-    Label13(i).setCaption(g.PositionName(g.TeamPosition(i, awayteam)));
+    for (int side = 1; side <= 2; ++side) {
+      const int club = side == 1 ? hometeam : awayteam;
+      showCaption(*panel_[side].name[i], onpitchname(i, side));
+      showCaption(*panel_[side].position[i], g.PositionName(g.TeamPosition(i, club)));
+    }
   }
   lineupColours();
 }
@@ -31,25 +42,24 @@ void MatchEngine::lineupColours() {
   // A booked player's position keeps the colour it had, so the colours carry
   // from match to match even where the captions do not.
   for (int i = 0; i <= 10; ++i) {
-    const int home = slotyellows(i + 1, 1);
-    const int away = slotyellows(i + 1, 2);
-    if (home == 0) {
-      Label10(i).setForeColor(ui::kWhite);
-      Label11(i).setForeColor(ui::kWhite);
-    }
-    if (away == 0) {
-      Label12(i).setForeColor(ui::kWhite);
-      Label13(i).setForeColor(ui::kWhite);
-    }
-    if (home == 1) Label10(i).setForeColor(kBooked);
-    if (home == 2) {
-      Label10(i).setForeColor(kSentOff);
-      Label11(i).setForeColor(kSentOffPosition);
-    }
-    if (away == 1) Label12(i).setForeColor(kBooked);
-    if (away == 2) {
-      Label12(i).setForeColor(kSentOff);
-      Label13(i).setForeColor(kSentOffPosition);
+    for (int side = 1; side <= 2; ++side) {
+      ui::Label& name = *panel_[side].name[i];
+      ui::Label& position = *panel_[side].position[i];
+      switch (slotyellows(i + 1, side)) {
+        case 0:
+          name.setForeColor(ui::kWhite);
+          position.setForeColor(ui::kWhite);
+          break;
+        case 1:
+          name.setForeColor(kBooked);
+          break;
+        case 2:
+          name.setForeColor(kSentOff);
+          position.setForeColor(kSentOffPosition);
+          break;
+        default:
+          break;
+      }
     }
   }
 }

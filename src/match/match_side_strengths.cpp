@@ -1,4 +1,4 @@
-// A side's strengths: remade when an input changes, weighted by condition and morale every minute.
+// Both sides' strengths: remade when an input changes, weighted by condition and morale every minute.
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -19,6 +19,20 @@ constexpr double kConditionLoss = 0.0035;
 // Position numbers are whole; a cell holding a fraction indexes as the tables do.
 int positionIndex(double p) { return p >= 0 && p < 32767 ? CInt(p) : -1; }
 
+// Two rows at a time in the compiler's two-lane vectors (GCC and Clang): each
+// lane does its row's arithmetic on its own, in the same order and rounding
+// as one row at a time, so the values are the same to the bit.
+using Pair = double __attribute__((vector_size(16)));
+using PairBits = std::uint64_t __attribute__((vector_size(16)));
+
+Pair loadPair(const double* p) {
+  Pair v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+PairBits bitsOf(Pair v) { return reinterpret_cast<PairBits>(v); }
+
 bool sameBits(double kept, double live) {
   return std::bit_cast<std::uint64_t>(kept) == std::bit_cast<std::uint64_t>(live);
 }
@@ -26,9 +40,9 @@ bool sameBits(double kept, double live) {
 // Whether rows 1..10 of the side's positions are the same to the bit as when
 // the parts were made; if not, the new ones are kept.
 bool samePositions(std::array<double, 11>& kept, const double* live) {
-  std::uint64_t differ = 0;
-  for (int i = 1; i <= 10; ++i) differ |= std::bit_cast<std::uint64_t>(kept[i]) ^ std::bit_cast<std::uint64_t>(live[i]);
-  if (differ == 0) return true;
+  PairBits differ{};
+  for (int i = 1; i <= 9; i += 2) differ |= bitsOf(loadPair(&kept[i])) ^ bitsOf(loadPair(live + i));
+  if ((differ[0] | differ[1]) == 0) return true;
   std::copy(live + 1, live + 11, kept.begin() + 1);
   return false;
 }
@@ -72,72 +86,87 @@ void makeParts(const MLSModule& g, const KernelSide& s, Strengths& st) {
   }
 }
 
-// Two rows at a time in the compiler's two-lane vectors (GCC and Clang): each
-// lane does its row's arithmetic on its own, in the same order and rounding
-// as one row at a time, so the values are the same to the bit.
-using Pair = double __attribute__((vector_size(16)));
-using PairBits = std::uint64_t __attribute__((vector_size(16)));
-
-Pair loadPair(const double* p) {
-  Pair v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-
 void storePair(double* p, Pair v) { std::memcpy(p, &v, sizeof v); }
 
+// The line sum so far with the pair's two rows added, the first row first.
+double addedInOrder(double sum, Pair v) { return sum + v[0] + v[1]; }
+
 // Each lane rounded to the nearest whole number, halves to even, as CInt does
-// inside the 16-bit range; a lane outside it leaves bits in `outside`. Adding
-// 1.5 x 2^52 rounds a value in the default rounding mode, and within that
-// binade the sum's bits count whole numbers: a rounded value outside the
-// range, a far value or a NaN all land outside 0..65535 once 32768 is added.
-Pair roundedIn16Bits(Pair x, PairBits& outside) {
-  constexpr double kShift = detail::kRoundingShift;
+// inside the 16-bit range, held shifted: adding 1.5 x 2^52 rounds a value in
+// the default rounding mode, and within that binade the sum's bits count whole
+// numbers. A rounded value outside the range, a far value or a NaN all land
+// outside 0..65535 once 32768 is added: those leave bits in `outside`.
+constexpr double kShift = detail::kRoundingShift;
+
+Pair shiftedWhole(Pair x, PairBits& outside) {
   const Pair shifted = x + kShift;
-  outside |= (reinterpret_cast<PairBits>(shifted) - std::bit_cast<std::uint64_t>(kShift) + 32768) >> 16;
-  return shifted - kShift;
+  outside |= (bitsOf(shifted) - std::bit_cast<std::uint64_t>(kShift) + 32768) >> 16;
+  return shifted;
 }
 
+// Two shifted whole numbers of the 16-bit range stored as two 16-bit cells:
+// the low 16 bits of each lane are the number.
+void storeWholePair(std::int16_t* p, Pair shifted) {
+  using Words = std::int16_t __attribute__((vector_size(16)));
+  const Words words = __builtin_shufflevector(reinterpret_cast<Words>(shifted), reinterpret_cast<Words>(shifted), 0, 4,
+                                              0, 4, 0, 4, 0, 4);
+  std::memcpy(p, &words, 2 * sizeof(std::int16_t));
+}
+
+// A side's working values and their line sums, two rows at a time.
 template <class Strengths>
-void rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st) {
+LineSums rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st) {
   const MLSModule& g = *k.game;
   if (!sameInputs(g, s, st)) makeParts(g, s, st);
-  // Each value runs through its part, condition and morale, in that order.
+  // Each value runs through its part, condition and morale, in that order,
+  // and is added to its line in row order.
   const double morale = *s.morale;
   // The tables in locals: a store through one of them cannot move another.
   double* const conditions = st.condition;
   double* const defValue = st.defValue;
   double* const attValue = st.attValue;
-  std::array<double, 10> wholeMid;
+  LineSums sums;
   PairBits outside{};
   for (int i = 0; i < 10; i += 2) {
     const int row = i + 1;
     const Pair condition = loadPair(conditions + row) - kConditionLoss;
     storePair(conditions + row, condition);
-    storePair(defValue + row, loadPair(&st.defPart[i]) * condition * morale);
-    storePair(attValue + row, loadPair(&st.attPart[i]) * condition * morale);
+    const Pair def = loadPair(&st.defPart[i]) * condition * morale;
+    storePair(defValue + row, def);
+    sums.def = addedInOrder(sums.def, def);
+    const Pair att = loadPair(&st.attPart[i]) * condition * morale;
+    storePair(attValue + row, att);
+    sums.att = addedInOrder(sums.att, att);
     if constexpr (Strengths::kWholeMidfield) {
       // The home midfield is whole after every step.
-      const Pair mid =
-          roundedIn16Bits(roundedIn16Bits(loadPair(&st.midPart[i]) * condition, outside) * morale, outside);
-      storePair(&wholeMid[i], mid);
+      const Pair first = shiftedWhole(loadPair(&st.midPart[i]) * condition, outside) - kShift;
+      const Pair shifted = shiftedWhole(first * morale, outside);
+      storeWholePair(st.midValue + row, shifted);
+      sums.mid = addedInOrder(sums.mid, shifted - kShift);
     } else {
-      storePair(st.midValue + row, loadPair(&st.midPart[i]) * condition * morale);
+      const Pair mid = loadPair(&st.midPart[i]) * condition * morale;
+      storePair(st.midValue + row, mid);
+      sums.mid = addedInOrder(sums.mid, mid);
     }
   }
   if constexpr (Strengths::kWholeMidfield) {
-    if ((outside[0] | outside[1]) == 0) {
-      for (int i = 0; i < 10; ++i) st.midValue[i + 1] = static_cast<std::int16_t>(wholeMid[i]);
-    } else {
+    if ((outside[0] | outside[1]) != 0) {
       // A value at the edge of the range is clamped, as the general rule does.
-      for (int i = 0; i < 10; ++i) st.midValue[i + 1] = CInt(CInt(st.midPart[i] * st.condition[i + 1]) * morale);
+      sums.mid = 0;
+      for (int i = 0; i < 10; ++i) {
+        st.midValue[i + 1] = CInt(CInt(st.midPart[i] * st.condition[i + 1]) * morale);
+        sums.mid += st.midValue[i + 1];
+      }
     }
   }
+  return sums;
 }
 
 }  // namespace
 
-void rebuildSideStrengths(const MatchKernel& k, const KernelSide& s, HomeStrengths& st) { rebuildSide(k, s, st); }
-void rebuildSideStrengths(const MatchKernel& k, const KernelSide& s, AwayStrengths& st) { rebuildSide(k, s, st); }
+void rebuildStrengthsOfBothSides(MatchKernel& k) {
+  k.lines[1] = rebuildSide(k, k.side[1], k.home);
+  k.lines[2] = rebuildSide(k, k.side[2], k.away);
+}
 
 }  // namespace kervale

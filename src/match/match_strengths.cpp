@@ -27,8 +27,7 @@ void MatchEngine::clampRatings() {
 void MatchEngine::rebuildStrengths() {
   const KernelSide& home = kernel_.side[1];
   const KernelSide& away = kernel_.side[2];
-  rebuildSideStrengths(kernel_, home, kernel_.home);
-  rebuildSideStrengths(kernel_, away, kernel_.away);
+  rebuildStrengthsOfBothSides(kernel_);
   // Morale drifts back towards 1, away club first: below 1 it rises by 0.01,
   // then above 1 it falls by 0.01. Adding 0 leaves any morale of 1 or more as
   // it is, so the rise needs no branch on a value that wavers about 1.

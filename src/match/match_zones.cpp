@@ -1,4 +1,5 @@
 // The 5 x 5 zone model: where the ball is, who wins it, where it goes next.
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -24,37 +25,36 @@ constexpr int kMaxReruns = 100;
 }  // namespace
 
 void MatchEngine::zoneMarkers() {
-  for (int k = 1; k <= 25; ++k) thepitch(k).setVisible(k == markerzone_);
+  for (int k = 1; k <= 25; ++k) zoneMarker_[k]->setVisible(k == markerzone_);
   if (markerzone_ >= 1 && markerzone_ <= 25) {
-    thepitch(markerzone_).setBackColor(markerside_ == 1 ? homemarker_ : awaymarker_);
+    zoneMarker_[markerzone_]->setBackColor(markerside_ == 1 ? homemarker_ : awaymarker_);
   }
 }
 
 void MatchEngine::zoneSums() {
+  // The working values as they stand in their tables, added up in row order.
+  std::array<LineSums, 3> lines{};
+  for (int j = 1; j <= 10; ++j) {
+    lines[1].def += homedefvalue(j);
+    lines[1].mid += homemidvalue(j);
+    lines[1].att += homeattvalue(j);
+    lines[2].def += awaydefvalue(j);
+    lines[2].mid += awaymidvalue(j);
+    lines[2].att += awayattvalue(j);
+  }
+  weighLines(lines);
+}
+
+void MatchEngine::weighLines(const std::array<LineSums, 3>& lines) {
   const KernelSide& home = kernel_.side[1];
   const KernelSide& away = kernel_.side[2];
-  const double* hd = homedefvalue.begin();
-  const std::int16_t* hm = homemidvalue.begin();
-  const double* ha = homeattvalue.begin();
-  const double* ad = awaydefvalue.begin();
-  const double* am = awaymidvalue.begin();
-  const double* aa = awayattvalue.begin();
-  double d1 = 0, m1 = 0, a1 = 0, d2 = 0, m2 = 0, a2 = 0;
-  for (int j = 1; j <= 10; ++j) {
-    d1 += hd[j];
-    m1 += hm[j];
-    a1 += ha[j];
-    d2 += ad[j];
-    m2 += am[j];
-    a2 += aa[j];
-  }
   const int zone = zoneIndex(ballzone);
-  homedefsum = d1 * home.zoneWeight[0][zone];
-  homemidsum = m1 * home.zoneWeight[1][zone];
-  homeattsum = a1 * home.zoneWeight[2][zone];
-  awaydefsum = d2 * away.zoneWeight[0][zone];
-  awaymidsum = m2 * away.zoneWeight[1][zone];
-  awayattsum = a2 * away.zoneWeight[2][zone];
+  homedefsum = lines[1].def * home.zoneWeight[0][zone];
+  homemidsum = lines[1].mid * home.zoneWeight[1][zone];
+  homeattsum = lines[1].att * home.zoneWeight[2][zone];
+  awaydefsum = lines[2].def * away.zoneWeight[0][zone];
+  awaymidsum = lines[2].mid * away.zoneWeight[1][zone];
+  awayattsum = lines[2].att * away.zoneWeight[2][zone];
 }
 
 namespace {
@@ -127,142 +127,6 @@ void MatchEngine::possessionStep() {
   } else {
     homeWinsBall();
   }
-}
-
-void MatchEngine::drawCarrier(int side) {
-  const std::string* name = kernel_.side[side].name;
-  ballcarrier = rng().draw(10, 1);
-  for (int redraws = 0; name[ballcarrier].empty() && redraws < 100; ++redraws) ballcarrier = rng().draw(10, 1);
-}
-
-void MatchEngine::awayWinsBall() {
-  const MLSModule& g = *kernel_.game;
-  auto name = [this](int row, int side) -> const std::string& { return onpitchname(row, side); };
-  const bool tookIt = possession != lastside;
-  if (tookIt) {
-    commsel = static_cast<std::int16_t>(rng().draw(4, 1));
-    switch (commsel) {
-      case 1:
-        say("Oh dear, he gives it away!");
-        break;
-      case 2:
-        say("The pass ahead...");
-        say("is easily intercepted!");
-        break;
-      case 3:
-        say("He loses control of the ball");
-        break;
-      default:
-        say(g.TeamName(awayteam), " now have the ball!");
-        break;
-    }
-    commsel = static_cast<std::int16_t>(rng().draw(3, 1));
-    switch (commsel) {
-      case 1:
-        say("Horrible pass there by ", name(lastcarrier, lastside));
-        break;
-      case 2:
-        say("I can't believe they got the ball");
-        break;
-      default:
-        say("Very nice defensive bit of football");
-        break;
-    }
-  } else {
-    commsel = static_cast<std::int16_t>(rng().draw(3, 1));
-    switch (commsel) {
-      case 1:
-        say("The pass to ", name(ballcarrier, 2), " goes through nicely");
-        rating(ballcarrier, 2, 0.2);
-        break;
-      case 2:
-        say(name(lastcarrier, 2), " made a nice pass there");
-        rating(ballcarrier, 2, 0.2);
-        rating(lastcarrier, 2, 0.2);
-        break;
-      default:
-        say("A little touch pass there from ", name(lastcarrier, 2));
-        say("It goes through a defender...");
-        say("right to ", name(ballcarrier, 2));
-        rating(ballcarrier, 2, 0.2);
-        rating(lastcarrier, 2, 0.2);
-        break;
-    }
-  }
-  if (tookIt) {
-    // The carrier row is still the home player's who lost the ball; the away
-    // player of the same row gets the credit.
-    commsel = static_cast<std::int16_t>(rng().draw(3, 1));
-    if (commsel == 1) say("Nice play by ", name(ballcarrier, 2));
-    if (commsel == 2) say(name(ballcarrier, 2), " deserves credit there");
-    rating(ballcarrier, 2, 0.2);
-  }
-  lastside = 2;
-  lastcarrier = ballcarrier;
-  drawCarrier(2);
-}
-
-void MatchEngine::homeWinsBall() {
-  const MLSModule& g = *kernel_.game;
-  auto name = [this](int row, int side) -> const std::string& { return onpitchname(row, side); };
-  const bool tookIt = possession != lastside;
-  if (tookIt) {
-    commsel = static_cast<std::int16_t>(rng().draw(3, 1));
-    switch (commsel) {
-      case 1:
-        say("Oh dear, he gives it away!");
-        break;
-      case 2:
-        say("The pass ahead...");
-        say("is easily intercepted!");
-        break;
-      default:
-        say(g.TeamName(hometeam), " now have the ball!");
-        say(name(lastcarrier, lastside), " passed it right to them.");
-        commsel = static_cast<std::int16_t>(rng().draw(2, 1));
-        if (commsel == 1) {
-          say("Horrible pass there by ", name(lastcarrier, lastside));
-        } else {
-          say("I can't believe they got the ball");
-        }
-        break;
-    }
-    // The away player who lost it.
-    rating(ballcarrier, lastside, -0.22);
-  }
-  lastcarrier = ballcarrier;
-  drawCarrier(1);
-  if (!tookIt && lastcarrier != ballcarrier) {
-    commsel = static_cast<std::int16_t>(rng().draw(4, 1));
-    switch (commsel) {
-      case 1:
-        say("The pass to ", name(ballcarrier, 1), " goes through nicely");
-        rating(ballcarrier, 1, 0.2);
-        break;
-      case 2:
-        say(name(lastcarrier, 1), " made a nice pass");
-        rating(ballcarrier, 1, 0.2);
-        rating(lastcarrier, 1, 0.2);
-        break;
-      case 3:
-        say("A little touch pass there from ", name(lastcarrier, 1));
-        rating(ballcarrier, 1, 0.2);
-        rating(lastcarrier, 1, 0.2);
-        break;
-      default:
-        say("The pass ahead...");
-        say("...goes straight to ", name(ballcarrier, 1));
-        rating(ballcarrier, 1, 0.2);
-        rating(lastcarrier, 1, 0.2);
-        break;
-    }
-  } else if (tookIt) {
-    commsel = static_cast<std::int16_t>(rng().draw(3, 1));
-    if (commsel == 1) say("Nice play by ", name(ballcarrier, 1));
-    if (commsel == 2) say(name(ballcarrier, 1), " deserves credit there");
-    rating(ballcarrier, 1, 0.2);
-  }
-  lastside = 1;
 }
 
 }  // namespace kervale

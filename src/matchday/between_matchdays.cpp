@@ -54,6 +54,14 @@ constexpr std::array<InjuryKind, 4> kShortInjuries = {{
     {"Family Problems", "", true, " has not told anything about the situation."},
 }};
 
+// The injury in the club's latest news.
+void reportInjury(MLSModule& g, int club, const std::string& name, const InjuryKind& kind) {
+  std::string& news = g.TeamLatestNews(club);
+  news += UCase(name) + " INJURED\r";
+  news += "The physio reports that " + name + " is out with " + kind.article + " " + kind.kind + ". ";
+  news += "He says that " + (kind.namesHim ? name : std::string()) + kind.words;
+}
+
 const InjuryKind& drawInjury(int roll) {
   if (roll > 7) return kLongInjuries[rng().draw(5)];
   if (roll >= 4) return kMiddleInjuries[rng().draw(3)];
@@ -118,14 +126,20 @@ void MatchEngine::managermarket() {
 
 void MatchEngine::playerinjuries() {
   MLSModule& g = mls();
+  // Each squad cell is checked as a read of the player's name would be; the
+  // player's cells are then read directly.
+  const std::string* names = g.PlayerName.begin();
+  double* injuries = g.PlayerInjury.begin();
+  auto* injuryTexts = g.PlayerInjuryText.begin();
+  auto* bookingsOf = g.PlayerBookings.begin();
   for (int t = 1; t <= kLastClub; ++t) {
+    const double* cells = &g.TeamSquad(0, t);
     for (int s = 1; s <= 20; ++s) {
-      // The player's record, found once and checked as a read of his name would be.
-      const int p = g.PlayerName.index(g.TeamSquad(s, t));
-      const std::string& name = g.PlayerName(p);
-      double& injury = g.PlayerInjury(p);
-      auto& injuryText = g.PlayerInjuryText(p);
-      auto& bookings = g.PlayerBookings(p);
+      const int p = g.PlayerName.index(cells[s]);
+      const std::string& name = names[p];
+      double& injury = injuries[p];
+      auto& injuryText = injuryTexts[p];
+      auto& bookings = bookingsOf[p];
       if (injury == 0 && !injuryText.empty()) injuryText.clear();
       // Two yellows in one match can take the count past 3; the ban still follows.
       if (bookings >= 3) {
@@ -142,10 +156,7 @@ void MatchEngine::playerinjuries() {
           injuryText = kind.kind;
           if (!name.empty()) {
             ++betweentally.injuries;
-            std::string& news = g.TeamLatestNews(t);
-            news += UCase(name) + " INJURED\r";
-            news += "The physio reports that " + name + " is out with " + kind.article + " " + kind.kind + ". ";
-            news += "He says that " + (kind.namesHim ? name : std::string()) + kind.words;
+            reportInjury(g, t, name, kind);
           }
         }
       }

@@ -32,14 +32,24 @@ int digitOf(const std::string& name, int position) {
   return at < name.size() && name[at] >= '0' && name[at] <= '9' ? name[at] - '0' : 0;
 }
 
-// A formation is changed only when neither its defenders nor its midfielders
-// fit: a drawn one with both, or the last drawn after a hundred tries.
-void changeFormation(MLSModule& g, int club, int d, int m) {
+int formationCount(const MLSModule& g) {
+  return std::min(static_cast<int>(g.NumFormations), decltype(g.FormationName)::upper);
+}
+
+// What the formation test reads of the club's formation.
+lineups::FormationDigits formationDigits(const MLSModule& g, int club) {
   const double f = std::nearbyint(g.TeamFormation(club));
   static const std::string none;
   const std::string& current = f >= 0 && f <= decltype(g.FormationName)::upper ? g.FormationName(f) : none;
-  const int formations = std::min(static_cast<int>(g.NumFormations), decltype(g.FormationName)::upper);
-  if (formations < 1 || digitOf(current, 1) == d || digitOf(current, 3) == m) return;
+  return {formationCount(g) < 1, digitOf(current, 1), digitOf(current, 3)};
+}
+
+// A formation is changed only when neither its defenders nor its midfielders
+// fit: a drawn one with both, or the last drawn after a hundred tries.
+// Returns whether it drew.
+bool changeFormation(MLSModule& g, int club, const lineups::FormationDigits& now, int d, int m) {
+  if (now.none || now.defence == d || now.midfield == m) return false;
+  const int formations = formationCount(g);
   int r = 0;
   for (int tries = 1; tries <= 100; ++tries) {
     r = rng().draw(formations, 1);
@@ -48,22 +58,25 @@ void changeFormation(MLSModule& g, int club, int d, int m) {
   g.TeamFormation(club) = r;
   for (int k = 1; k <= 10; ++k) g.TeamPosition(k, club) = g.FormationPos(r, k);
   g.TeamFlow(club) = CInt(g.FormationFlow(r));
+  return true;
 }
 
 // The new order from a copy of the squad: the picks to their positions,
 // everyone else to the bench in his old order.
 void orderSquad(MLSModule& g, const Picks& picks, int club) {
-  std::array<double, kSlots + 1> before{};
-  for (int s = 1; s <= kSlots; ++s) before[s] = g.TeamSquad(s, club);
+  // The club's squad cells are one column, checked once.
+  double* cells = &g.TeamSquad(0, club);
+  std::array<double, kSlots + 1> before;
+  std::copy(cells, cells + kSlots + 1, before.begin());
   std::array<bool, kSlots + 1> taken{};
   for (int q = kFirstOutfield; q <= kLastStarter; ++q) {
     const int from = picks.slotAt(q);
-    g.TeamSquad(q, club) = before[from];
+    cells[q] = before[from];
     taken[from] = true;
   }
   int bench = kLastStarter + 1;
   for (int s = kFirstOutfield; s <= kSlots; ++s) {
-    if (!taken[s]) g.TeamSquad(bench++, club) = before[s];
+    if (!taken[s]) cells[bench++] = before[s];
   }
 }
 
@@ -76,20 +89,42 @@ void MatchEngine::swapsquadslots() {
   g.TeamSquad(swapslotb, swapteam) = kept;
 }
 
+namespace {
+
+// Every computer club's transfer list follows its players' form; the view's
+// player numbers are checked, so their cells are read directly.
+void listForTransfer(MLSModule& g, const SquadView& squad) {
+  const double* form = g.PlayerForm.begin();
+  const double* margin = g.PlayerListingMargin.begin();
+  auto* listed = g.PlayerTransferListed.begin();
+  for (int s = 1; s <= kSlots; ++s) {
+    const int p = squad.player[s];
+    if (p != 0) listed[p] = form[p] < 35 + margin[p] ? 1 : 0;
+  }
+}
+
+// The memory of every club's last pick: a pure function's results, whoever asks.
+lineups::PickMemory& pickMemory() {
+  static lineups::PickMemory memory;
+  return memory;
+}
+
+}  // namespace
+
 void MatchEngine::teamupdate() {
   MLSModule& g = mls();
   if (g.CommishMode != 0) return;
+  lineups::PickMemory& memory = pickMemory();
   for (int c = 1; c <= kLastClub; ++c) {
     if (c == g.MyTeam) continue;
     swapteam = static_cast<std::int16_t>(c);
     SquadView squad(g, c);
 
-    // Every computer club's transfer list follows its players' form.
-    for (int s = 1; s <= kSlots; ++s) {
-      const int p = squad.player[s];
-      if (p == 0) continue;
-      g.PlayerTransferListed(p) = g.PlayerForm(p) < 35 + g.PlayerListingMargin(p) ? 1 : 0;
-    }
+    listForTransfer(g, squad);
+
+    const lineups::FormationDigits formation = formationDigits(g, c);
+    const Picks* known = memory.recall(c, squad, formation);
+    if (known == nullptr) memory.note(c, squad, formation);
 
     // The best fit keeper to slot 1; with none, slot 1 stays as it is.
     double bestKeeping = 0;
@@ -107,19 +142,23 @@ void MatchEngine::teamupdate() {
       squad.swapSlots(keeperSlot, 1);
     }
 
-    squad.listLines();
-    int d = 0, m = 0;
-    lineSizes(squad, d, m);
-    changeFormation(g, c, d, m);
-
-    // Outfield positions 2..11, each to its own slot: defence 2..d+1,
-    // midfield from d+1, attack from d+m+1 (a later line may take over the
-    // position the two lines share).
     Picks picks;
-    selectionPass(picks, squad, kDefence, 2, 2, d + 1);
-    selectionPass(picks, squad, kMidfield, d + 1, d + 1, d + m + 1);
-    selectionPass(picks, squad, kAttack, d + m + 1, d + m + 1, kLastStarter);
-    fillUnfitPlaces(picks, squad, d, m);
+    if (known != nullptr) {
+      picks = *known;
+    } else {
+      squad.listLines();
+      int d = 0, m = 0;
+      lineSizes(squad, d, m);
+      const bool drew = changeFormation(g, c, formation, d, m);
+      // Outfield positions 2..11, each to its own slot: defence 2..d+1,
+      // midfield from d+1, attack from d+m+1 (a later line may take over the
+      // position the two lines share).
+      selectionPass(picks, squad, kDefence, 2, 2, d + 1);
+      selectionPass(picks, squad, kMidfield, d + 1, d + 1, d + m + 1);
+      selectionPass(picks, squad, kAttack, d + m + 1, d + m + 1, kLastStarter);
+      fillUnfitPlaces(picks, squad, d, m);
+      memory.keep(c, picks, drew);
+    }
     orderSquad(g, picks, c);
     picks.keepOn(*this);
   }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "base/numbers.h"
@@ -14,8 +15,8 @@ namespace kervale::lineups {
 
 namespace {
 
-int playerIn(const MLSModule& g, int slot, int club) {
-  const double p = g.TeamSquad(slot, club);
+// The player record a squad cell names; 0 for none.
+int playerIn(double p) {
   if (!(p > 0 && p < kLastPlayer + 1)) return 0;
   // Squad cells hold whole numbers; only a fraction needs rounding.
   const double r = static_cast<int>(p) == p ? p : std::nearbyint(p);
@@ -25,15 +26,22 @@ int playerIn(const MLSModule& g, int slot, int club) {
 }  // namespace
 
 SquadView::SquadView(const MLSModule& g, int club) {
-  // Every player number is 0..kLastPlayer here, so the tables are read unchecked.
+  // Every player number is 0..kLastPlayer here, so the tables are read
+  // unchecked; the club's squad cells are one column, checked once.
+  const double* cells = &g.TeamSquad(0, club);
   const float* keepingOf = g.PlayerGoalkeeping.begin();
   const double* defenceOf = g.PlayerDefense.begin();
   const double* midfieldOf = g.PlayerMidfield.begin();
   const double* attackOf = g.PlayerAttack.begin();
   const double* injuryOf = g.PlayerInjury.begin();
   const std::string* nameOf = g.PlayerName.begin();
+  player[0] = 0;
+  keeping[0] = 0;
+  for (auto& line : rating) line[0] = 0;
+  fit[0] = false;
+  type[0] = kNoLine;
   for (int s = 1; s <= kSlots; ++s) {
-    const int p = playerIn(g, s, club);
+    const int p = playerIn(cells[s]);
     player[s] = p;
     keeping[s] = keepingOf[p];
     const double d = defenceOf[p], m = midfieldOf[p], a = attackOf[p];
@@ -54,6 +62,12 @@ SquadView::SquadView(const MLSModule& g, int club) {
   }
 }
 
+bool SquadView::readsAs(const SquadView& other) const {
+  auto same = [](const auto& a, const auto& b) { return std::memcmp(a.data(), b.data(), sizeof a) == 0; };
+  return same(player, other.player) && same(keeping, other.keeping) && same(rating, other.rating) &&
+         same(fit, other.fit);
+}
+
 void SquadView::listLines() {
   std::array<int, 3> count{};
   for (int s = 1; s <= kSlots; ++s) {
@@ -71,10 +85,47 @@ void SquadView::swapSlots(int a, int b) {
 }
 
 void Picks::keepOn(MatchEngine& e) const {
+  std::int16_t* slots = e.lineupslot.begin();
+  double* best = e.lineupbest.begin();
   for (int q = kFirstOutfield; q <= kLastStarter; ++q) {
-    e.lineupslot(q) = static_cast<std::int16_t>(slot_[q]);
-    e.lineupbest(q) = best_[q];
+    slots[q] = static_cast<std::int16_t>(slot_[q]);
+    best[q] = best_[q];
   }
+}
+
+const Picks* PickMemory::recall(int club, const SquadView& squad, const FormationDigits& formation) {
+  if (club < 0 || static_cast<std::size_t>(club) >= clubs_.size()) return nullptr;
+  Club& c = clubs_[static_cast<std::size_t>(club)];
+  for (int i = 0; i < 2; ++i) {
+    const Kept& k = c.kept[static_cast<std::size_t>(i)];
+    if (k.valid && k.formation == formation && squad.readsAs(k.squad)) {
+      c.last = i;
+      return &k.picks;
+    }
+  }
+  return nullptr;
+}
+
+void PickMemory::note(int club, const SquadView& squad, const FormationDigits& formation) {
+  if (clubs_.empty()) clubs_.resize(kLastClub + 1);
+  Club& c = clubs_.at(static_cast<std::size_t>(club));
+  // The one not used last makes room.
+  c.last = 1 - c.last;
+  Kept& k = c.kept[static_cast<std::size_t>(c.last)];
+  k.valid = false;
+  // What readsAs compares; the lines are not needed.
+  k.squad.player = squad.player;
+  k.squad.keeping = squad.keeping;
+  k.squad.rating = squad.rating;
+  k.squad.fit = squad.fit;
+  k.formation = formation;
+}
+
+void PickMemory::keep(int club, const Picks& picks, bool drew) {
+  Club& c = clubs_.at(static_cast<std::size_t>(club));
+  Kept& k = c.kept[static_cast<std::size_t>(c.last)];
+  k.picks = picks;
+  k.valid = !drew;
 }
 
 // The first position a candidate beats takes him, and the candidates are

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 namespace kervale {
 
@@ -20,16 +21,22 @@ enum Line { kDefence, kMidfield, kAttack, kNoLine };
 
 // One club's squad read once, slots 1..20: its players, their ratings, who
 // can play and the line each of those is of.
+// Every slot 0..20 is written when it is read (slot 0 as no one), so a view
+// is not cleared first; ofLine is written by listLines.
 struct SquadView {
-  std::array<int, kSlots + 1> player{};
-  std::array<double, kSlots + 1> keeping{};
-  std::array<std::array<double, kSlots + 1>, 3> rating{};  // (line)(slot)
-  std::array<bool, kSlots + 1> fit{};
-  std::array<Line, kSlots + 1> type{};
+  std::array<int, kSlots + 1> player;
+  std::array<double, kSlots + 1> keeping;
+  std::array<std::array<double, kSlots + 1>, 3> rating;  // (line)(slot)
+  std::array<bool, kSlots + 1> fit;
+  std::array<Line, kSlots + 1> type;
   // The slots of each line in ascending order, ended by kSlots + 1.
-  std::array<std::array<int, kSlots + 2>, 3> ofLine{};
+  std::array<std::array<int, kSlots + 2>, 3> ofLine;
 
+  SquadView() = default;
   SquadView(const MLSModule& g, int club);
+  // Whether both read the same players with the same ratings and fitness,
+  // slot by slot and to the bit.
+  bool readsAs(const SquadView& other) const;
   // Once the keeper is in slot 1.
   void listLines();
   // As swapsquadslots does to the squad list.
@@ -67,6 +74,46 @@ class Picks {
   std::array<int, kLastStarter + 1> slot_{};
   std::array<double, kLastStarter + 1> best_{};
   std::array<int, kSlots + 1> positionOf_{};
+};
+
+// What the formation test of a club's pick reads: whether there are
+// formations to draw, and the two digits of the club's formation name.
+struct FormationDigits {
+  bool none = true;
+  int defence = 0;
+  int midfield = 0;
+  bool operator==(const FormationDigits&) const = default;
+};
+
+// The passes of a pick are a function of the squad as read and of the
+// formation digits alone, as long as the formation is kept and no draw is
+// made. Each club's last two picks are kept with what they were made from, so
+// that the same squad read again is given the same picks without the passes:
+// most clubs read the same squads, in the same two orders, in the two passes
+// of every round, until a player's fitness or a transfer changes them.
+class PickMemory {
+ public:
+  // The picks made before from this squad, read before its keeper moved, and
+  // these digits; nullptr when there are none.
+  const Picks* recall(int club, const SquadView& squad, const FormationDigits& formation);
+  // The squad as read and the digits of a pick about to be made.
+  void note(int club, const SquadView& squad, const FormationDigits& formation);
+  // The pick made from what was noted last for the club; `drew`: its
+  // formation was drawn, so the same squad may come to other picks.
+  void keep(int club, const Picks& picks, bool drew);
+
+ private:
+  struct Kept {
+    bool valid = false;
+    SquadView squad;
+    FormationDigits formation;
+    Picks picks;
+  };
+  struct Club {
+    std::array<Kept, 2> kept;
+    int last = 0;  // the one recalled or noted last
+  };
+  std::vector<Club> clubs_;
 };
 
 // The three steps of a club's pick, in the order teamupdate takes them:

@@ -4,17 +4,13 @@
 
 namespace kervale::ui {
 
-namespace {
-Backend* g_backend = nullptr;
-}
-
 Backend::~Backend() {
-  if (g_backend == this) g_backend = nullptr;
+  if (detail::installedBackend == this) detail::installedBackend = nullptr;
 }
 
-Backend& backend() { return g_backend != nullptr ? *g_backend : headless(); }
+Backend& detail::headlessBackend() { return headless(); }
 
-void setBackend(Backend* b) { g_backend = b; }
+void setBackend(Backend* b) { detail::installedBackend = b; }
 
 MsgResult MsgBox(std::string_view text, MsgButtons buttons, MsgIcon icon, std::string_view title) {
   return backend().messageBox(text, buttons, icon, title);
@@ -25,8 +21,6 @@ std::optional<std::string> InputBox(std::string_view prompt, std::string_view ti
 }
 
 void DoEvents() { backend().doEvents(); }
-
-void YieldToEvents() { backend().yieldToEvents(); }
 
 void Beep() { backend().beep(); }
 

@@ -58,8 +58,16 @@ class Backend {
   virtual void refresh(Form& form) = 0;
 };
 
+namespace detail {
+inline Backend* installedBackend = nullptr;  // set by setBackend; none: the headless one
+Backend& headlessBackend();
+}  // namespace detail
+
 // The backend in use; a headless one until another is installed.
-Backend& backend();
+inline Backend& backend() {
+  Backend* installed = detail::installedBackend;
+  return installed != nullptr ? *installed : detail::headlessBackend();
+}
 void setBackend(Backend* b);  // nullptr restores the default headless backend
 
 // The dialogs and services as the screens call them.
@@ -68,7 +76,8 @@ MsgResult MsgBox(std::string_view text, MsgButtons buttons = MsgButtons::OK, Msg
 std::optional<std::string> InputBox(std::string_view prompt, std::string_view title = kDefaultTitle,
                                     std::string_view defaultText = "");
 void DoEvents();
-void YieldToEvents();
+// Inline: a match nobody watches yields twice a minute.
+inline void YieldToEvents() { backend().yieldToEvents(); }
 void Beep();
 
 }  // namespace kervale::ui

@@ -41,6 +41,13 @@ TEST(Str, LeadingBlankForZeroAndAbove) {
   EXPECT_EQ(Str(-0.5), "-.5");
   EXPECT_EQ(Str(0.5), " .5");
   EXPECT_EQ(Str(13), " 13");
+  EXPECT_EQ(Str(-7), "-7");
+  EXPECT_EQ(Str(0), " 0");
+  EXPECT_EQ(Str(-999999999999999.0), "-999999999999999");
+  EXPECT_EQ(Str(999999999999999.0), " 999999999999999");
+  EXPECT_EQ(Str(1e15), " 1E+15");
+  EXPECT_EQ(Str(-1e15), "-1E+15");
+  EXPECT_EQ(Str(std::nan("")), "NaN");
   EXPECT_EQ(Str(20.0 / 3.0), " 6.66666666666667");
   EXPECT_EQ(Str(-0.1f), "-.1");
 }

@@ -136,6 +136,34 @@ TEST(Random, TheSequenceIsTheGeneratorsOwnAcrossBatches) {
   EXPECT_EQ(firstDraws(r, 70), referenceDraws(31, 70));
 }
 
+TEST(Random, AScriptClearedOrSeededOverKeepsTheBatchInStep) {
+  const std::vector<double> expected = referenceDraws(12, 70);
+  Random r;
+  r.seed(12);
+  std::vector<double> got = firstDraws(r, 5);
+  // Cleared before its last value: the generator goes on where it stopped.
+  r.script({0.5, 0.25, 0.125});
+  EXPECT_EQ(r.Rnd(), 0.5);
+  r.clearScript();
+  std::vector<double> more = firstDraws(r, 59);  // to the end of the first batch exactly
+  got.insert(got.end(), more.begin(), more.end());
+  // A script queued at the end of a batch, then the next batch.
+  r.script({0.75});
+  EXPECT_EQ(r.Rnd(), 0.75);
+  more = firstDraws(r, 6);
+  got.insert(got.end(), more.begin(), more.end());
+  EXPECT_EQ(got, expected);
+
+  // Seeding keeps a script waiting: it still comes first, then the new sequence.
+  r.script({0.375});
+  r.seed(12);
+  EXPECT_EQ(r.Rnd(), 0.375);
+  EXPECT_EQ(firstDraws(r, 3), referenceDraws(12, 3));
+  // An empty script changes nothing.
+  r.script({});
+  EXPECT_EQ(r.Rnd(), expected[3]);
+}
+
 TEST(Random, DrawsOfANegativeRangeRoundDown) {
   Random r;
   r.script({0.5, 0.0, 0.2});

@@ -110,5 +110,26 @@ TEST_F(KernelTest, ARatingPlayedOutOfBoundsComesBackAtTheNextMinute) {
   EXPECT_EQ(g.MatchRating(4, 1), 10);
 }
 
+// A credit not given is no change: a rating left outside its bounds by
+// something else stays as it is until play changes it.
+TEST_F(KernelTest, ACreditNotGivenLeavesARatingAsItWas) {
+  MLSModule& g = mls();
+  g.MatchRating(9, 2) = 12;  // the away passer, row 8
+  shown.ballzone = 13;
+  shown.possession = 2;
+  shown.ballcarrier = 3;
+  shown.lastcarrier = 8;
+  shown.lastside = 2;
+  shown.homedefsum = shown.homemidsum = shown.homeattsum = 10;
+  shown.awaydefsum = shown.awaymidsum = shown.awayattsum = 10;
+  // The away side keeps the ball; its pass goes straight through: only the receiver is credited.
+  rng().script({0.9, 0.1, 0.55});
+  shown.possessionStep();
+  ASSERT_EQ(shown.commsel, 1);
+  EXPECT_DOUBLE_EQ(g.MatchRating(4, 2), 5.2);
+  shown.startOfMinute();
+  EXPECT_EQ(g.MatchRating(9, 2), 12);
+}
+
 }  // namespace
 }  // namespace kervale::test

@@ -35,6 +35,39 @@ TEST_F(PanelTest, MinuteLabelsAndTheCrowdFromTheSecondHalf) {
   EXPECT_EQ(shown.chanceflag, 0);
 }
 
+// Names and positions by row; a card colours the name, a sending-off the
+// position too, and a position keeps its colour until a row without a card
+// whitens it.
+TEST_F(PanelTest, ThePanelShowsTheLineUpsAndTheirCards) {
+  constexpr unsigned kWhite = 0xFFFFFF, kYellow = 0x00FFFF, kOlive = 0x008080, kNavy = 0x800000;
+  shown.onpitchname(5, 2).clear();  // sent off
+  shown.slotyellows(4, 1) = 1;      // row 3 of the home side booked
+  shown.slotyellows(6, 2) = 2;
+  shown.lineupPanel();
+  EXPECT_EQ(shown.Label10(3).caption(), shown.onpitchname(3, 1));
+  EXPECT_FALSE(shown.Label10(3).caption().empty());
+  EXPECT_EQ(shown.Label11(1).caption(), "DEF");
+  EXPECT_EQ(shown.Label13(9).caption(), "FWD");
+  EXPECT_EQ(shown.Label12(5).caption(), "");
+  EXPECT_EQ(shown.Label10(3).foreColor(), kYellow);
+  EXPECT_EQ(shown.Label11(3).foreColor(), kWhite);
+  EXPECT_EQ(shown.Label12(5).foreColor(), kOlive);
+  EXPECT_EQ(shown.Label13(5).foreColor(), kNavy);
+  EXPECT_EQ(shown.Label12(4).foreColor(), kWhite);
+
+  // The next match: row 5 of the away side booked keeps the position's colour.
+  shown.slotyellows(6, 2) = 1;
+  shown.slotyellows(4, 1) = 0;
+  shown.lineupColours();
+  EXPECT_EQ(shown.Label12(5).foreColor(), kYellow);
+  EXPECT_EQ(shown.Label13(5).foreColor(), kNavy);
+  EXPECT_EQ(shown.Label10(3).foreColor(), kWhite);
+  shown.slotyellows(6, 2) = 0;
+  shown.lineupColours();
+  EXPECT_EQ(shown.Label12(5).foreColor(), kWhite);
+  EXPECT_EQ(shown.Label13(5).foreColor(), kWhite);
+}
+
 // The overtime notes: the tie goes into both reports at 91, the break at 105,
 // and the second period kicks off from the centre at 106.
 TEST_F(PanelTest, OvertimeNotesByMinute) {

@@ -113,6 +113,52 @@ TEST_F(StrengthsTest, SettingsChangedDuringTheMatchCountFromTheNextMinute) {
   EXPECT_EQ(MatchEngine::tacticOf(kAway), 2);
 }
 
+// The sums the rebuild makes along the way are those of its tables, added up in row order.
+void expectSumsOfTables(const MatchEngine& m) {
+  LineSums home, away;
+  for (int j = 1; j <= 10; ++j) {
+    home.def += m.homedefvalue(j);
+    home.mid += m.homemidvalue(j);
+    home.att += m.homeattvalue(j);
+    away.def += m.awaydefvalue(j);
+    away.mid += m.awaymidvalue(j);
+    away.att += m.awayattvalue(j);
+  }
+  const auto& lines = m.lineSums();
+  EXPECT_EQ(lines[1].def, home.def);
+  EXPECT_EQ(lines[1].mid, home.mid);
+  EXPECT_EQ(lines[1].att, home.att);
+  EXPECT_EQ(lines[2].def, away.def);
+  EXPECT_EQ(lines[2].mid, away.mid);
+  EXPECT_EQ(lines[2].att, away.att);
+}
+
+TEST_F(StrengthsTest, LineSumsAreThoseOfTheWorkingValues) {
+  MLSModule& g = mls();
+  g.TeamMorale(kHome) = 1.37;
+  g.TeamMorale(kAway) = 0.83;
+  // Skills that leave fractions at every step, in every row.
+  for (int row = 1; row <= 10; ++row) {
+    match.homedefskill(row) = 10.3 + row * 1.1;
+    match.homemidskill(row) = 7.7 + row * 2.3;
+    match.homeattskill(row) = 3.1 + row * 0.7;
+    match.awaydefskill(row) = 9 + row;
+    match.awaymidskill(row) = 11 + row;
+    match.awayattskill(row) = 5.9 + row * 0.3;
+  }
+  for (int minute = 1; minute <= 3; ++minute) {
+    match.rebuildStrengths();
+    expectSumsOfTables(match);
+  }
+  EXPECT_GT(match.lineSums()[1].mid, 0);
+  // A home midfield past 16 bits takes the general rule: clamped, and summed clamped.
+  match.homemidskill(6) = 30000;
+  g.TeamMorale(kHome) = 1.5;
+  match.rebuildStrengths();
+  EXPECT_EQ(match.homemidvalue(6), 32767);
+  expectSumsOfTables(match);
+}
+
 TEST_F(StrengthsTest, RatingsAreKeptWithinBoundsAtTheStartOfAMinute) {
   MLSModule& g = mls();
   g.MatchRating(2, 1) = 0.3;

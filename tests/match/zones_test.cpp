@@ -112,6 +112,76 @@ TEST_F(ZonesTest, HomePassBetweenTwoCarriersCreditsBoth) {
   EXPECT_DOUBLE_EQ(rating(7, 1), 5.2);
 }
 
+// Every way a ball is won, in a match nobody watches and in a watched one:
+// the same draws, the same credits; only the watched one has words.
+TEST_F(ZonesTest, AWonBallCreditsTheSameWatchedOrNot) {
+  struct Case {
+    int side, lastSide;
+    std::vector<double> draws;     // after the contest's
+    std::vector<double> credited;  // rating changes of rows 1..10 of `side`, then of the other side's row 3
+  };
+  auto way = [](int w, int of) { return (w - 0.5) / of; };
+  const double row6 = 0.55;  // the new carrier
+  auto play = [&](MatchEngine& m, const Case& c) {
+    MLSModule& g = mls();
+    for (int slot = 1; slot <= 11; ++slot) g.MatchRating(slot, 1) = g.MatchRating(slot, 2) = 5;
+    m.ballzone = 13;
+    m.possession = 3 - c.side;
+    m.ballcarrier = 3;
+    m.lastcarrier = 8;
+    m.lastside = c.lastSide;
+    m.homedefsum = m.homemidsum = m.homeattsum = m.awaydefsum = m.awaymidsum = m.awayattsum = 10;
+    rng().script({c.side == 1 ? 0.1 : 0.9});  // the contest: home below the middle
+    for (double d : c.draws) rng().script({d});
+    m.possessionStep();
+    std::vector<double> changes;
+    for (int row = 1; row <= 10; ++row) changes.push_back(g.MatchRating(row + 1, c.side) - 5);
+    changes.push_back(g.MatchRating(4, 3 - c.side) - 5);
+    EXPECT_EQ(m.ballcarrier, 6);
+    const std::size_t left = rng().scriptedLeft();
+    rng().clearScript();
+    return std::tuple{changes, left, m.commsel};
+  };
+  const double b = 0.2;
+  const std::vector<Case> cases = {
+      // The away side passes on: the passer (row 8) shares the credit unless the pass went through.
+      {2, 2, {way(1, 3), row6}, {0, 0, b, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {2, 2, {way(2, 3), row6}, {0, 0, b, 0, 0, 0, 0, b, 0, 0, 0}},
+      {2, 2, {way(3, 3), row6}, {0, 0, b, 0, 0, 0, 0, b, 0, 0, 0}},
+      // The away side takes it: its player of the carrier's row is credited.
+      {2, 1, {way(4, 4), way(1, 3), way(2, 3), row6}, {0, 0, b, 0, 0, 0, 0, 0, 0, 0, 0}},
+      // The home side passes on from row 3 to row 6, four ways.
+      {1, 1, {row6, way(1, 4)}, {0, 0, 0, 0, 0, b, 0, 0, 0, 0, 0}},
+      {1, 1, {row6, way(3, 4)}, {0, 0, b, 0, 0, b, 0, 0, 0, 0, 0}},
+      {1, 1, {row6, way(4, 4)}, {0, 0, b, 0, 0, b, 0, 0, 0, 0, 0}},
+      // The home side takes it: the away player who lost it pays, the new carrier is credited.
+      {1, 2, {way(1, 3), row6, way(2, 3)}, {0, 0, 0, 0, 0, b, 0, 0, 0, 0, -0.22}},
+      {1, 2, {way(3, 3), way(2, 2), row6, way(1, 3)}, {0, 0, 0, 0, 0, b, 0, 0, 0, 0, -0.22}},
+  };
+  MatchEngine hidden;
+  hidden.hometeam = kHome;
+  hidden.awayteam = kAway;
+  rng().script({0, 0, 0, 0});
+  ASSERT_TRUE(hidden.setupMatch());
+  ASSERT_FALSE(hidden.watched());
+  for (std::size_t k = 0; k < cases.size(); ++k) {
+    const Case& c = cases[k];
+    const auto [changes, left, selector] = play(hidden, c);
+    const auto [shownChanges, shownLeft, shownSelector] = play(shown, c);
+    ASSERT_EQ(changes.size(), c.credited.size());
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+      EXPECT_NEAR(changes[i], c.credited[i], 1e-12) << "case " << k << " row " << i + 1;
+      EXPECT_EQ(changes[i], shownChanges[i]) << "case " << k << " row " << i + 1;
+    }
+    EXPECT_EQ(left, 0u) << "case " << k;
+    EXPECT_EQ(shownLeft, 0u) << "case " << k;
+    EXPECT_EQ(selector, shownSelector) << "case " << k;
+    EXPECT_EQ(hidden.commcount, 0);
+    EXPECT_GT(shown.commcount, 0) << "case " << k;
+    shown.commcount = 0;
+  }
+}
+
 TEST_F(ZonesTest, AwayWinningAtItsAttackingEndFromTheHomeSideIsPlayedAgain) {
   // Zone 11, home ball: the away win there does not count; the rerun goes home.
   ballAt(11, 1, 2, 1);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <string>
 
 #include "data/mls_module.h"
@@ -87,6 +88,77 @@ TEST_F(LineupPicks, ASwapMovesEverythingTheSlotHeld) {
   EXPECT_FALSE(squad.fit[12]);
   EXPECT_EQ(squad.type[3], kAttack);
   EXPECT_EQ(squad.rating[kDefence][12], 10);
+}
+
+// A squad cell read as its player: an empty cell, one past the player table
+// and a negative one are no one; a fraction names the player it rounds to.
+TEST_F(LineupPicks, TheViewReadsEachCellAsThePlayerItNames) {
+  MLSModule& g = mls();
+  g.TeamSquad(7, kClub) = 0;
+  g.TeamSquad(8, kClub) = kLastPlayer + 1;
+  g.TeamSquad(9, kClub) = -3;
+  g.TeamSquad(10, kClub) = 104.6;  // player 105, a defender
+  const SquadView squad(g, kClub);
+  for (int slot : {7, 8, 9}) {
+    EXPECT_EQ(squad.player[slot], 0) << slot;
+    EXPECT_FALSE(squad.fit[slot]) << slot;
+    EXPECT_EQ(squad.type[slot], kNoLine) << slot;
+  }
+  EXPECT_EQ(squad.player[10], 105);
+  EXPECT_TRUE(squad.fit[10]);
+  EXPECT_EQ(squad.type[10], kDefence);
+  EXPECT_EQ(squad.player[0], 0);
+  EXPECT_FALSE(squad.fit[0]);
+  EXPECT_EQ(squad.keeping[1], 10);
+}
+
+// The memory of picks gives back only what was made from the same squad, to
+// the bit, and the same formation digits, and never a pick that drew.
+TEST_F(LineupPicks, ThePickMemoryRecallsOnlyThePicksOfTheSameSquad) {
+  PickMemory memory;
+  const FormationDigits fourFour{false, 4, 4};
+  const SquadView first(mls(), kClub);
+  Picks picks;
+  picks.place(2, 13, 10);
+  EXPECT_EQ(memory.recall(kClub, first, fourFour), nullptr);
+  memory.note(kClub, first, fourFour);
+  memory.keep(kClub, picks, false);
+  const Picks* recalled = memory.recall(kClub, SquadView(mls(), kClub), fourFour);
+  ASSERT_NE(recalled, nullptr);
+  EXPECT_EQ(recalled->slotAt(2), 13);
+  EXPECT_EQ(recalled->best(2), 10);
+  EXPECT_EQ(memory.recall(kClub, first, FormationDigits{false, 4, 5}), nullptr);
+  EXPECT_EQ(memory.recall(kClub, first, FormationDigits{true, 4, 4}), nullptr);
+  EXPECT_EQ(memory.recall(kClub + 1, first, fourFour), nullptr);
+
+  // A rating one step of its last bit away, an injury, or another order is another squad.
+  defence(3, std::nextafter(10.0, 11.0));
+  EXPECT_EQ(memory.recall(kClub, SquadView(mls(), kClub), fourFour), nullptr);
+  defence(3, 10);
+  mls().PlayerInjury(104) = 1;
+  EXPECT_EQ(memory.recall(kClub, SquadView(mls(), kClub), fourFour), nullptr);
+  mls().PlayerInjury(104) = 0;
+  SquadView swapped(mls(), kClub);
+  swapped.swapSlots(2, 3);
+  EXPECT_EQ(memory.recall(kClub, swapped, fourFour), nullptr);
+
+  // Two orders are kept side by side; a third makes room in the older one.
+  memory.note(kClub, swapped, fourFour);
+  memory.keep(kClub, Picks(), false);
+  EXPECT_NE(memory.recall(kClub, first, fourFour), nullptr);
+  EXPECT_NE(memory.recall(kClub, swapped, fourFour), nullptr);
+  SquadView third(mls(), kClub);
+  third.swapSlots(4, 5);
+  memory.note(kClub, third, fourFour);
+  memory.keep(kClub, Picks(), false);
+  EXPECT_EQ(memory.recall(kClub, first, fourFour), nullptr);
+  EXPECT_NE(memory.recall(kClub, swapped, fourFour), nullptr);
+  EXPECT_NE(memory.recall(kClub, third, fourFour), nullptr);
+
+  // A pick whose formation was drawn is not kept.
+  memory.note(kClub, first, fourFour);
+  memory.keep(kClub, picks, true);
+  EXPECT_EQ(memory.recall(kClub, first, fourFour), nullptr);
 }
 
 }  // namespace

@@ -119,6 +119,35 @@ TEST_F(Lineups, TheUsersClubIsNeverTouched) {
   EXPECT_EQ(g.PlayerTransferListed(playerOf(kClub, 4)), 0);
 }
 
+// The same squad picked again, as the second pass of a round and the next
+// round do, comes to the same line-up; a player hurt in between is left out.
+TEST_F(Lineups, ASquadPickedAgainComesToTheSameLineUpUnlessSomethingChanged) {
+  MLSModule& g = mls();
+  rate(playerOf(kClub, 14), {1, 12, 1, 1});  // the best defender sits on the bench
+  const std::vector<double> start = squad(kClub);
+  match.teamupdate();
+  const std::vector<double> first = squad(kClub);
+  ASSERT_NE(first, start);
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int slot = 1; slot <= 20; ++slot) g.TeamSquad(slot, kClub) = start[slot - 1];
+    match.teamupdate();
+    EXPECT_EQ(squad(kClub), first);
+  }
+  EXPECT_EQ(std::count(first.begin() + 1, first.begin() + 11, playerOf(kClub, 14)), 1);
+
+  for (int slot = 1; slot <= 20; ++slot) g.TeamSquad(slot, kClub) = start[slot - 1];
+  g.PlayerInjury(playerOf(kClub, 14)) = 2;
+  match.teamupdate();
+  const std::vector<double> hurt = squad(kClub);
+  EXPECT_EQ(std::count(hurt.begin(), hurt.begin() + 11, playerOf(kClub, 14)), 0);
+  EXPECT_EQ(sorted(hurt), sorted(start));
+  // Fit again: back in.
+  g.PlayerInjury(playerOf(kClub, 14)) = 0;
+  for (int slot = 1; slot <= 20; ++slot) g.TeamSquad(slot, kClub) = start[slot - 1];
+  match.teamupdate();
+  EXPECT_EQ(squad(kClub), first);
+}
+
 TEST_F(Lineups, TransferListFollowsForm) {
   MLSModule& g = mls();
   const int low = playerOf(kClub, 6), edge = playerOf(kClub, 7), margin = playerOf(kClub, 8);

@@ -237,5 +237,69 @@ TEST(HeadlessIdle, YieldsOfLongWorkNeverAddUpToAStall) {
   b.reset();
 }
 
+TEST(HeadlessIdle, ARepeatingActionRunsAtEveryCallUntilItStops) {
+  HeadlessBackend& b = headless();
+  b.reset();
+  std::vector<std::string> ran;
+  int turns = 0;
+  b.postRepeating([&] {
+    ++turns;
+    ran.push_back("look " + std::to_string(turns));
+    // What it posts waits before its own next turn; a nested call runs that, not the action itself.
+    if (turns == 1) b.postIdle([&] { ran.push_back("posted"); });
+    if (turns == 2) DoEvents();
+    return turns < 3;
+  });
+  EXPECT_EQ(b.pendingIdle(), 1u);
+  DoEvents();
+  EXPECT_EQ(ran, (std::vector<std::string>{"look 1"}));
+  EXPECT_EQ(b.pendingIdle(), 2u);
+  DoEvents();
+  DoEvents();
+  EXPECT_EQ(ran, (std::vector<std::string>{"look 1", "posted", "look 2", "look 3"}));
+  // Stopped: nothing is left, and a wait with nothing left stalls as before.
+  EXPECT_EQ(b.pendingIdle(), 0u);
+  b.setStallLimit(3);
+  EXPECT_THROW(
+      {
+        for (;;) DoEvents();
+      },
+      StalledWait);
+  b.reset();
+}
+
+TEST(HeadlessIdle, AYieldWithNothingWaitingIsNeverAStall) {
+  HeadlessBackend& b = headless();
+  b.reset();
+  b.setStallLimit(0);
+  EXPECT_NO_THROW(YieldToEvents());
+  EXPECT_THROW(DoEvents(), StalledWait);
+  b.reset();
+}
+
+TEST(IdleQueueRing, KeepsItsOrderWhileItGrowsAroundTheRing) {
+  IdleQueue queue;
+  std::vector<int> out;
+  auto action = [&out](int n) {
+    return std::make_unique<std::function<bool()>>([&out, n] {
+      out.push_back(n);
+      return false;
+    });
+  };
+  int next = 0;
+  // Take some out first, so that the ring has wrapped when it has to grow.
+  for (int i = 0; i < 6; ++i) queue.push(action(next++));
+  for (int i = 0; i < 4; ++i) (*queue.pop())();
+  for (int i = 0; i < 20; ++i) queue.push(action(next++));
+  EXPECT_EQ(queue.size(), 22u);
+  while (!queue.empty()) (*queue.pop())();
+  std::vector<int> expected(26);
+  for (int i = 0; i < 26; ++i) expected[static_cast<std::size_t>(i)] = i;
+  EXPECT_EQ(out, expected);
+  queue.push(action(99));
+  queue.clear();
+  EXPECT_TRUE(queue.empty());
+}
+
 }  // namespace
 }  // namespace kervale::ui

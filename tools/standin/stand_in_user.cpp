@@ -106,10 +106,12 @@ StandInUser::StandInUser(ui::HeadlessBackend& backend) {
 StandInUser::~StandInUser() { state_->active = false; }
 
 void StandInUser::post(const std::shared_ptr<State>& state) {
-  state->backend->postIdle([state] {
-    if (!state->active) return;
+  // Posted once and kept: it looks at every doEvents (twice a minute of every
+  // match) until its user is gone.
+  state->backend->postRepeating([state] {
+    if (!state->active) return false;
     act(state);
-    post(state);
+    return true;
   });
 }
 

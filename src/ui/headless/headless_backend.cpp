@@ -152,6 +152,19 @@ std::optional<std::string> HeadlessBackend::inputBox(std::string_view prompt, st
   return answer;
 }
 
+void HeadlessBackend::postIdle(std::function<void()> action) {
+  postRepeating([once = std::move(action)] {
+    once();
+    return false;
+  });
+}
+
+void HeadlessBackend::runFirstIdle() {
+  IdleQueue::Action action = idle_.pop();
+  ++idleRun_;
+  if ((*action)()) idle_.push(std::move(action));
+}
+
 void HeadlessBackend::doEvents() {
   // Only the actions already waiting: one posted meanwhile waits for the next
   // call, so a wait loop that calls DoEvents moves on. A nested call (an
@@ -165,18 +178,14 @@ void HeadlessBackend::doEvents() {
   }
   idleCallsInARow_ = 0;
   const std::uint64_t batchEnd = idleRun_ + idle_.size();
-  while (!ended_ && !idle_.empty() && idleRun_ < batchEnd) {
-    auto action = std::move(idle_.front());
-    idle_.pop_front();
-    ++idleRun_;
-    action();
-  }
+  while (!ended_ && !idle_.empty() && idleRun_ < batchEnd) runFirstIdle();
 }
 
 void HeadlessBackend::yieldToEvents() {
   // A yield is no wait: whatever wait came before it has ended, and the yield
   // itself never counts towards a stall.
   idleCallsInARow_ = 0;
+  if (idle_.empty()) return;
   doEvents();
   idleCallsInARow_ = 0;
 }
@@ -191,12 +200,7 @@ void HeadlessBackend::formShown(Form& form, bool modal) {
   }
   if (!modal) return;
   // As a real modal loop: once the form closes, the remaining actions are the caller's.
-  while (!ended_ && form.shown() && !idle_.empty()) {
-    auto action = std::move(idle_.front());
-    idle_.pop_front();
-    ++idleRun_;
-    action();
-  }
+  while (!ended_ && form.shown() && !idle_.empty()) runFirstIdle();
 }
 
 HeadlessBackend& headless() {

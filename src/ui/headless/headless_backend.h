@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/backend.h"
+#include "ui/headless/idle_queue.h"
 
 namespace kervale::ui {
 
@@ -60,7 +61,13 @@ class HeadlessBackend : public Backend {
   std::size_t pendingAnswers() const { return answers_.size() + inputs_.size(); }
 
   // Run by the next doEvents, in order; an action may post more.
-  void postIdle(std::function<void()> action) { idle_.push_back(std::move(action)); }
+  void postIdle(std::function<void()> action);
+  // The same for an action that goes on: each time it returns true it waits
+  // for the next doEvents again, as one that posts itself anew when done,
+  // without being made anew.
+  void postRepeating(std::function<bool()> action) {
+    idle_.push(std::make_unique<std::function<bool()>>(std::move(action)));
+  }
   std::size_t pendingIdle() const { return idle_.size(); }
   void setScreen(ScreenMetrics m) { screen_ = m; }
   // doEvents calls in a row with nothing to run before StalledWait is thrown.
@@ -94,7 +101,10 @@ class HeadlessBackend : public Backend {
   std::deque<std::optional<std::string>> inputs_;
   std::vector<DialogRecord> log_;
   std::vector<Form*> shown_;
-  std::deque<std::function<void()>> idle_;
+  // Takes the first waiting action and runs it; one that goes on waits at the end again.
+  void runFirstIdle();
+
+  IdleQueue idle_;
   std::uint64_t idleRun_ = 0;          // idle actions taken so far: tells one doEvents' batch from later posts
   std::uint64_t idleCallsInARow_ = 0;  // doEvents calls of the current wait that found nothing to run
   // A commentary delay spins on doEvents legitimately for a few million calls;

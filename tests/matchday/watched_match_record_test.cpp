@@ -24,6 +24,7 @@
 #include "match/match_engine.h"
 #include "matchday/driver_world.h"
 #include "shell/main_module.h"
+#include "standin/stand_in_user.h"
 #include "support/case_names.h"
 #include "support/screen_record.h"
 #include "support/scripted_dialogs.h"
@@ -93,14 +94,7 @@ class Spectator {
     record_.take(std::to_string(m.minute));
   }
   void act() {
-    LockerRoom& room = ui::screen<LockerRoom>();
-    if (room.loaded() && mls().TeamTalkStage != 1) {
-      if (!room.Command2.enabled()) {
-        room.TeamTalkList.setListIndex(room.TeamTalkList.listCount() - 1);
-        room.Command1.userClick();
-      }
-      room.Command2.userClick();
-    }
+    leaveTeamTalk();
     const auto& log = backend_.log();
     if (log.size() == state_->boxesSeen) return;
     state_->boxesSeen = log.size();

@@ -73,6 +73,17 @@ int bestSubstitute(const MLSModule& g, int club, int slot) {
 
 }  // namespace
 
+bool leaveTeamTalk() {
+  LockerRoom& room = ui::screen<LockerRoom>();
+  if (!room.loaded() || mls().TeamTalkStage == 1) return false;
+  if (!room.Command2.enabled()) {
+    room.TeamTalkList.setListIndex(room.TeamTalkList.listCount() - 1);
+    room.Command1.userClick();
+  }
+  room.Command2.userClick();
+  return true;
+}
+
 int StandInUser::mendLineUp(bool always) {
   const MLSModule& g = mls();
   const int club = static_cast<int>(g.MyTeam);
@@ -154,15 +165,7 @@ void StandInUser::act(const std::shared_ptr<State>& state) {
   draft(state);
   MatchEngine& match = ui::screen<MatchEngine>();
   if (match.running() && match.Fastsim.value() == 0) match.Fastsim.setValue(1);
-  LockerRoom& room = ui::screen<LockerRoom>();
-  if (room.loaded() && mls().TeamTalkStage != 1) {
-    if (!room.Command2.enabled()) {
-      room.TeamTalkList.setListIndex(room.TeamTalkList.listCount() - 1);
-      room.Command1.userClick();
-    }
-    room.Command2.userClick();
-    ++state->talks;
-  }
+  if (leaveTeamTalk()) ++state->talks;
   const auto& log = state->backend->log();
   if (log.size() > state->boxesSeen) {
     state->boxesSeen = log.size();

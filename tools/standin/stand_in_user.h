@@ -20,6 +20,10 @@ namespace kervale {
 // Serves the headless runner, the benchmarks and the tests. On the hub it
 // mends the line-up, as a player would, through the squad screen, and signs
 // free players through the league portal when the squad is short.
+// In the team talk, when it waits: gives the last talk (which leaves the
+// morale alone) and goes to the match. Returns whether it did.
+bool leaveTeamTalk();
+
 class StandInUser {
  public:
   explicit StandInUser(ui::HeadlessBackend& backend = ui::headless());

@@ -26,11 +26,21 @@ std::unique_ptr<MLSModule>& current() {
   return game;
 }
 
+std::uint64_t& replacements() {
+  static std::uint64_t count = 1;  // 0 names no game
+  return count;
+}
+
 }  // namespace
 
 MLSModule& mls() { return *current(); }
 
-void replaceGame(std::unique_ptr<MLSModule> fresh) { current() = fresh ? std::move(fresh) : makeEmptyGame(); }
+void replaceGame(std::unique_ptr<MLSModule> fresh) {
+  current() = fresh ? std::move(fresh) : makeEmptyGame();
+  ++replacements();
+}
+
+std::uint64_t gameNumber() { return replacements(); }
 
 std::unique_ptr<MLSModule> makeEmptyGame() { return std::make_unique<MLSModule>(); }
 

@@ -388,6 +388,9 @@ struct MLSModule {
 MLSModule& mls();
 // A new or loaded game replaces the running one whole (null gives an empty one).
 void replaceGame(std::unique_ptr<MLSModule> fresh);
+// Which game runs: a number no earlier game of this session had, even one
+// that came to live at the same address.
+std::uint64_t gameNumber();
 // A game with every table empty, as at program start.
 std::unique_ptr<MLSModule> makeEmptyGame();
 

@@ -364,8 +364,8 @@ class MatchEngine : public ui::Form {
   void playRound();
   bool driving_ = false;
   // The last round played without a match (it leaves no results to know it
-  // by): its game, season and round.
-  const MLSModule* emptyRoundGame_ = nullptr;
+  // by): its game (gameNumber), season and round.
+  std::uint64_t emptyRoundGame_ = 0;
   double emptyRoundSeason_ = 0;
   int emptyRound_ = 0;
 };

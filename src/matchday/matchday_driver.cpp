@@ -85,11 +85,11 @@ void MatchEngine::Form_Load() {
   const int w = gridRound(g.CurrentWeek);
   const std::vector<Pairing> matches = matchesOf(g, w);
   const bool emptyRoundAgain =
-      matches.empty() && emptyRoundGame_ == &g && emptyRoundSeason_ == g.CurrentSeason && emptyRound_ == w;
+      matches.empty() && emptyRoundGame_ == gameNumber() && emptyRoundSeason_ == g.CurrentSeason && emptyRound_ == w;
   if (!emptyRoundAgain && !alreadyPlayed(g, matches, w)) {
     playRound();
     if (matches.empty()) {
-      emptyRoundGame_ = &g;
+      emptyRoundGame_ = gameNumber();
       emptyRoundSeason_ = g.CurrentSeason;
       emptyRound_ = w;
     }

@@ -135,8 +135,8 @@ std::string watchedRecord(const WatchedCase& c, int& looks) {
   replaceGame(std::move(start));
   MLSModule& g = mls();
   rng().seed(c.seed);
-  // A round without matches is passed over: the driver knows one it played
-  // by the game's address, which the game of an earlier test may have had.
+  // A round without matches is passed over rather than played, as when the
+  // records were made.
   for (int round = 0; round < kLastRound && !usersRound(g); ++round) {
     if (roundHasMatches(g)) {
       playMatchdayAndAdvance();

@@ -1,9 +1,13 @@
 // The hub: what its rebuild shows, the speed box, the menu bar and its handlers.
 #include <gtest/gtest.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -316,6 +320,46 @@ TEST_P(PlayNextMatchTest, BackOnTheHubWithTheRoundPlayedOnceAndTheCalendarUnchan
   EXPECT_EQ(g().TeamGamesPlayed(1), games);
   EXPECT_EQ(match.betweentally.passes, passes + 1);
   EXPECT_TRUE(hub().shown());
+}
+
+// The driver knows an empty round it played by its game, not by where the
+// game lives: a new or loaded game in the same season and round, even one at
+// the old game's address, plays that round again.
+TEST_F(HubTest, AnEmptyRoundOfTheNextGameIsPlayedToo) {
+#ifdef __GLIBC__
+  // Games from the heap, where a freed game's place is given to the next.
+  mallopt(M_MMAP_THRESHOLD, 64 << 20);
+#endif
+  replaceGame(std::make_unique<MLSModule>(g()));
+  playMatchdays();
+  g().CurrentWeek = 9;
+  g().WeekDay = 2;
+  for (int club = 1; club <= 8; ++club) g().FixtureOpponent(club, 9) = 0;
+  MatchEngine& match = ui::screen<MatchEngine>();
+  const int passes = match.betweentally.passes;
+  const auto playRoundNine = [&] {
+    hub().Show();
+    hub().Play_Match.userClick();
+    match.Minbox.userClick();
+  };
+  playRoundNine();
+  ASSERT_EQ(match.betweentally.passes, passes + 1);
+
+  // The same game again as a loaded one. A replacement makes the new game
+  // before it frees the old one, so the second may take the first's place.
+  const MLSModule* before = &g();
+  auto same = std::make_unique<MLSModule>(g());
+  hub().Unload();
+  replaceGame(nullptr);
+  replaceGame(nullptr);
+  g() = *same;
+  same.reset();
+  playRoundNine();
+  EXPECT_EQ(match.betweentally.passes, passes + 2) << (&g() == before ? "at the old game's address" : "elsewhere");
+
+  // The same game shown again does not play its empty round twice.
+  playRoundNine();
+  EXPECT_EQ(match.betweentally.passes, passes + 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, PlayNextMatchTest,

@@ -130,6 +130,11 @@ TEST_F(SavedGameAgreementTest, BothSidesOfAFixtureAgree) {
        "FixtureCompetition(1, 5) is 1, but FixtureCompetition(2, 5) is 2"},
       {[](MLSModule& m) { m.FixtureVenue(2, 5) = 1; }, "FixtureVenue(1, 5) is 1, but FixtureVenue(2, 5) is 1"},
       {[](MLSModule& m) { m.FixtureVenue(4, 5) = 0; }, "FixtureVenue(3, 5) is 1, but FixtureVenue(4, 5) is 0"},
+      // The first and the last round are checked as well.
+      {[](MLSModule& m) { m.FixtureOpponent(200, 1) = 201; },
+       "FixtureOpponent(200, 1) is 201, but FixtureOpponent(201, 1) is 0"},
+      {[](MLSModule& m) { m.FixtureOpponent(200, kLastRound) = 201; },
+       "FixtureOpponent(200, 104) is 201, but FixtureOpponent(201, 104) is 0"},
   };
   for (const auto& [spoil, problem] : cases) EXPECT_EQ(refusalOf(spoil), problem);
   // A final on neutral ground.

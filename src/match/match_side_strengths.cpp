@@ -41,6 +41,7 @@ bool sameBits(double kept, double live) {
 // the parts were made; if not, the new ones are kept.
 [[gnu::always_inline]] inline bool samePositions(std::array<double, 11>& kept, const double* live) {
   PairBits differ{};
+#pragma GCC unroll 5
   for (int i = 1; i <= 9; i += 2) differ |= bitsOf(loadPair(&kept[i])) ^ bitsOf(loadPair(live + i));
   if ((differ[0] | differ[1]) == 0) return true;
   std::copy(live + 1, live + 11, kept.begin() + 1);
@@ -140,6 +141,8 @@ void rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st, LineS
   double* const attValue = st.attValue;
   double defSum = 0, midSum = 0, attSum = 0;
   PairBits outside{};
+  // Unrolled: five passes, each with work enough to hide the others' latency.
+#pragma GCC unroll 5
   for (int i = 0; i < 10; i += 2) {
     const int row = i + 1;
     const Pair condition = loadPair(conditions + row) - kConditionLoss;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace kervale {
 namespace {
@@ -154,13 +155,10 @@ TEST(Format, Patterns) {
 void expectShareAsGeneral(double x) { EXPECT_EQ(Format(x, "##.#%"), Format(x, "#.#%")) << x; }
 
 TEST(Format, ASharePercentReadsAsTheGeneralRule) {
-  EXPECT_EQ(Format(0.01, "##.#%"), "1.%");
-  EXPECT_EQ(Format(0.123, "##.#%"), "12.3%");
-  EXPECT_EQ(Format(0.12349, "##.#%"), "12.3%");
-  EXPECT_EQ(Format(0.12351, "##.#%"), "12.4%");
-  EXPECT_EQ(Format(0.999999, "##.#%"), "100.%");
-  EXPECT_EQ(Format(0.005, "##.#%"), ".5%");
-  EXPECT_EQ(Format(0.0999, "##.#%"), "10.%");
+  const std::pair<double, const char*> shares[] = {{0.01, "1.%"},      {0.123, "12.3%"},    {0.12349, "12.3%"},
+                                                   {0.12351, "12.4%"}, {0.999999, "100.%"}, {0.005, ".5%"},
+                                                   {0.0999, "10.%"}};
+  for (const auto& [share, text] : shares) EXPECT_EQ(Format(share, "##.#%"), text) << share;
   // Every possession share of a match, and the values a step either side.
   for (int total = 1; total <= 300; ++total) {
     for (int count = 0; count <= total; ++count) {

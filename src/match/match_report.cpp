@@ -33,15 +33,30 @@ void MatchEngine::finishMatch() {
     homereport += "A draw was the final result, neither team able to take the three points.";
   }
 
-  g.LastResultText += g.TeamName(h) + Str(homegoals) + " " + g.TeamName(a) + Str(awaygoals);
-  const std::string result =
-      UCase(g.TeamName(h)) + Str(homegoals) + " v " + UCase(g.TeamName(a)) + Str(awaygoals) + "\r";
+  // Appended piece by piece: a match nobody watches writes these too, and
+  // each joined temporary would be another allocation.
+  std::string& last = g.LastResultText;
+  last += g.TeamName(h);
+  last += Str(homegoals);
+  last += ' ';
+  last += g.TeamName(a);
+  last += Str(awaygoals);
+  std::string result = UCase(g.TeamName(h));
+  result += Str(homegoals);
+  result += " v ";
+  result += UCase(g.TeamName(a));
+  result += Str(awaygoals);
+  result += '\r';
   g.TeamLatestNews(h) += result;
   g.TeamLatestNews(a) += result;
-  g.TeamLatestNews(h) += homereport + "\r\r";
-  g.TeamLatestNews(a) += matchreport + "\r\r";
-  if (minute > 90) g.LastResultText += " OT";
-  g.LastResultText += "\r";
+  std::string& homeNews = g.TeamLatestNews(h);
+  homeNews += homereport;
+  homeNews += "\r\r";
+  std::string& awayNews = g.TeamLatestNews(a);
+  awayNews += matchreport;
+  awayNews += "\r\r";
+  if (minute > 90) last += " OT";
+  last += '\r';
 }
 
 }  // namespace kervale

@@ -21,11 +21,11 @@ void MatchEngine::finishMatch() {
   const int a = awayteam;
 
   if (minute > 90 && awaygoals > homegoals) {
-    matchreport += kWonInOvertime + Str(minute - 90) + " of golden goal overtime.";
+    appendAll(matchreport, kWonInOvertime, Str(minute - 90), " of golden goal overtime.");
     homereport += kLostInOvertime;
   }
   if (minute > 90 && homegoals > awaygoals) {
-    homereport += kWonInOvertime + Str(minute - 90) + " of golden goal overtime.";
+    appendAll(homereport, kWonInOvertime, Str(minute - 90), " of golden goal overtime.");
     matchreport += kLostInOvertime;
   }
   if (minute == 90 && homegoals == awaygoals) {
@@ -35,28 +35,15 @@ void MatchEngine::finishMatch() {
 
   // Appended piece by piece: a match nobody watches writes these too, and
   // each joined temporary would be another allocation.
-  std::string& last = g.LastResultText;
-  last += g.TeamName(h);
-  last += Str(homegoals);
-  last += ' ';
-  last += g.TeamName(a);
-  last += Str(awaygoals);
-  std::string result = UCase(g.TeamName(h));
-  result += Str(homegoals);
-  result += " v ";
-  result += UCase(g.TeamName(a));
-  result += Str(awaygoals);
-  result += '\r';
+  appendAll(g.LastResultText, g.TeamName(h), Str(homegoals), " ", g.TeamName(a), Str(awaygoals));
+  const std::string result =
+      joinText(UCase(g.TeamName(h)), Str(homegoals), " v ", UCase(g.TeamName(a)), Str(awaygoals), "\r");
   g.TeamLatestNews(h) += result;
   g.TeamLatestNews(a) += result;
-  std::string& homeNews = g.TeamLatestNews(h);
-  homeNews += homereport;
-  homeNews += "\r\r";
-  std::string& awayNews = g.TeamLatestNews(a);
-  awayNews += matchreport;
-  awayNews += "\r\r";
-  if (minute > 90) last += " OT";
-  last += '\r';
+  appendAll(g.TeamLatestNews(h), homereport, "\r\r");
+  appendAll(g.TeamLatestNews(a), matchreport, "\r\r");
+  if (minute > 90) g.LastResultText += " OT";
+  g.LastResultText += "\r";
 }
 
 }  // namespace kervale

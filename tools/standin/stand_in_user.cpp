@@ -118,7 +118,8 @@ void StandInUser::post(const std::shared_ptr<State>& state) {
 // Begins the draft, takes the first available pool line at the user's pick
 // (answering its question Yes) and quits once the draft is over.
 void StandInUser::draft(const std::shared_ptr<State>& state) {
-  CollegeDraft& draft = *state->draft;
+  CollegeDraft& draft = ui::screen<CollegeDraft>();
+  if (!draft.loaded()) return;
   if (draft.Command2.enabled()) {
     // Begin Draft waits at the user's pick: pressed from its own idle action,
     // so that this one is posted again and can make the pick.
@@ -144,37 +145,30 @@ void StandInUser::draft(const std::shared_ptr<State>& state) {
 }
 
 void StandInUser::act(const std::shared_ptr<State>& state) {
-  State& s = *state;
-  if (s.summary == nullptr) {
-    // Made on first use, in the order it has always looked at them.
-    s.summary = &ui::screen<EndOfSeason>();
-    s.draft = &ui::screen<CollegeDraft>();
-    s.match = &ui::screen<MatchEngine>();
-    s.room = &ui::screen<LockerRoom>();
+  EndOfSeason& summary = ui::screen<EndOfSeason>();
+  if (summary.loaded()) {
+    if (state->summaryLook) state->summaryLook();
+    summary.Command1.userClick();
+    ++state->summaries;
   }
-  if (s.summary->loaded()) {
-    if (s.summaryLook) s.summaryLook();
-    s.summary->Command1.userClick();
-    ++s.summaries;
-  }
-  if (s.draft->loaded()) draft(state);
-  MatchEngine& match = *s.match;
+  draft(state);
+  MatchEngine& match = ui::screen<MatchEngine>();
   if (match.running() && match.Fastsim.value() == 0) match.Fastsim.setValue(1);
-  LockerRoom& room = *s.room;
+  LockerRoom& room = ui::screen<LockerRoom>();
   if (room.loaded() && mls().TeamTalkStage != 1) {
     if (!room.Command2.enabled()) {
       room.TeamTalkList.setListIndex(room.TeamTalkList.listCount() - 1);
       room.Command1.userClick();
     }
     room.Command2.userClick();
-    ++s.talks;
+    ++state->talks;
   }
-  const auto& log = s.backend->log();
-  if (log.size() > s.boxesSeen) {
-    s.boxesSeen = log.size();
+  const auto& log = state->backend->log();
+  if (log.size() > state->boxesSeen) {
+    state->boxesSeen = log.size();
     if (log.back().text.rfind("Final Score from", 0) == 0 && match.shown() && match.minutedone) {
       match.Minbox.userClick();
-      ++s.minutePresses;
+      ++state->minutePresses;
     }
   }
 }

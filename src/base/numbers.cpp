@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <system_error>
 
@@ -86,6 +87,39 @@ std::string significantText(double x, int precision) {
     out += "." + std::string(-d.exponent - 1, '0') + d.digits;
   }
   return out;
+}
+
+// Format(x, "##.#%") of a share from 1% to just below 100%, which a watched
+// match writes twice a minute: the text the general rule gives (the value's
+// fifteen significant digits, then its tenth rounded half up) worked out in
+// whole numbers. False for any other value.
+bool shareText(double x, std::string& out) {
+  const double value = x * 100;
+  if (!(value >= 1 && value < 100)) return false;
+  // value = m x 2^(exp - 53) exactly, m a 53-bit whole number.
+  int exp = 0;
+  const auto m = static_cast<std::uint64_t>(std::ldexp(std::frexp(value, &exp), 53));
+  const int shift = 53 - exp;  // 46..52
+  // Fifteen significant digits: 13 decimals from 10 on, 14 below.
+  const int decimals = value >= 10 ? 13 : 14;
+  std::uint64_t scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  // value x 10^decimals rounded to a whole number, halves to even, as the
+  // conversion to digits rounds.
+  const unsigned __int128 product = static_cast<unsigned __int128>(m) * scale;
+  auto digits = static_cast<std::uint64_t>(product >> shift);
+  const unsigned __int128 rest = product & ((static_cast<unsigned __int128>(1) << shift) - 1);
+  const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+  if (rest > half || (rest == half && (digits & 1) != 0)) ++digits;
+  // The tenth, rounded half up on the digit after it.
+  const std::uint64_t tenths = (digits + scale / 20) / (scale / 10);
+  char buffer[16];
+  char* end = std::to_chars(buffer, buffer + sizeof buffer, tenths / 10).ptr;
+  *end++ = '.';
+  if (tenths % 10 != 0) *end++ = static_cast<char>('0' + tenths % 10);
+  *end++ = '%';
+  out.assign(buffer, end);
+  return true;
 }
 
 bool isValBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
@@ -214,6 +248,7 @@ double Val(std::string_view text) {
 
 std::string Format(double x, std::string_view pattern) {
   if (pattern.empty() || !std::isfinite(x)) return numText(x);
+  if (std::string share; pattern == "##.#%" && shareText(x, share)) return share;
 
   // Split into literal prefix, the placeholder block and literal suffix.
   auto isBlockChar = [](char c) { return c == '#' || c == '0' || c == '.' || c == ','; };

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "base/numbers.h"
 #include "data/mls_module.h"
@@ -37,10 +38,10 @@ void MatchEngine::flushCommentary() {
     const MLSModule& g = mls();
     Commentary.addItem(commcount == 0 ? std::string() : UCase(g.CommentaryLine(0)) + Str(minute));
     for (int i = 1; i <= commcount; ++i) {
-      const std::string& line = commline(i);
-      Commentary.addItem(line);
       // An empty line is a pause in the talk: it holds four times as long.
-      const double factor = line.empty() ? 4 : 1;
+      const double factor = commline(i).empty() ? 4 : 1;
+      // The minute's lines are done with once shown: moved, not copied.
+      Commentary.addItem(std::move(commline(i)));
       if (Fastsim.value() == 0) {
         scrollToEnd(Commentary);
         const double passes = std::min(roundHalfEven(g.CommentarySpeed * 10000 * factor), 2147483647.0);
@@ -50,8 +51,8 @@ void MatchEngine::flushCommentary() {
         }
       }
     }
-    for (int i = 1; i <= homeinfocount; ++i) homeinfo.addItem(infoline(i, 1));
-    for (int i = 1; i <= awayinfocount; ++i) awayinfo.addItem(infoline(i, 2));
+    for (int i = 1; i <= homeinfocount; ++i) homeinfo.addItem(std::move(infoline(i, 1)));
+    for (int i = 1; i <= awayinfocount; ++i) awayinfo.addItem(std::move(infoline(i, 2)));
   }
   commcount = 0;
   homeinfocount = 0;

@@ -305,10 +305,15 @@ class MatchEngine : public ui::Form {
 
  private:
   static void appendText(std::string& out, std::string_view part) { out.append(part); }
+  // The parts appended to a text in place, without a joined temporary.
+  template <class... Parts>
+  static void appendAll(std::string& out, const Parts&... parts) {
+    (appendText(out, std::string_view(parts)), ...);
+  }
   template <class... Parts>
   static std::string joinText(const Parts&... parts) {
     std::string out;
-    (appendText(out, std::string_view(parts)), ...);
+    appendAll(out, parts...);
     return out;
   }
   void resetMatchState();

@@ -71,43 +71,45 @@ void MatchEngine::awayGoal() {
   const int a = awaygoals;
   const std::string when = Str(minute);
   if (h > a) matchreport += "Then we pulled one back. ";
-  if (a - 1 == h && h == 0) matchreport += "We started the scoring in minute" + when + ". ";
-  if (a - 1 == h && h != 0) matchreport += "We then took the lead in minute number" + when + "; ";
+  if (a - 1 == h && h == 0) appendAll(matchreport, "We started the scoring in minute", when, ". ");
+  if (a - 1 == h && h != 0) appendAll(matchreport, "We then took the lead in minute number", when, "; ");
   if (a - 1 > h) {
     commsel = static_cast<std::int16_t>(rng().draw(3, 1));
-    if (commsel == 1) matchreport += "Our team then added an insurance goal in minute" + when + ". ";
-    if (commsel == 2) matchreport += "We added a goal in minute" + when + ". ";
-    if (commsel == 3) matchreport += "We took a" + Str(a - h) + " goal lead in minute" + when + ". ";
+    if (commsel == 1) appendAll(matchreport, "Our team then added an insurance goal in minute", when, ". ");
+    if (commsel == 2) appendAll(matchreport, "We added a goal in minute", when, ". ");
+    if (commsel == 3) appendAll(matchreport, "We took a", Str(a - h), " goal lead in minute", when, ". ");
   }
-  if (h == a) matchreport += "We then equalized in minute" + when + ". ";
+  if (h == a) appendAll(matchreport, "We then equalized in minute", when, ". ");
 
   const std::string& scorer = onpitchname(attacker, 2);
   const std::string& maker = onpitchname(ballcarrier, 2);
   const std::string score = Str(h) + " -" + Str(a);
   if (chanceflag == 1) {
     // A penalty has no build-up of its own to tell.
-    matchreport += scorer + " scored from the penalty spot. ";
+    appendAll(matchreport, scorer, " scored from the penalty spot. ");
   } else if (buildupkind == 1) {
-    matchreport += scorer + " scored off of a great pass from " + maker + ". ";
-    homereport += g.TeamName(awayteam) + " grabbed a goal in the" + when + " minute, making the score" + score + ". ";
+    appendAll(matchreport, scorer, " scored off of a great pass from ", maker, ". ");
+    appendAll(homereport, g.TeamName(awayteam), " grabbed a goal in the", when, " minute, making the score", score,
+              ". ");
   } else if (buildupkind == 2) {
-    matchreport +=
-        "A scoring chance was created by " + maker + ". He beat the keeper on a header off of the incoming cross. ";
-    homereport += scorer + " beat " + onpitchname(1, 1) + " on a header. ";
+    appendAll(matchreport, "A scoring chance was created by ", maker,
+              ". He beat the keeper on a header off of the incoming cross. ");
+    appendAll(homereport, scorer, " beat ", onpitchname(1, 1), " on a header. ");
   } else if (buildupkind == 3) {
-    matchreport += scorer + " nailed a shot into the net. ";
+    appendAll(matchreport, scorer, " nailed a shot into the net. ");
   } else if (buildupkind == 4 || buildupkind == 5) {
-    matchreport += scorer + " scored off of a great pass from " + maker + ". ";
+    appendAll(matchreport, scorer, " scored off of a great pass from ", maker, ". ");
   }
 
   // After minute 90 there is no regulation time left to count down.
   const std::string left = Str(minute > 90 ? 0 : 90 - minute);
   commsel = static_cast<std::int16_t>(rng().draw(4));
-  if (commsel == 0) matchreport += "The score was then" + score + ". ";
+  if (commsel == 0) appendAll(matchreport, "The score was then", score, ". ");
   if (commsel == 1)
-    matchreport += "This made the score" + score + " with all of" + left + " minutes left in regulation time. ";
-  if (commsel == 2) matchreport += "Our goal made the score" + score + ". ";
-  if (commsel == 3) matchreport += "The score became" + score + " with" + left + " minutes left in regulation time. ";
+    appendAll(matchreport, "This made the score", score, " with all of", left, " minutes left in regulation time. ");
+  if (commsel == 2) appendAll(matchreport, "Our goal made the score", score, ". ");
+  if (commsel == 3)
+    appendAll(matchreport, "The score became", score, " with", left, " minutes left in regulation time. ");
 
   countPeriodGoal(awayteam, minute);
   if (watched()) say("The score is now:", Str(homegoals), " :", Str(awaygoals));
@@ -128,8 +130,8 @@ void MatchEngine::homeGoal() {
 
   const std::string& scorer = onpitchname(attacker, 1);
   const std::string when = Str(minute);
-  homereport += scorer + " scored in the" + when + " minute. ";
-  matchreport += "A goal was given up in the" + when + " minute, scored by " + scorer + ". ";
+  appendAll(homereport, scorer, " scored in the", when, " minute. ");
+  appendAll(matchreport, "A goal was given up in the", when, " minute, scored by ", scorer, ". ");
   homegoals += 1;
 
   countPeriodGoal(hometeam, minute);

@@ -143,7 +143,7 @@ void MatchEngine::overtimeNotes() {
   if (minute == 91) {
     say("And the game starts the first overtime period.");
     const std::string tied =
-        "The game went to golden goal overtime tied" + Str(homegoals) + " -" + Str(awaygoals) + ". ";
+        joinText("The game went to golden goal overtime tied", Str(homegoals), " -", Str(awaygoals), ". ");
     matchreport += tied;
     homereport += tied;
   }

@@ -21,11 +21,11 @@ void MatchEngine::finishMatch() {
   const int a = awayteam;
 
   if (minute > 90 && awaygoals > homegoals) {
-    matchreport += kWonInOvertime + Str(minute - 90) + " of golden goal overtime.";
+    appendAll(matchreport, kWonInOvertime, Str(minute - 90), " of golden goal overtime.");
     homereport += kLostInOvertime;
   }
   if (minute > 90 && homegoals > awaygoals) {
-    homereport += kWonInOvertime + Str(minute - 90) + " of golden goal overtime.";
+    appendAll(homereport, kWonInOvertime, Str(minute - 90), " of golden goal overtime.");
     matchreport += kLostInOvertime;
   }
   if (minute == 90 && homegoals == awaygoals) {
@@ -33,13 +33,15 @@ void MatchEngine::finishMatch() {
     homereport += "A draw was the final result, neither team able to take the three points.";
   }
 
-  g.LastResultText += g.TeamName(h) + Str(homegoals) + " " + g.TeamName(a) + Str(awaygoals);
+  // Appended piece by piece: a match nobody watches writes these too, and
+  // each joined temporary would be another allocation.
+  appendAll(g.LastResultText, g.TeamName(h), Str(homegoals), " ", g.TeamName(a), Str(awaygoals));
   const std::string result =
-      UCase(g.TeamName(h)) + Str(homegoals) + " v " + UCase(g.TeamName(a)) + Str(awaygoals) + "\r";
+      joinText(UCase(g.TeamName(h)), Str(homegoals), " v ", UCase(g.TeamName(a)), Str(awaygoals), "\r");
   g.TeamLatestNews(h) += result;
   g.TeamLatestNews(a) += result;
-  g.TeamLatestNews(h) += homereport + "\r\r";
-  g.TeamLatestNews(a) += matchreport + "\r\r";
+  appendAll(g.TeamLatestNews(h), homereport, "\r\r");
+  appendAll(g.TeamLatestNews(a), matchreport, "\r\r");
   if (minute > 90) g.LastResultText += " OT";
   g.LastResultText += "\r";
 }

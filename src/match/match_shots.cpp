@@ -80,8 +80,8 @@ void MatchEngine::missedShot(int side, double shooter) {
       say("NO! It's been disallowed!");
       say("The linesman had his flag raised");
       if (away) {
-        matchreport += "We should have had one more around minute" + Str(minute) + ". " + onpitchname(attacker, 2) +
-                       " scored but the play was called back for offside.";
+        appendAll(matchreport, "We should have had one more around minute", Str(minute), ". ", onpitchname(attacker, 2),
+                  " scored but the play was called back for offside.");
       } else {
         g.PlayerShotsOnTarget(shooter) += 1;
       }

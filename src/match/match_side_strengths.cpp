@@ -39,8 +39,9 @@ bool sameBits(double kept, double live) {
 
 // Whether rows 1..10 of the side's positions are the same to the bit as when
 // the parts were made; if not, the new ones are kept.
-bool samePositions(std::array<double, 11>& kept, const double* live) {
+[[gnu::always_inline]] inline bool samePositions(std::array<double, 11>& kept, const double* live) {
   PairBits differ{};
+#pragma GCC unroll 5
   for (int i = 1; i <= 9; i += 2) differ |= bitsOf(loadPair(&kept[i])) ^ bitsOf(loadPair(live + i));
   if ((differ[0] | differ[1]) == 0) return true;
   std::copy(live + 1, live + 11, kept.begin() + 1);
@@ -107,15 +108,27 @@ Pair shiftedWhole(Pair x, PairBits& outside) {
 // Two shifted whole numbers of the 16-bit range stored as two 16-bit cells:
 // the low 16 bits of each lane are the number.
 void storeWholePair(std::int16_t* p, Pair shifted) {
-  using Words = std::int16_t __attribute__((vector_size(16)));
-  const Words words = __builtin_shufflevector(reinterpret_cast<Words>(shifted), reinterpret_cast<Words>(shifted), 0, 4,
-                                              0, 4, 0, 4, 0, 4);
-  std::memcpy(p, &words, 2 * sizeof(std::int16_t));
+  const PairBits bits = bitsOf(shifted);
+  p[0] = static_cast<std::int16_t>(bits[0]);
+  p[1] = static_cast<std::int16_t>(bits[1]);
+}
+
+// The home midfield when a value reached the edge of the 16-bit range: each
+// one clamped as the general rule does, and their sum. Apart from the minute's
+// loop, so that the loop keeps its sums in registers.
+template <class Strengths>
+[[gnu::noinline]] double clampedMidfield(Strengths& st, double morale) {
+  double sum = 0;
+  for (int i = 0; i < 10; ++i) {
+    st.midValue[i + 1] = CInt(CInt(st.midPart[i] * st.condition[i + 1]) * morale);
+    sum += st.midValue[i + 1];
+  }
+  return sum;
 }
 
 // A side's working values and their line sums, two rows at a time.
 template <class Strengths>
-LineSums rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st) {
+void rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st, LineSums& sums) {
   const MLSModule& g = *k.game;
   if (!sameInputs(g, s, st)) makeParts(g, s, st);
   // Each value runs through its part, condition and morale, in that order,
@@ -124,49 +137,47 @@ LineSums rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st) {
   // The tables in locals: a store through one of them cannot move another.
   double* const conditions = st.condition;
   double* const defValue = st.defValue;
+  auto* const midValue = st.midValue;
   double* const attValue = st.attValue;
-  LineSums sums;
+  double defSum = 0, midSum = 0, attSum = 0;
   PairBits outside{};
+  // Unrolled: five passes, each with work enough to hide the others' latency.
+#pragma GCC unroll 5
   for (int i = 0; i < 10; i += 2) {
     const int row = i + 1;
     const Pair condition = loadPair(conditions + row) - kConditionLoss;
     storePair(conditions + row, condition);
     const Pair def = loadPair(&st.defPart[i]) * condition * morale;
     storePair(defValue + row, def);
-    sums.def = addedInOrder(sums.def, def);
+    defSum = addedInOrder(defSum, def);
     const Pair att = loadPair(&st.attPart[i]) * condition * morale;
     storePair(attValue + row, att);
-    sums.att = addedInOrder(sums.att, att);
+    attSum = addedInOrder(attSum, att);
     if constexpr (Strengths::kWholeMidfield) {
       // The home midfield is whole after every step.
       const Pair first = shiftedWhole(loadPair(&st.midPart[i]) * condition, outside) - kShift;
       const Pair shifted = shiftedWhole(first * morale, outside);
-      storeWholePair(st.midValue + row, shifted);
-      sums.mid = addedInOrder(sums.mid, shifted - kShift);
+      storeWholePair(midValue + row, shifted);
+      midSum = addedInOrder(midSum, shifted - kShift);
     } else {
       const Pair mid = loadPair(&st.midPart[i]) * condition * morale;
-      storePair(st.midValue + row, mid);
-      sums.mid = addedInOrder(sums.mid, mid);
+      storePair(midValue + row, mid);
+      midSum = addedInOrder(midSum, mid);
     }
   }
+  sums.def = defSum;
+  sums.mid = midSum;
+  sums.att = attSum;
   if constexpr (Strengths::kWholeMidfield) {
-    if ((outside[0] | outside[1]) != 0) {
-      // A value at the edge of the range is clamped, as the general rule does.
-      sums.mid = 0;
-      for (int i = 0; i < 10; ++i) {
-        st.midValue[i + 1] = CInt(CInt(st.midPart[i] * st.condition[i + 1]) * morale);
-        sums.mid += st.midValue[i + 1];
-      }
-    }
+    if ((outside[0] | outside[1]) != 0) sums.mid = clampedMidfield(st, morale);
   }
-  return sums;
 }
 
 }  // namespace
 
 void rebuildStrengthsOfBothSides(MatchKernel& k) {
-  k.lines[1] = rebuildSide(k, k.side[1], k.home);
-  k.lines[2] = rebuildSide(k, k.side[2], k.away);
+  rebuildSide(k, k.side[1], k.home, k.lines[1]);
+  rebuildSide(k, k.side[2], k.away, k.lines[2]);
 }
 
 }  // namespace kervale

@@ -21,9 +21,18 @@ int playerIn(const MLSModule& g, int slot, int club) {
 }
 
 // A match from one club's side, as its record texts hold it: " 3 - 1 vs Name, Week 32, 2003".
+// Appended piece by piece: every match of a round writes two.
 std::string recordText(const MLSModule& g, int own, int other, bool atHome, int opponent) {
-  return Str(own) + " -" + Str(other) + (atHome ? " vs " : " at ") + g.TeamName(opponent) + ", Week" +
-         Str(g.CurrentWeek + 20) + "," + Str(2002 + g.CurrentSeason);
+  std::string text = Str(own);
+  text += " -";
+  text += Str(other);
+  text += atHome ? " vs " : " at ";
+  text += g.TeamName(opponent);
+  text += ", Week";
+  text += Str(g.CurrentWeek + 20);
+  text += ',';
+  text += Str(2002 + g.CurrentSeason);
+  return text;
 }
 
 void lowerApproval(MLSModule& g, int club, double by) {
@@ -36,7 +45,8 @@ template <class Margins, class Texts>
 void keepRecord(Margins& margins, Texts& texts, int club, int margin, const std::string& text) {
   if (margin == margins(club)) {
     margins(club) = margin;
-    texts(club) += "," + text;
+    texts(club) += ',';
+    texts(club) += text;
   } else if (margin > margins(club)) {
     margins(club) = margin;
     texts(club) = text;
@@ -116,8 +126,8 @@ void MatchEngine::morales() {
     lowerApproval(g, A, 0.02);
     keepRecord(g.TeamBiggestWinMargin, g.TeamBiggestWinText, H, h - a, homeText);
     keepRecord(g.TeamBiggestLossMargin, g.TeamBiggestLossText, A, h - a, awayText);
-    g.TeamForm(H) = "W" + g.TeamForm(H);
-    g.TeamForm(A) = "L" + g.TeamForm(A);
+    g.TeamForm(H).insert(0, 1, 'W');
+    g.TeamForm(A).insert(0, 1, 'L');
   } else if (h < a) {
     if (g.TeamReputation(A) + 25 < g.TeamReputation(H)) {
       addHeadline(g, g.TeamName(A) + " have upset " + g.TeamName(H) + Str(a) + " -" + Str(h) + "!");
@@ -127,12 +137,12 @@ void MatchEngine::morales() {
     g.ManagerApproval(A) += 0.03;
     keepRecord(g.TeamBiggestLossMargin, g.TeamBiggestLossText, H, a - h, homeText);
     keepRecord(g.TeamBiggestWinMargin, g.TeamBiggestWinText, A, a - h, awayText);
-    g.TeamForm(H) = "L" + g.TeamForm(H);
-    g.TeamForm(A) = "W" + g.TeamForm(A);
+    g.TeamForm(H).insert(0, 1, 'L');
+    g.TeamForm(A).insert(0, 1, 'W');
   } else {
     lowerApproval(g, H, 0.01);
-    g.TeamForm(H) = "D" + g.TeamForm(H);
-    g.TeamForm(A) = "D" + g.TeamForm(A);
+    g.TeamForm(H).insert(0, 1, 'D');
+    g.TeamForm(A).insert(0, 1, 'D');
   }
 
   for (int club : {H, A}) {

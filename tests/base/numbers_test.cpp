@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace kervale {
 namespace {
@@ -147,6 +148,43 @@ TEST(Format, Patterns) {
   EXPECT_EQ(Format(5, "000"), "005");
   EXPECT_EQ(Format(5, "$#,##0 k"), "$5 k");
   EXPECT_EQ(Format(2.5, ""), "2.5");
+}
+
+// "##.#%" has a way of its own for shares of 1% and more; "#.#%" means the
+// same text and takes the general one, so the two must agree everywhere.
+void expectShareAsGeneral(double x) { EXPECT_EQ(Format(x, "##.#%"), Format(x, "#.#%")) << x; }
+
+TEST(Format, ASharePercentReadsAsTheGeneralRule) {
+  const std::pair<double, const char*> shares[] = {{0.01, "1.%"},      {0.123, "12.3%"},    {0.12349, "12.3%"},
+                                                   {0.12351, "12.4%"}, {0.999999, "100.%"}, {0.005, ".5%"},
+                                                   {0.0999, "10.%"}};
+  for (const auto& [share, text] : shares) EXPECT_EQ(Format(share, "##.#%"), text) << share;
+  // Every possession share of a match, and the values a step either side.
+  for (int total = 1; total <= 300; ++total) {
+    for (int count = 0; count <= total; ++count) {
+      const double share = static_cast<double>(count) / total;
+      expectShareAsGeneral(share);
+      expectShareAsGeneral(std::nextafter(share, 0.0));
+      expectShareAsGeneral(std::nextafter(share, 1.0));
+    }
+  }
+}
+
+TEST(Format, ASharePercentRoundsItsFifteenDigitsFirst) {
+  // Values a few steps from a half tenth: the fifteen significant digits
+  // decide, so 12.349999999999999 reads as 12.35 and rounds up.
+  for (double half : {0.0105, 0.1235, 0.4565, 0.9995, 0.0995}) {
+    for (int step = -40; step <= 40; ++step) {
+      double x = half;
+      for (int k = 0; k < std::abs(step); ++k) x = std::nextafter(x, step < 0 ? 0.0 : 1.0);
+      expectShareAsGeneral(x);
+    }
+  }
+  // Values with a long binary fraction, whose exact digits run far past the
+  // fifteenth: their rounding to fifteen digits is worked in whole numbers.
+  for (int whole = 1; whole <= 99; ++whole) {
+    for (int n = 1; n < 64; n += 2) expectShareAsGeneral((whole + n * 0x1p-14) / 100);
+  }
 }
 
 TEST(TextHelpers, CaseTrimAndSlicesNeverRunOutside) {

@@ -1,6 +1,7 @@
 // The college draft screen: computer needs, the user's pick, passes, full
 // squads and a full player table, the draftee's record and the close box.
 #include <string>
+#include <vector>
 
 #include "data/squad_moves.h"
 #include "offseason/college_draft.h"
@@ -40,6 +41,10 @@ TEST_F(OffSeasonTest, ComputerClubsPickByTheirNeed) {
     ++club;
   }
   EXPECT_EQ(computerChoice(g(), 9, pool), 2) << "an empty squad has no keeper";
+  // Keeping level with another rating makes no keeper.
+  addPlayer(10, 1, 5, 1, 5, 1);
+  addPlayer(10, 2, 1, 6, 5, 2);
+  EXPECT_EQ(computerChoice(g(), 10, pool), 2) << "keeping level with midfield";
   EXPECT_EQ(draftTag(pooled(1, 1, 1, 1)), "M ");
   EXPECT_EQ(draftPosition(pooled(1, 1, 1, 1)).word, "Midfield");
 }
@@ -63,6 +68,18 @@ TEST_F(OffSeasonTest, ADrafteeIsBornOnTheDayOfTheDraftWithoutADraw) {
     EXPECT_EQ(rng().scriptedLeft(), 1U) << "no draw for the birth date";
     rng().clearScript();
   }
+}
+
+TEST_F(OffSeasonTest, ARecordInASquadIsNeverFreeEvenWithoutAName) {
+  const int held = addPlayer(3, 5, 1, 1, 1, 1);
+  const int free = addPlayer(0, 0, 1, 1, 1, 1);
+  ASSERT_EQ(held, 1);
+  g().PlayerName(held).clear();
+  g().PlayerName(free).clear();
+  const std::vector<bool> records = heldRecords(g());
+  EXPECT_TRUE(records[1]);
+  EXPECT_FALSE(records[2]);
+  EXPECT_EQ(firstFreeRecord(g(), records), free);
 }
 
 class DraftScreen : public OffSeasonTest {
@@ -132,6 +149,10 @@ TEST_F(DraftScreen, UserDraftsAFreshRecordIntoHisLastFreeSlot) {
   draft().List1.userSelectItem(0);
   draft().List1.userSelectItem(4);
   EXPECT_EQ(draft().Label8.caption(), "Drafted");
+  // The pool's last line shows its player as well.
+  draft().List1.userSelectItem(kPoolSize - 1);
+  EXPECT_EQ(draft().playrName.caption(), draft().pool()[kPoolSize].name);
+  EXPECT_EQ(draft().Label2.caption(), draft().pool()[kPoolSize].university);
   draft().Command1.userClick();
   EXPECT_FALSE(draft().loaded());
 }

@@ -1,6 +1,7 @@
 // The season close, the expansion draft and the draft order.
 #include "offseason/season_close.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -98,7 +99,8 @@ TEST_F(OffSeasonTest, ExpansionDraftTakesOutOfContractPlayersInClubOrder) {
   outOfContract(3, 10, 421);
   const int first4 = outOfContract(4, 2, 300);
   const int second4 = outOfContract(4, 3, 300);
-  addPlayer(11, 3, 1, 1, 1, 1);  // the new club's slot 3 holds a player: first free slot
+  const int first10 = outOfContract(10, 2, 300);  // the last of the old clubs gives too
+  addPlayer(11, 3, 1, 1, 1, 1);                   // the new club's slot 3 holds a player: first free slot
 
   runExpansionDraft(g(), ExpansionOutcome{true, {0, 0, 0}});
 
@@ -112,6 +114,7 @@ TEST_F(OffSeasonTest, ExpansionDraftTakesOutOfContractPlayersInClubOrder) {
   EXPECT_EQ(g().TeamSquad(4, 12), second4);
   EXPECT_EQ(g().PlayerTeam(first3), 12);
   EXPECT_EQ(g().TeamSquad(4, 3), 0);
+  EXPECT_EQ(g().TeamSquad(10, 11), first10);
 }
 
 TEST_F(OffSeasonTest, MovedClubGivesUpTheSlotsOfItsRunningWageMaxima) {
@@ -147,6 +150,10 @@ TEST_F(OffSeasonTest, DraftOrderByPointsWithSupplementalPicks) {
     for (int c = 4; c <= 14; ++c) g().TeamWins(c) = c > clubs - 2 && c <= clubs ? 0 : c;
     const DraftOrderList grown = makeDraftOrder(g(), true);
     EXPECT_EQ(grown[1] + grown[2], 2 * clubs - 1) << clubs;
+    // The first round gives every club one pick; the new clubs' extra picks follow it.
+    std::vector<int> firstRound(grown.begin() + 1, grown.begin() + 1 + clubs);
+    std::sort(firstRound.begin(), firstRound.end());
+    for (int c = 1; c <= clubs; ++c) EXPECT_EQ(firstRound[static_cast<std::size_t>(c - 1)], c) << clubs;
     for (int i = clubs + 1; i <= kDraftPicks; ++i) EXPECT_EQ(grown[i], i % 2 == 1 ? clubs - 1 : clubs) << i;
   }
 }

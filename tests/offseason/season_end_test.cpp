@@ -99,14 +99,18 @@ TEST_F(SeasonEnd, AllStarsByAverageAndGroup) {
   const int second = star(4, 2, 20, 7, 1, 2, 9, 2);
   const int best = star(5, 3, 20, 8, 1, 2, 9, 2);
   const int forward = star(6, 4, 20, 5, 1, 2, 2, 9);
+  const int levelKeeper = star(7, 5, 20, 9.5, 9, 1, 1, 9);  // keeping level with attack: a forward only
+  const int levelBack = star(8, 5, 20, 6.5, 1, 8, 2, 8);    // defence level with attack: a defender
   const AllStarSquad squad = pickAllStars(g(), 1);
   EXPECT_EQ(squad.player(g(), 1), keeper);
-  EXPECT_EQ(squad.player(g(), 2), keeper);
-  EXPECT_EQ(squad.player(g(), 3), 0) << "nobody else defends: blank";
+  EXPECT_EQ(squad.player(g(), 2), levelBack);
+  EXPECT_EQ(squad.player(g(), 3), keeper);
+  EXPECT_EQ(squad.player(g(), 4), 0) << "nobody else defends: blank";
   EXPECT_EQ(squad.player(g(), 5), best);
   EXPECT_EQ(squad.player(g(), 6), first);
   EXPECT_EQ(squad.player(g(), 7), second);
-  EXPECT_EQ(squad.player(g(), 9), forward);
+  EXPECT_EQ(squad.player(g(), 9), levelKeeper);
+  EXPECT_EQ(squad.player(g(), 10), forward);
   for (int place = 1; place <= 11; ++place) EXPECT_NE(squad.player(g(), place), thirteen);
   EXPECT_EQ(g().PlayerRatingSumSeason(thirteen), 13 * 9) << "the development reads it next";
   EXPECT_EQ(g().PlayerRatingSumSeason(best), 20 * 8);

@@ -238,6 +238,47 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
   }
 }
 
+// What play can reach at the edges of a value's range loads; one step past
+// it does not.
+TEST_F(SavedGameTest, ValuesAtTheirEdgesLoad) {
+  auto edge = busyGame();
+  edge->TicketPrice(3) = 32767;   // the top of a 16-bit item
+  edge->AssistantCoach(4) = 300;  // the last staff record
+  const auto loaded = parseSavedGame("x.usa", savedGameText(*edge), g());
+  EXPECT_EQ(loaded->TicketPrice(3), 32767);
+  EXPECT_EQ(loaded->AssistantCoach(4), 300);
+  auto past = busyGame();
+  past->AssistantCoach(4) = 301;
+  EXPECT_NE(savedGameRefusal(savedGameText(*past)).find("AssistantCoach(4) is 301"), std::string::npos);
+
+  // A world grown to the last player record by the draft.
+  auto full = busyGame();
+  full->NumPlayers = kLastPlayer;
+  full->PlayerName(kLastPlayer) = "Last Draftee";
+  const auto grown = parseSavedGame("x.usa", savedGameText(*full), g());
+  EXPECT_EQ(grown->NumPlayers, kLastPlayer);
+  EXPECT_EQ(grown->PlayerName(kLastPlayer), "Last Draftee");
+}
+
+// The game in play may hold more players than the file: their records are
+// emptied, the first one past the file's last included.
+TEST_F(SavedGameTest, RecordsPastTheFilesLastPlayerAreEmptied) {
+  const std::string file = savedGameText(g());
+  const int last = g().NumPlayers;
+  auto larger = std::make_unique<MLSModule>(g());
+  for (int p : {last + 1, last + 2}) {
+    larger->PlayerName(p) = "Extra " + std::to_string(p);
+    larger->PlayerDefense(p) = 7;
+    larger->PlayerInterest(p, 1) = 5;
+  }
+  const auto loaded = parseSavedGame("x.usa", file, *larger);
+  for (int p : {last + 1, last + 2}) {
+    EXPECT_EQ(loaded->PlayerName(p), "") << p;
+    EXPECT_EQ(loaded->PlayerDefense(p), 0) << p;
+    EXPECT_EQ(loaded->PlayerInterest(p, 1), 0) << p;
+  }
+}
+
 // ---- The Save item and the picker
 
 class SaveItemTest : public SavedGameTest {

@@ -283,6 +283,12 @@ class MatchEngine : public ui::Form {
   Table1<double, 11> lineupbest{"lineupbest"};        // (position index 2..11): the rating it was picked by
   void swapsquadslots();
   void teamupdate();   // every computer club's line-up, formation and flow
+  // teamupdate once more, with no player changed since the last one: a club
+  // whose squad is as that one left it may do what it did from there before.
+  void teamupdateAgain() {
+    squadsAsLastPicked_ = true;
+    teamupdate();
+  }
   void playercheck();  // computer clubs' squad lists and every club's count, rebuilt from PlayerTeam
 
   // ---- After-match updates
@@ -344,6 +350,8 @@ class MatchEngine : public ui::Form {
   // Where the minute loop finds both sides, resolved by set-up.
   void resolveKernel();
   MatchKernel kernel_;
+  // Set by teamupdateAgain for its teamupdate.
+  bool squadsAsLastPicked_ = false;
   bool ratingsOutside_ = false;    // a rating left 0.5..10 since the last clamp
   bool homeskillschanged_ = true;  // a skill copy was written since the strengths were made
   bool awayskillschanged_ = true;

@@ -282,7 +282,7 @@ class MatchEngine : public ui::Form {
   Table1<std::int16_t, 11> lineupslot{"lineupslot"};  // (position index 2..11): the squad slot picked
   Table1<double, 11> lineupbest{"lineupbest"};        // (position index 2..11): the rating it was picked by
   void swapsquadslots();
-  void teamupdate();   // every computer club's line-up, formation and flow
+  void teamupdate();  // every computer club's line-up, formation and flow
   // teamupdate once more, with no player changed since the last one: a club
   // whose squad is as that one left it may do what it did from there before.
   void teamupdateAgain() {

@@ -34,29 +34,31 @@ void MatchEngine::queueInfo(int side, std::string text) {
 }
 
 void MatchEngine::flushCommentary() {
-  if (watched_) {
-    const MLSModule& g = mls();
-    Commentary.addItem(commcount == 0 ? std::string() : UCase(g.CommentaryLine(0)) + Str(minute));
-    for (int i = 1; i <= commcount; ++i) {
-      // An empty line is a pause in the talk: it holds four times as long.
-      const double factor = commline(i).empty() ? 4 : 1;
-      // The minute's lines are done with once shown: moved, not copied.
-      Commentary.addItem(std::move(commline(i)));
-      if (Fastsim.value() == 0) {
-        scrollToEnd(Commentary);
-        const double passes = std::min(roundHalfEven(g.CommentarySpeed * 10000 * factor), 2147483647.0);
-        for (std::int64_t pass = 1; pass <= passes && !ui::backend().programEnded(); ++pass) {
-          commdelay = static_cast<std::int32_t>(pass);
-          ui::DoEvents();
-        }
-      }
-    }
-    for (int i = 1; i <= homeinfocount; ++i) homeinfo.addItem(std::move(infoline(i, 1)));
-    for (int i = 1; i <= awayinfocount; ++i) awayinfo.addItem(std::move(infoline(i, 2)));
-  }
+  if (watched_) showCommentary();
   commcount = 0;
   homeinfocount = 0;
   awayinfocount = 0;
+}
+
+void MatchEngine::showCommentary() {
+  const MLSModule& g = mls();
+  Commentary.addItem(commcount == 0 ? std::string() : UCase(g.CommentaryLine(0)) + Str(minute));
+  for (int i = 1; i <= commcount; ++i) {
+    // An empty line is a pause in the talk: it holds four times as long.
+    const double factor = commline(i).empty() ? 4 : 1;
+    // The minute's lines are done with once shown: moved, not copied.
+    Commentary.addItem(std::move(commline(i)));
+    if (Fastsim.value() == 0) {
+      scrollToEnd(Commentary);
+      const double passes = std::min(roundHalfEven(g.CommentarySpeed * 10000 * factor), 2147483647.0);
+      for (std::int64_t pass = 1; pass <= passes && !ui::backend().programEnded(); ++pass) {
+        commdelay = static_cast<std::int32_t>(pass);
+        ui::DoEvents();
+      }
+    }
+  }
+  for (int i = 1; i <= homeinfocount; ++i) homeinfo.addItem(std::move(infoline(i, 1)));
+  for (int i = 1; i <= awayinfocount; ++i) awayinfo.addItem(std::move(infoline(i, 2)));
 }
 
 void MatchEngine::scrollToEnd(ui::ListBox& list) {

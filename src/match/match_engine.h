@@ -125,11 +125,18 @@ class MatchEngine : public ui::Form {
   bool setupMatch();  // false for a walkover, which skips the minutes
   void playMinutes();
   void startOfMinute();
+  // What a watched match shows as a minute starts: apart, so that the
+  // minute of a match nobody watches pays nothing for it.
+  [[gnu::noinline]] void showMinuteStart();
   void kickOff();
   void halfTime();
   void overtimeNotes();
   void rareEvent();
+  [[gnu::noinline]] void tellStreaker();  // the rare event's words, apart from its draw
   void foulStep();
+  // A foul committed: cards, counts, words and the penalty award; true when a
+  // penalty was given. Apart, so that a minute without a foul stays short.
+  [[gnu::noinline]] bool commitFoul(const KernelSide& fouling);
   void lineupPanel();
   void lineupColours();
   void clampRatings();
@@ -140,6 +147,7 @@ class MatchEngine : public ui::Form {
   const std::array<LineSums, 3>& lineSums() const { return kernel_.lines; }
   void carrierCheck();
   void fillerLine();
+  [[gnu::noinline]] void tellFiller();  // the filler line a watched match shows
   void possessionStep();
   void awayAttack();
   void homeAttack();
@@ -160,6 +168,7 @@ class MatchEngine : public ui::Form {
   void queueLine(std::string text);
   void queueInfo(int side, std::string text);
   void flushCommentary();
+  [[gnu::noinline]] void showCommentary();  // the minute's lines onto a watched match's lists
   void scrollToEnd(ui::ListBox& list);
   void showScore();
   void endOfMinuteLabels();
@@ -282,7 +291,13 @@ class MatchEngine : public ui::Form {
   Table1<std::int16_t, 11> lineupslot{"lineupslot"};  // (position index 2..11): the squad slot picked
   Table1<double, 11> lineupbest{"lineupbest"};        // (position index 2..11): the rating it was picked by
   void swapsquadslots();
-  void teamupdate();   // every computer club's line-up, formation and flow
+  void teamupdate();  // every computer club's line-up, formation and flow
+  // teamupdate once more, with no player changed since the last one: a club
+  // whose squad is as that one left it may do what it did from there before.
+  void teamupdateAgain() {
+    squadsAsLastPicked_ = true;
+    teamupdate();
+  }
   void playercheck();  // computer clubs' squad lists and every club's count, rebuilt from PlayerTeam
 
   // ---- After-match updates
@@ -344,6 +359,8 @@ class MatchEngine : public ui::Form {
   // Where the minute loop finds both sides, resolved by set-up.
   void resolveKernel();
   MatchKernel kernel_;
+  // Set by teamupdateAgain for its teamupdate.
+  bool squadsAsLastPicked_ = false;
   bool ratingsOutside_ = false;    // a rating left 0.5..10 since the last clamp
   bool homeskillschanged_ = true;  // a skill copy was written since the strengths were made
   bool awayskillschanged_ = true;

@@ -33,7 +33,6 @@ void MatchEngine::foulStep() {
   // The side without the ball fouls; a sent-off player's name is empty.
   const int side = possession == 1 ? 2 : 1;
   const KernelSide& fouling = kernel_.side[side];
-  const int club = fouling.club;
   const double* aggression = g.PlayerAggression.begin();
   // The roll before Int: foulroll is its whole part.
   auto roll = [&] { return Rnd() * (60 - aggression[fouling.player[fouler + 1]]); };
@@ -56,74 +55,80 @@ void MatchEngine::foulStep() {
     foul = beats(rolled, refroll);
   }
 
-  if (foul) {
-    const int player = fouling.player[fouler + 1];
-    const std::string& name = g.PlayerName(player);
-
-    cardroll = Int(Rnd() * 200 + 60 - (minute > 60 ? 60 : 1));
-    if (cardroll > 90 && cardroll < 98) {
-      slotyellows(fouler + 1, foulside) += 1;
-      if (watched_) sayInfo(foulside, name, " booked (", Str(minute), " )");
-      g.PlayerBookings(player) += 1;
-      bookedflag = 1;
-    }
-    if (slotyellows(fouler + 1, foulside) == 2 || cardroll == 2) {
-      if (foulside == 1) {
-        homedefskill(fouler) = 0;
-        homemidskill(fouler) = 0;
-        homeattskill(fouler) = 0;
-      } else {
-        awaydefskill(fouler) = 0;
-        awaymidskill(fouler) = 0;
-        awayattskill(fouler) = 0;
-      }
-      slotyellows(fouler + 1, foulside) = 2;
-      sentoffflag = 1;
-    }
-    (foulside == 1 ? homefouls : awayfouls) += 1;
-
-    commsel = static_cast<std::int16_t>(rng().draw(3, 4));
-    say(g.CommentaryLine(commsel));
-    commsel = static_cast<std::int16_t>(rng().draw(9, 7));
-    say(name, g.CommentaryLine(commsel));
-    commsel = static_cast<std::int16_t>(rng().draw(4, 16));
-    say(g.CommentaryLine(commsel));
-    if (sentoffflag == 1 || bookedflag == 1) {
-      commsel = static_cast<std::int16_t>(rng().draw(3, 20));
-      say(g.CommentaryLine(commsel));
-    }
-
-    if (bookedflag == 1) {
-      say(g.CommentaryLine(23));
-      g.TeamYellowCards(club) += 1;
-      g.TeamDisciplinePoints(club) += 1;
-      g.TeamMorale(club) -= 0.02;
-    }
-    if (sentoffflag == 1) {
-      say(g.CommentaryLine(23));
-      g.TeamRedCards(club) += 1;
-      g.TeamDisciplinePoints(club) += 3;
-      say(g.CommentaryLine(24));
-      if (bookedflag == 1) say(g.CommentaryLine(25));
-      if (watched_) sayInfo(foulside, name, " sent off (", Str(minute), " )");
-      onpitchname(fouler, foulside).clear();
-      // Out for the next two games; the days between matchdays count them down.
-      g.PlayerInjury(player) = 2;
-      g.PlayerInjuryText(player) = "Suspension";
-    }
-
-    // A penalty is the rest of the minute's play.
-    if (penaltyAward()) return;
-
-    adjustRating(fouler + 1, foulside, -0.1);
-    if (sentoffflag == 1) adjustRating(fouler + 1, foulside, -1);
-    commsel = static_cast<std::int16_t>(rng().draw(4, 37));
-    say(g.CommentaryLine(commsel));
-  }
+  // A foul that gives a penalty: the kick is the rest of the minute's play.
+  if (foul && commitFoul(fouling)) return;
 
   ui::YieldToEvents();
   bookedflag = 0;
   sentoffflag = 0;
+}
+
+bool MatchEngine::commitFoul(const KernelSide& fouling) {
+  MLSModule& g = *kernel_.game;
+  const int club = fouling.club;
+  const int player = fouling.player[fouler + 1];
+  const std::string& name = g.PlayerName(player);
+
+  cardroll = Int(Rnd() * 200 + 60 - (minute > 60 ? 60 : 1));
+  if (cardroll > 90 && cardroll < 98) {
+    slotyellows(fouler + 1, foulside) += 1;
+    if (watched_) sayInfo(foulside, name, " booked (", Str(minute), " )");
+    g.PlayerBookings(player) += 1;
+    bookedflag = 1;
+  }
+  if (slotyellows(fouler + 1, foulside) == 2 || cardroll == 2) {
+    if (foulside == 1) {
+      homedefskill(fouler) = 0;
+      homemidskill(fouler) = 0;
+      homeattskill(fouler) = 0;
+    } else {
+      awaydefskill(fouler) = 0;
+      awaymidskill(fouler) = 0;
+      awayattskill(fouler) = 0;
+    }
+    slotyellows(fouler + 1, foulside) = 2;
+    sentoffflag = 1;
+  }
+  (foulside == 1 ? homefouls : awayfouls) += 1;
+
+  commsel = static_cast<std::int16_t>(rng().draw(3, 4));
+  say(g.CommentaryLine(commsel));
+  commsel = static_cast<std::int16_t>(rng().draw(9, 7));
+  say(name, g.CommentaryLine(commsel));
+  commsel = static_cast<std::int16_t>(rng().draw(4, 16));
+  say(g.CommentaryLine(commsel));
+  if (sentoffflag == 1 || bookedflag == 1) {
+    commsel = static_cast<std::int16_t>(rng().draw(3, 20));
+    say(g.CommentaryLine(commsel));
+  }
+
+  if (bookedflag == 1) {
+    say(g.CommentaryLine(23));
+    g.TeamYellowCards(club) += 1;
+    g.TeamDisciplinePoints(club) += 1;
+    g.TeamMorale(club) -= 0.02;
+  }
+  if (sentoffflag == 1) {
+    say(g.CommentaryLine(23));
+    g.TeamRedCards(club) += 1;
+    g.TeamDisciplinePoints(club) += 3;
+    say(g.CommentaryLine(24));
+    if (bookedflag == 1) say(g.CommentaryLine(25));
+    if (watched_) sayInfo(foulside, name, " sent off (", Str(minute), " )");
+    onpitchname(fouler, foulside).clear();
+    // Out for the next two games; the days between matchdays count them down.
+    g.PlayerInjury(player) = 2;
+    g.PlayerInjuryText(player) = "Suspension";
+  }
+
+  // A penalty is the rest of the minute's play.
+  if (penaltyAward()) return true;
+
+  adjustRating(fouler + 1, foulside, -0.1);
+  if (sentoffflag == 1) adjustRating(fouler + 1, foulside, -1);
+  commsel = static_cast<std::int16_t>(rng().draw(4, 37));
+  say(g.CommentaryLine(commsel));
+  return false;
 }
 
 }  // namespace kervale

@@ -54,7 +54,11 @@ void MatchEngine::startOfMinute() {
   rng().reseedHook();
   markerzone_ = ballzone;
   markerside_ = possession;
-  if (!watched_) return;
+  if (watched_) showMinuteStart();
+}
+
+void MatchEngine::showMinuteStart() {
+  const MLSModule& g = *kernel_.game;
   // The crowd figure shows from the second half on.
   attendancebar.setVisible(minute >= 46);
   Label4.setCaption("Minute" + Str(minute));

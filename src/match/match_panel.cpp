@@ -73,7 +73,11 @@ void MatchEngine::carrierCheck() {
 
 void MatchEngine::fillerLine() {
   commsel = static_cast<std::int16_t>(rng().draw(10, 1));
-  if (watched_) say(onpitchname(ballcarrier, possession), kernel_.game->CommentaryLine(40 + commsel));
+  if (watched_) tellFiller();
+}
+
+void MatchEngine::tellFiller() {
+  say(onpitchname(ballcarrier, possession), kernel_.game->CommentaryLine(40 + commsel));
 }
 
 void MatchEngine::catchUpScreen() {

@@ -9,7 +9,10 @@
 namespace kervale {
 
 void MatchEngine::rareEvent() {
-  if (rng().draw(9000000) != 0) return;
+  if (rng().draw(9000000) == 0) tellStreaker();
+}
+
+void MatchEngine::tellStreaker() {
   say("Play has stopped, but I saw no infringement!");
   const bool female = rng().draw(10) == 0;
   say("Wait a minute, there's a ", female ? "Female" : "Male", " streaker on the pitch!");

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/numbers.h"
 #include "base/random.h"
@@ -109,58 +111,145 @@ lineups::PickMemory& pickMemory() {
   return memory;
 }
 
+// What one club's pick did: the keeper's old slot (0 when none moved) and the
+// picks.
+struct PickDone {
+  int keeperSlot = 0;
+  Picks picks;
+};
+
+// The club's keeper, formation and eleven, from its squad read afresh.
+PickDone pickAfresh(MatchEngine& e, MLSModule& g, lineups::PickMemory& memory, int c) {
+  PickDone done;
+  SquadView squad(g, c);
+  listForTransfer(g, squad);
+
+  const lineups::FormationDigits formation = formationDigits(g, c);
+  const Picks* known = memory.recall(c, squad, formation);
+  if (known == nullptr) memory.note(c, squad, formation);
+
+  // The best fit keeper to slot 1; with none, slot 1 stays as it is.
+  double bestKeeping = 0;
+  for (int s = 1; s <= kSlots; ++s) {
+    if (squad.fit[s] && squad.keeping[s] > bestKeeping) {
+      bestKeeping = squad.keeping[s];
+      done.keeperSlot = s;
+    }
+  }
+  if (done.keeperSlot != 0) {
+    e.swapslota = done.keeperSlot;
+    e.swapslotb = 1;
+    e.swapsquadslots();
+    squad.swapSlots(done.keeperSlot, 1);
+  }
+
+  if (known != nullptr) {
+    done.picks = *known;
+    return done;
+  }
+  squad.listLines();
+  int d = 0, m = 0;
+  lineSizes(squad, d, m);
+  const bool drew = changeFormation(g, c, formation, d, m);
+  // Outfield positions 2..11, each to its own slot: defence 2..d+1,
+  // midfield from d+1, attack from d+m+1 (a later line may take over the
+  // position the two lines share).
+  selectionPass(done.picks, squad, kDefence, 2, 2, d + 1);
+  selectionPass(done.picks, squad, kMidfield, d + 1, d + 1, d + m + 1);
+  selectionPass(done.picks, squad, kAttack, d + m + 1, d + m + 1, kLastStarter);
+  fillUnfitPlaces(done.picks, squad, d, m);
+  memory.keep(c, done.picks, drew);
+  return done;
+}
+
+// A round's two passes over a club. A first pass that gives a kept pick
+// leaves the squad in an order fixed by that pick, so the second pass reads
+// the same players in the same order as it did after the same first pick
+// before, and does the same again, as long as neither pick has been noted
+// over since.
+struct ClubRound {
+  std::uint64_t pass = 0;                  // the teamupdate that last picked the club
+  std::uint64_t firstPick = 0;             // stamp of the pick that pass gave; 0 none to give again
+  std::array<double, kSlots + 1> cells{};  // the squad cells that pass left
+  // The second pass that last followed the first pick `after`.
+  std::uint64_t after = 0;
+  int secondIndex = 0;
+  std::uint64_t secondPick = 0;
+  PickDone second;
+};
+
+struct Rounds {
+  std::uint64_t passes = 0;
+  std::vector<ClubRound> clubs = std::vector<ClubRound>(kLastClub + 1);
+};
+
+Rounds& rounds() {
+  static Rounds kept;
+  return kept;
+}
+
+bool canRepeat(const ClubRound& round, std::uint64_t pass, const lineups::PickMemory& memory, int c,
+               const double* cells) {
+  return round.pass + 1 == pass && round.firstPick != 0 && round.after == round.firstPick &&
+         memory.holds(c, round.secondIndex, round.secondPick) &&
+         std::equal(round.cells.begin(), round.cells.end(), cells);
+}
+
+// The second pass kept as it went: the same keeper, the same pick (whose
+// players' flags the first pass has just listed), the same pick recalled.
+void repeatSecondPass(MatchEngine& e, MLSModule& g, lineups::PickMemory& memory, int c, const ClubRound& round) {
+  if (round.second.keeperSlot != 0) {
+    e.swapslota = round.second.keeperSlot;
+    e.swapslotb = 1;
+    e.swapsquadslots();
+  }
+  memory.useAgain(c, round.secondIndex);
+  orderSquad(g, round.second.picks, c);
+}
+
+// After a pick: a first pass keeps what the second will start from, a second
+// pass what it did, when it holds a pick that can be recalled.
+void rememberRound(ClubRound& round, bool second, const PickDone& done, const lineups::PickMemory& memory, int c,
+                   const double* cells) {
+  if (!second) {
+    // A pick recalled, or made without a draw, is given again to the same squad.
+    const bool kept = memory.holds(c, memory.lastIndex(c), memory.lastStamp(c));
+    round.firstPick = kept ? memory.lastStamp(c) : 0;
+    std::copy(cells, cells + kSlots + 1, round.cells.begin());
+    return;
+  }
+  const int index = memory.lastIndex(c);
+  round.after = 0;
+  if (round.firstPick == 0 || !memory.holds(c, index, memory.lastStamp(c))) return;
+  round.after = round.firstPick;
+  round.secondIndex = index;
+  round.secondPick = memory.lastStamp(c);
+  round.second = done;
+}
+
 }  // namespace
 
 void MatchEngine::teamupdate() {
   MLSModule& g = mls();
+  const bool second = std::exchange(squadsAsLastPicked_, false);
   if (g.CommishMode != 0) return;
   lineups::PickMemory& memory = pickMemory();
+  const std::uint64_t pass = ++rounds().passes;
   for (int c = 1; c <= kLastClub; ++c) {
     if (c == g.MyTeam) continue;
     swapteam = static_cast<std::int16_t>(c);
-    SquadView squad(g, c);
-
-    listForTransfer(g, squad);
-
-    const lineups::FormationDigits formation = formationDigits(g, c);
-    const Picks* known = memory.recall(c, squad, formation);
-    if (known == nullptr) memory.note(c, squad, formation);
-
-    // The best fit keeper to slot 1; with none, slot 1 stays as it is.
-    double bestKeeping = 0;
-    int keeperSlot = 0;
-    for (int s = 1; s <= kSlots; ++s) {
-      if (squad.fit[s] && squad.keeping[s] > bestKeeping) {
-        bestKeeping = squad.keeping[s];
-        keeperSlot = s;
-      }
-    }
-    if (keeperSlot != 0) {
-      swapslota = keeperSlot;
-      swapslotb = 1;
-      swapsquadslots();
-      squad.swapSlots(keeperSlot, 1);
-    }
-
-    Picks picks;
-    if (known != nullptr) {
-      picks = *known;
+    ClubRound& round = rounds().clubs[static_cast<std::size_t>(c)];
+    const double* cells = &g.TeamSquad(0, c);
+    if (second && canRepeat(round, pass, memory, c, cells)) {
+      repeatSecondPass(*this, g, memory, c, round);
+      round.second.picks.keepOn(*this);
     } else {
-      squad.listLines();
-      int d = 0, m = 0;
-      lineSizes(squad, d, m);
-      const bool drew = changeFormation(g, c, formation, d, m);
-      // Outfield positions 2..11, each to its own slot: defence 2..d+1,
-      // midfield from d+1, attack from d+m+1 (a later line may take over the
-      // position the two lines share).
-      selectionPass(picks, squad, kDefence, 2, 2, d + 1);
-      selectionPass(picks, squad, kMidfield, d + 1, d + 1, d + m + 1);
-      selectionPass(picks, squad, kAttack, d + m + 1, d + m + 1, kLastStarter);
-      fillUnfitPlaces(picks, squad, d, m);
-      memory.keep(c, picks, drew);
+      const PickDone done = pickAfresh(*this, g, memory, c);
+      orderSquad(g, done.picks, c);
+      done.picks.keepOn(*this);
+      rememberRound(round, second, done, memory, c, cells);
     }
-    orderSquad(g, picks, c);
-    picks.keepOn(*this);
+    round.pass = pass;
   }
 }
 

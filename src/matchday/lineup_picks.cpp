@@ -119,6 +119,7 @@ void PickMemory::note(int club, const SquadView& squad, const FormationDigits& f
   k.squad.rating = squad.rating;
   k.squad.fit = squad.fit;
   k.formation = formation;
+  k.stamp = ++notes_;
 }
 
 void PickMemory::keep(int club, const Picks& picks, bool drew) {
@@ -127,6 +128,24 @@ void PickMemory::keep(int club, const Picks& picks, bool drew) {
   k.picks = picks;
   k.valid = !drew;
 }
+
+int PickMemory::lastIndex(int club) const {
+  return club >= 0 && static_cast<std::size_t>(club) < clubs_.size() ? clubs_[static_cast<std::size_t>(club)].last : 0;
+}
+
+std::uint64_t PickMemory::lastStamp(int club) const {
+  if (club < 0 || static_cast<std::size_t>(club) >= clubs_.size()) return 0;
+  const Club& c = clubs_[static_cast<std::size_t>(club)];
+  return c.kept[static_cast<std::size_t>(c.last)].stamp;
+}
+
+bool PickMemory::holds(int club, int index, std::uint64_t stamp) const {
+  if (club < 0 || static_cast<std::size_t>(club) >= clubs_.size() || index < 0 || index > 1) return false;
+  const Kept& k = clubs_[static_cast<std::size_t>(club)].kept[static_cast<std::size_t>(index)];
+  return k.valid && k.stamp == stamp;
+}
+
+void PickMemory::useAgain(int club, int index) { clubs_.at(static_cast<std::size_t>(club)).last = index; }
 
 // The first position a candidate beats takes him, and the candidates are
 // looked at again from the first, until a whole scan places nobody. Ratings

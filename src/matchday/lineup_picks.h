@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace kervale {
@@ -102,9 +103,19 @@ class PickMemory {
   // formation was drawn, so the same squad may come to other picks.
   void keep(int club, const Picks& picks, bool drew);
 
+  // Which of the club's two picks was recalled or noted last, and the stamp
+  // that pick was noted with (0 when the club has none).
+  int lastIndex(int club) const;
+  std::uint64_t lastStamp(int club) const;
+  // Whether the club's pick `index` is still the one noted with `stamp` and
+  // may be recalled; then useAgain(club, index) recalls it as recall would.
+  bool holds(int club, int index, std::uint64_t stamp) const;
+  void useAgain(int club, int index);
+
  private:
   struct Kept {
     bool valid = false;
+    std::uint64_t stamp = 0;  // when it was noted; every note has its own
     SquadView squad;
     FormationDigits formation;
     Picks picks;
@@ -114,6 +125,7 @@ class PickMemory {
     int last = 0;  // the one recalled or noted last
   };
   std::vector<Club> clubs_;
+  std::uint64_t notes_ = 0;
 };
 
 // The three steps of a club's pick, in the order teamupdate takes them:

@@ -104,7 +104,7 @@ void MatchEngine::playRound() {
 
   teamupdate();
   extratimeflag = 0;
-  teamupdate();
+  teamupdateAgain();
 
   g.LastResultText.clear();
   g.TicketIncome = 0;

@@ -71,10 +71,8 @@ int bestSubstitute(const MLSModule& g, int club, int slot) {
   return best;
 }
 
-}  // namespace
-
-bool leaveTeamTalk() {
-  LockerRoom& room = ui::screen<LockerRoom>();
+// In the team talk, when it waits: the last talk, then to the match.
+bool leaveTalkIn(LockerRoom& room) {
   if (!room.loaded() || mls().TeamTalkStage == 1) return false;
   if (!room.Command2.enabled()) {
     room.TeamTalkList.setListIndex(room.TeamTalkList.listCount() - 1);
@@ -83,6 +81,10 @@ bool leaveTeamTalk() {
   room.Command2.userClick();
   return true;
 }
+
+}  // namespace
+
+bool leaveTeamTalk() { return leaveTalkIn(ui::screen<LockerRoom>()); }
 
 int StandInUser::mendLineUp(bool always) {
   const MLSModule& g = mls();
@@ -129,8 +131,7 @@ void StandInUser::post(const std::shared_ptr<State>& state) {
 // Begins the draft, takes the first available pool line at the user's pick
 // (answering its question Yes) and quits once the draft is over.
 void StandInUser::draft(const std::shared_ptr<State>& state) {
-  CollegeDraft& draft = ui::screen<CollegeDraft>();
-  if (!draft.loaded()) return;
+  CollegeDraft& draft = *state->draft;
   if (draft.Command2.enabled()) {
     // Begin Draft waits at the user's pick: pressed from its own idle action,
     // so that this one is posted again and can make the pick.
@@ -156,22 +157,29 @@ void StandInUser::draft(const std::shared_ptr<State>& state) {
 }
 
 void StandInUser::act(const std::shared_ptr<State>& state) {
-  EndOfSeason& summary = ui::screen<EndOfSeason>();
-  if (summary.loaded()) {
-    if (state->summaryLook) state->summaryLook();
-    summary.Command1.userClick();
-    ++state->summaries;
+  State& s = *state;
+  if (s.summary == nullptr) {
+    // Found at the first look, in the order it has always looked at them.
+    s.summary = &ui::screen<EndOfSeason>();
+    s.draft = &ui::screen<CollegeDraft>();
+    s.match = &ui::screen<MatchEngine>();
+    s.room = &ui::screen<LockerRoom>();
   }
-  draft(state);
-  MatchEngine& match = ui::screen<MatchEngine>();
+  if (s.summary->loaded()) {
+    if (s.summaryLook) s.summaryLook();
+    s.summary->Command1.userClick();
+    ++s.summaries;
+  }
+  if (s.draft->loaded()) draft(state);
+  MatchEngine& match = *s.match;
   if (match.running() && match.Fastsim.value() == 0) match.Fastsim.setValue(1);
-  if (leaveTeamTalk()) ++state->talks;
-  const auto& log = state->backend->log();
-  if (log.size() > state->boxesSeen) {
-    state->boxesSeen = log.size();
+  if (leaveTalkIn(*s.room)) ++s.talks;
+  const auto& log = s.backend->log();
+  if (log.size() > s.boxesSeen) {
+    s.boxesSeen = log.size();
     if (log.back().text.rfind("Final Score from", 0) == 0 && match.shown() && match.minutedone) {
       match.Minbox.userClick();
-      ++state->minutePresses;
+      ++s.minutePresses;
     }
   }
 }

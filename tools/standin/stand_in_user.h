@@ -10,6 +10,11 @@
 
 namespace kervale {
 
+class CollegeDraft;
+class EndOfSeason;
+class LockerRoom;
+class MatchEngine;
+
 // Stands in for the player while a matchday runs headless: in the team talk
 // it gives the last talk (which leaves the morale alone) and goes to the
 // match, it ticks quick simulation once the user's match runs, and it presses
@@ -67,6 +72,11 @@ class StandInUser {
     int releases = 0;
     std::function<void()> summaryLook;
     ui::HeadlessBackend* backend = nullptr;
+    // The screens it looks at on every doEvents, found at its first look.
+    EndOfSeason* summary = nullptr;
+    CollegeDraft* draft = nullptr;
+    MatchEngine* match = nullptr;
+    LockerRoom* room = nullptr;
   };
   // fitLineUp; with `always` the squad screen is passed even when the
   // line-up needs nothing, so that the hub is rebuilt.

@@ -185,8 +185,13 @@ void HeadlessBackend::yieldToEvents() {
   // A yield is no wait: whatever wait came before it has ended, and the yield
   // itself never counts towards a stall.
   idleCallsInARow_ = 0;
-  if (idle_.empty()) return;
-  doEvents();
+  if (idle_.size() == 1 && !ended_) {
+    // A batch of one, as doEvents would run it: the usual yield, with a
+    // stand-in's action waiting alone.
+    runFirstIdle();
+  } else if (!idle_.empty()) {
+    doEvents();
+  }
   idleCallsInARow_ = 0;
 }
 

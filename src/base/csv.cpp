@@ -132,8 +132,26 @@ std::string CsvReader::describe(const CsvValue& value) const {
   return lastValuePlace() + " (\"" + maskedText(value.text) + "\")";
 }
 
+namespace {
+
+// A run of at most 15 digits is a whole number a double holds exactly, so it
+// needs no general parse; most values of the world's files are such runs.
+bool readPlainDigits(std::string_view text, double& number) {
+  if (text.empty() || text.size() > 15) return false;
+  std::int64_t whole = 0;
+  for (char c : text) {
+    if (!isDigit(c)) return false;
+    whole = whole * 10 + (c - '0');
+  }
+  number = static_cast<double>(whole);
+  return true;
+}
+
+}  // namespace
+
 double CsvReader::toNumber(const CsvValue& value) const {
   if (!value.quoted && value.text.empty()) return 0;  // an empty field
+  if (double plain; !value.quoted && readPlainDigits(value.text, plain)) return plain;
   const std::string text = value.quoted ? trimBlanks(value.text) : value.text;
   if (!isDecimalNumber(text)) fail(describe(value) + " is not a number");
   const double number = Val(text);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "base/colour.h"
 #include "base/csv.h"
@@ -408,10 +409,16 @@ const std::vector<ValueRange>& valueRanges() {
 }
 
 const ValueRange& valueRange(std::string_view name) {
-  for (const ValueRange& range : valueRanges()) {
-    if (range.name == name) return range;
-  }
-  throw std::logic_error("no value range for " + std::string(name));
+  // Loading a game looks a range up for every value it reads: found by hash,
+  // not by a walk through several hundred names.
+  static const std::unordered_map<std::string_view, const ValueRange*> byName = [] {
+    std::unordered_map<std::string_view, const ValueRange*> rows;
+    for (const ValueRange& range : valueRanges()) rows.emplace(range.name, &range);
+    return rows;
+  }();
+  const auto found = byName.find(name);
+  if (found == byName.end()) throw std::logic_error("no value range for " + std::string(name));
+  return *found->second;
 }
 
 std::string numberProblem(const ValueRange& range, double value) {

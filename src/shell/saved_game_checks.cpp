@@ -31,14 +31,18 @@ class RangeCheck {
 
   template <class T>
   void scalar(const char* name, const T& v) {
-    if (carried(&v)) check(valueRange(name), name, v);
+    if (carried(&v))
+      check(
+          valueRange(name), [&] { return std::string(name); }, v);
   }
   template <class Tab>
   void table(const char* name, const Tab& t) {
     const ValueRange& range = valueRange(name);
     std::size_t k = 0;
     for (const auto& v : t) {
-      if (carried(&v)) check(range, name + indexText<Tab>(k), v);
+      if (carried(&v))
+        check(
+            range, [&] { return name + indexText<Tab>(k); }, v);
       ++k;
     }
   }
@@ -46,7 +50,10 @@ class RangeCheck {
   void players(const char* name, const Tab& t) {
     if (!trailerRead_) return;  // the layout holds no player
     const ValueRange& range = valueRange(name);
-    for (int p = 0; p <= g_.NumPlayers; ++p) check(range, name + ("(" + std::to_string(p) + ")"), t(p));
+    for (int p = 0; p <= g_.NumPlayers; ++p) {
+      check(
+          range, [&] { return name + ("(" + std::to_string(p) + ")"); }, t(p));
+    }
   }
   template <class Tab>
   void playerColumns(const char* name, const Tab& t) {
@@ -54,7 +61,9 @@ class RangeCheck {
     const ValueRange& range = valueRange(name);
     for (int column = 0; column <= Tab::upper2; ++column) {
       for (int p = 0; p <= g_.NumPlayers; ++p) {
-        check(range, name + ("(" + std::to_string(p) + ", " + std::to_string(column) + ")"), t(p, column));
+        check(
+            range, [&] { return name + ("(" + std::to_string(p) + ", " + std::to_string(column) + ")"); },
+            t(p, column));
       }
     }
   }
@@ -62,9 +71,11 @@ class RangeCheck {
  private:
   bool carried(const void* v) const { return trailerRead_ || coverage().covered(g_, v); }
 
-  // A value the cell could not hold is judged as the file held it.
-  template <class T>
-  void check(const ValueRange& range, const std::string& item, const T& v) const {
+  // A value the cell could not hold is judged as the file held it. The
+  // item's name (a table and its index) is made only for a refusal: a load
+  // checks several hundred thousand cells.
+  template <class T, class Item>
+  void check(const ValueRange& range, const Item& item, const T& v) const {
     if (unfit_.empty()) return cell(range, item, v);
     const auto found = unfit_.find(&v);
     if (found == unfit_.end()) return cell(range, item, v);
@@ -72,23 +83,34 @@ class RangeCheck {
     refuse(item, problem.empty() ? "is " + numText(found->second) + ", more than the item can hold" : problem);
   }
 
-  void cell(const ValueRange& range, const std::string& item, double v) const { refuse(item, numberProblem(range, v)); }
-  void cell(const ValueRange& range, const std::string& item, float v) const {
+  template <class Item>
+  void cell(const ValueRange& range, const Item& item, double v) const {
+    refuse(item, numberProblem(range, v));
+  }
+  template <class Item>
+  void cell(const ValueRange& range, const Item& item, float v) const {
     cell(range, item, static_cast<double>(v));
   }
-  void cell(const ValueRange& range, const std::string& item, std::int16_t v) const {
+  template <class Item>
+  void cell(const ValueRange& range, const Item& item, std::int16_t v) const {
     cell(range, item, static_cast<double>(v));
   }
-  void cell(const ValueRange& range, const std::string& item, std::int32_t v) const {
+  template <class Item>
+  void cell(const ValueRange& range, const Item& item, std::int32_t v) const {
     cell(range, item, static_cast<double>(v));
   }
-  void cell(const ValueRange& range, const std::string& item, bool v) const { cell(range, item, v ? -1.0 : 0.0); }
+  template <class Item>
+  void cell(const ValueRange& range, const Item& item, bool v) const {
+    cell(range, item, v ? -1.0 : 0.0);
+  }
   // Texts of a game may be empty (free records, unused rows); only what they
   // hold is checked.
-  void cell(const ValueRange& range, const std::string& item, const std::string& v) const {
+  template <class Item>
+  void cell(const ValueRange& range, const Item& item, const std::string& v) const {
     if (!v.empty()) refuse(item, textProblem(range, v));
   }
-  void cell(const ValueRange& range, const std::string& item, const Variant& v) const {
+  template <class Item>
+  void cell(const ValueRange& range, const Item& item, const Variant& v) const {
     if (v.isEmpty()) {
       if (!range.emptyAllowed) refuse(item, "is empty");
     } else if (v.isText()) {
@@ -98,8 +120,9 @@ class RangeCheck {
     }
   }
 
-  void refuse(const std::string& item, const std::string& problem) const {
-    if (!problem.empty()) throw FileError(fileName_, item + " " + problem);
+  template <class Item>
+  void refuse(const Item& item, const std::string& problem) const {
+    if (!problem.empty()) throw FileError(fileName_, item() + " " + problem);
   }
 
   const std::string& fileName_;

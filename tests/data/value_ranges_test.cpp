@@ -18,6 +18,7 @@ TEST(ValueRanges, OneRowANameWithItsBoundsInOrder) {
   for (const auto& range : kervale::valueRanges()) {
     EXPECT_TRUE(names.insert(range.name).second) << range.name << " has two rows";
     EXPECT_LE(range.low, range.high) << range.name;
+    EXPECT_EQ(&valueRange(range.name), &range) << range.name << " is found under its name";
   }
   EXPECT_THROW(valueRange("NoSuchTable"), std::logic_error);
 }

@@ -171,6 +171,11 @@ TEST_F(SavedGameAgreementTest, WholeNumbersAndColoursAreWhatTheySay) {
   EXPECT_EQ(savedGameRefusal(std::string(text).replace(at, 1, "2.5")),
             "FixtureOpponent(1, 5) is 2.5, not a whole number");
 
+  // Player items name the player, and the column where there is one.
+  EXPECT_EQ(refusalOf([](MLSModule& m) { m.PlayerDefense(12) = 20000; }),
+            "PlayerDefense(12) is 20000, outside 0 to 10000");
+  EXPECT_EQ(refusalOf([](MLSModule& m) { m.PlayerInterest(7, 3) = 999; }),
+            "PlayerInterest(7, 3) is 999, outside 0 to 285");
   EXPECT_EQ(refusalOf([](MLSModule& m) { m.TeamColour1(3) = "red"; }),
             "TeamColour1(3) is \"red\", not a colour (&H and hex digits)");
   EXPECT_EQ(refusalOf([](MLSModule& m) { m.TeamColour2(4) = "&H1234567"; }),

@@ -23,18 +23,27 @@ int readWhole(CsvReader& file, int low, int high, const std::string& what) {
   return checkWhole(file, file.nextNumber(), low, high, what);
 }
 
-double checkValue(const CsvReader& file, double value, std::string_view range, const std::string& what) {
-  const std::string problem = numberProblem(valueRange(range), value);
+namespace {
+
+double checkValueIn(const CsvReader& file, double value, const ValueRange& range, const std::string& what) {
+  const std::string problem = numberProblem(range, value);
   if (!problem.empty()) file.fail(file.lastValuePlace() + ": " + what + " " + problem);
   return value;
 }
 
-double readValue(CsvReader& file, std::string_view range, const std::string& what) {
+}  // namespace
+
+double checkValue(const CsvReader& file, double value, std::string_view range, const std::string& what) {
+  return checkValueIn(file, value, valueRange(range), what);
+}
+
+double readValue(CsvReader& file, std::string_view rangeName, const std::string& what) {
   const CsvValue value = file.next();
-  if (!value.quoted && value.text.empty() && !valueRange(range).emptyAllowed) {
+  const ValueRange& range = valueRange(rangeName);
+  if (!value.quoted && value.text.empty() && !range.emptyAllowed) {
     file.fail(file.lastValuePlace() + ": " + what + " is empty");
   }
-  return checkValue(file, file.numberOf(value), range, what);
+  return checkValueIn(file, file.numberOf(value), range, what);
 }
 
 int readWholeValue(CsvReader& file, std::string_view range, const std::string& what) {

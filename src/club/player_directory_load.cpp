@@ -9,6 +9,7 @@
 #include "club/player_price.h"
 #include "data/club_colours.h"
 #include "data/mls_module.h"
+#include "data/player_ratings.h"
 #include "team/position_tag.h"
 #include "ui/backend.h"
 #include "ui/screen.h"
@@ -143,8 +144,11 @@ void PlayerDirectory::showStatistics(int p) {
   Label56.setCaption(Str(2 * g.PlayerGoalsSeason(p) + g.PlayerAssistsSeason(p)));
   Label66.setCaption(Str(2 * g.PlayerGoalsCareer(p) + g.PlayerAssistsCareer(p)));
   Label55.setCaption(Str(g.PlayerShotsOnTarget(p)));
-  if (g.PlayerGamesSeason(p) > 0) Label70.setCaption(Str(g.PlayerRatingSumSeason(p) / g.PlayerGamesSeason(p)));
-  if (g.PlayerGamesCareer(p) > 0) Label71.setCaption(Str(g.PlayerRatingSumCareer(p) / g.PlayerGamesCareer(p)));
+  // Two decimals: a long average is cut off in its box.
+  if (g.PlayerGamesSeason(p) > 0)
+    Label70.setCaption(averageRatingText(g.PlayerRatingSumSeason(p), g.PlayerGamesSeason(p)));
+  if (g.PlayerGamesCareer(p) > 0)
+    Label71.setCaption(averageRatingText(g.PlayerRatingSumCareer(p), g.PlayerGamesCareer(p)));
 }
 
 void PlayerDirectory::showInterest(int p) {
@@ -165,8 +169,10 @@ void PlayerDirectory::showColours(int club, int user) {
     teamplayfor.setBackColor(kWhite);
     teamplayfor.setForeColor(kBlack);
   } else {
-    teamplayfor.setBackColor(colourFromText(g.TeamColour1(club)));
-    teamplayfor.setForeColor(colourFromText(g.TeamColour2(club)));
+    // Some clubs' two colours barely differ: the name then stands in black or white.
+    const Colour strip = colourFromText(g.TeamColour1(club));
+    teamplayfor.setBackColor(strip);
+    teamplayfor.setForeColor(readableOn(colourFromText(g.TeamColour2(club)), strip));
   }
   // The name stands transparent on the strip, in the club's second colour.
   Label19.setBackColor(colourFromText(g.TeamColour1(user)));

@@ -7,6 +7,7 @@
 #include "club/player_directory.h"
 #include "data/club_colours.h"
 #include "data/mls_module.h"
+#include "data/player_ratings.h"
 #include "shell/main_module.h"
 #include "team/line_up.h"
 #include "team/pitch_settings.h"
@@ -36,8 +37,7 @@ std::string nameIn(const Table& table, double index) {
 }
 
 std::string seasonRating(const MLSModule& g, int player) {
-  const double games = g.PlayerGamesSeason(player);
-  return games > 0 ? Format(g.PlayerRatingSumSeason(player) / games, "#.##") : "0";
+  return averageRatingText(g.PlayerRatingSumSeason(player), g.PlayerGamesSeason(player));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/colour.h"
 #include "data/mls_module.h"
 #include "support/scripted_dialogs.h"
 #include "ui/screen.h"
@@ -132,6 +133,27 @@ TEST_F(PlayerDirectoryTest, BidRangeStaysInsideTheBalance) {
     EXPECT_EQ(d.HScroll3.max(), c.most) << c.money;
     d.Unload();
   }
+}
+
+TEST_F(PlayerDirectoryTest, AverageRatingsAndTheClubNameRead) {
+  MLSModule& g = mls();
+  g.PlayerGamesSeason(kTheirs) = 3;
+  g.PlayerRatingSumSeason(kTheirs) = 20.5;
+  g.PlayerGamesCareer(kTheirs) = 44;
+  g.PlayerRatingSumCareer(kTheirs) = 308;
+  // Two reds a player can hardly tell apart.
+  g.TeamColour1(2) = "&H2010C8";
+  g.TeamColour2(2) = "&H1010A0";
+  PlayerDirectory& d = open(kTheirs);
+  EXPECT_EQ(d.Label70.caption(), "6.83");
+  EXPECT_EQ(d.Label71.caption(), "7.");
+  EXPECT_EQ(d.teamplayfor.backColor(), colourFromText("&H2010C8"));
+  EXPECT_GE(contrastRatio(d.teamplayfor.foreColor(), d.teamplayfor.backColor()), 3.0);
+
+  // Colours that read keep the club's own.
+  g.TeamColour2(2) = "&HFFFFFF";
+  d.reload();
+  EXPECT_EQ(d.teamplayfor.foreColor(), colourFromText("&HFFFFFF"));
 }
 
 TEST_F(PlayerDirectoryTest, OpenerRefusesNoPlayerAndRenewsForAnother) {

@@ -1,6 +1,6 @@
 // Every screen of the game, in the real widgets and both layouts, as it first
 // opens on a small game and with the real content of a game played for two
-// weeks, and in the states a player brings it to: the layout rules of
+// weeks and for seasons, and in the states a player brings it to: the layout rules of
 // layout_rules.h hold everywhere but where the allow-list says why not.
 #include <gtest/gtest.h>
 
@@ -113,8 +113,11 @@ class ScreenWalk {
 
 TEST(LayoutCheck, EveryScreenFitsInBothLayoutsWithRealContent) {
   qtApp();
-  const Content contents[] = {{"first open", [] { return smallGame(); }}, {"played", [] { return playedWorldGame(); }}};
+  const Content contents[] = {{"first open", [] { return smallGame(); }},
+                              {"played", [] { return playedWorldGame(); }},
+                              {"seasons on", [] { return laterSeasonWorldGame(); }}};
   ASSERT_NE(contents[1].make(), nullptr) << "the world's game could not be played";
+  ASSERT_NE(contents[2].make(), nullptr) << "the world's game could not be played for seasons";
   AnsweringBackend qt;
   ui::setBackend(&qt);
   ScopedCurrentDir inWorld(KERVALE_WORLD_DIR);  // the new-game screen reads the world

@@ -4,8 +4,10 @@
 
 #include "data/news.h"
 #include "matchday/driver_world.h"
+#include "offseason/off_season.h"
 #include "shell/main_module.h"
 #include "standin/stand_in_user.h"
+#include "support/sanitized.h"
 #include "support/temp_dir.h"
 #include "ui/backend.h"
 #include "ui/headless/headless_backend.h"
@@ -18,6 +20,8 @@ namespace {
 constexpr int kEnglishClub = 60;
 // Two weeks from the start: four matchdays of the English season.
 constexpr int kDays = 14;
+// More than the days from one season end to the next.
+constexpr int kDaysASeason = 400;
 
 void fillClubNews(MLSModule& g) {
   const int club = static_cast<int>(g.MyTeam);
@@ -32,7 +36,19 @@ void fillClubNews(MLSModule& g) {
   }
 }
 
-std::unique_ptr<MLSModule> play() {
+// One press of Continue, the squad made ready first; false when the stand-in
+// cannot make it ready.
+bool pressContinue(StandInUser& standIn, MainModule& hub) {
+  if (!hub.loaded()) hub.Show();
+  standIn.fitLineUp();
+  if (!hub.PlayGamesBUtton.enabled()) standIn.readySquad();
+  if (!hub.PlayGamesBUtton.enabled()) return false;
+  hub.PlayGamesBUtton.userClick();
+  return true;
+}
+
+// Through the given number of season ends, then two weeks on.
+std::unique_ptr<MLSModule> play(int seasonEnds) {
   std::unique_ptr<MLSModule> game = startedWorldGame(kEnglishClub);
   if (!game) return nullptr;
   ScopedCurrentDir inWorld(KERVALE_WORLD_DIR);
@@ -40,29 +56,36 @@ std::unique_ptr<MLSModule> play() {
   const auto policy = headless.policy();
   headless.setPolicy(ui::HeadlessBackend::Policy::Defaults);
   replaceGame(std::move(game));
+  bool played = true;
   {
     StandInUser standIn(headless);
     MainModule& hub = ui::screen<MainModule>();
     hub.Show();
-    for (int day = 0; day < kDays; ++day) {
-      standIn.fitLineUp();
-      hub.PlayGamesBUtton.userClick();
+    const int lastEnd = seasonEndsRun() + seasonEnds;
+    for (int day = 0; played && seasonEndsRun() < lastEnd; ++day) {
+      played = day < kDaysASeason * seasonEnds && pressContinue(standIn, hub);
     }
+    for (int day = 0; played && day < kDays; ++day) played = pressContinue(standIn, hub);
     if (hub.loaded()) hub.Unload();
   }
   headless.setPolicy(policy);
   headless.clearLog();
   MLSModule& g = mls();
   fillClubNews(g);
-  auto played = std::make_unique<MLSModule>(g);
+  auto result = played ? std::make_unique<MLSModule>(g) : nullptr;
   replaceGame(nullptr);
-  return played;
+  return result;
 }
 
 }  // namespace
 
 std::unique_ptr<MLSModule> playedWorldGame() {
-  static const std::unique_ptr<MLSModule> played = play();
+  static const std::unique_ptr<MLSModule> played = play(0);
+  return played ? std::make_unique<MLSModule>(*played) : nullptr;
+}
+
+std::unique_ptr<MLSModule> laterSeasonWorldGame() {
+  static const std::unique_ptr<MLSModule> played = play(kSanitized ? 1 : 3);
   return played ? std::make_unique<MLSModule>(*played) : nullptr;
 }
 

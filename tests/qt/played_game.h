@@ -12,5 +12,10 @@ namespace kervale::test {
 // news filled to the last line. Made once per test program; each call gives a
 // copy. Null when the world is missing.
 std::unique_ptr<MLSModule> playedWorldGame();
+// The same club's game played through three season ends (one in the
+// sanitizer build) and two weeks into the next season: careers, histories and
+// rolls of honour of several seasons. Null when the world is missing or the
+// game could not be played on.
+std::unique_ptr<MLSModule> laterSeasonWorldGame();
 
 }  // namespace kervale::test

@@ -118,35 +118,48 @@ struct PickDone {
   Picks picks;
 };
 
-// The club's keeper, formation and eleven, from its squad read afresh.
-PickDone pickAfresh(MatchEngine& e, MLSModule& g, lineups::PickMemory& memory, int c) {
-  PickDone done;
-  SquadView squad(g, c);
-  listForTransfer(g, squad);
-
-  const lineups::FormationDigits formation = formationDigits(g, c);
-  const Picks* known = memory.recall(c, squad, formation);
-  if (known == nullptr) memory.note(c, squad, formation);
-
-  // The best fit keeper to slot 1; with none, slot 1 stays as it is.
+// The fit player who keeps best, the lowest slot of equals; 0 when no fit
+// player keeps at all.
+int bestKeeperSlot(const SquadView& squad) {
+  int slot = 0;
   double bestKeeping = 0;
   for (int s = 1; s <= kSlots; ++s) {
     if (squad.fit[s] && squad.keeping[s] > bestKeeping) {
       bestKeeping = squad.keeping[s];
-      done.keeperSlot = s;
+      slot = s;
     }
   }
-  if (done.keeperSlot != 0) {
-    e.swapslota = done.keeperSlot;
-    e.swapslotb = 1;
-    e.swapsquadslots();
-    squad.swapSlots(done.keeperSlot, 1);
-  }
+  return slot;
+}
 
-  if (known != nullptr) {
-    done.picks = *known;
+// The keeper's slot exchanged with slot 1 of the club being picked; with no
+// keeper, slot 1 stays as it is.
+void keeperToSlotOne(MatchEngine& e, int keeperSlot) {
+  if (keeperSlot == 0) return;
+  e.swapslota = keeperSlot;
+  e.swapslotb = 1;
+  e.swapsquadslots();
+}
+
+// The club's keeper, formation and eleven, from its squad read afresh.
+PickDone pickAfresh(MatchEngine& e, MLSModule& g, lineups::PickMemory& memory, int c) {
+  PickDone done;
+  const lineups::FormationDigits formation = formationDigits(g, c);
+  // A squad met before is read only to be compared: its kept view serves.
+  if (const auto known = memory.recall(g, c, formation)) {
+    listForTransfer(g, known->squad);
+    done.keeperSlot = bestKeeperSlot(known->squad);
+    keeperToSlotOne(e, done.keeperSlot);
+    done.picks = known->picks;
     return done;
   }
+  SquadView squad(g, c);
+  listForTransfer(g, squad);
+  memory.note(c, squad, formation);
+  done.keeperSlot = bestKeeperSlot(squad);
+  keeperToSlotOne(e, done.keeperSlot);
+  if (done.keeperSlot != 0) squad.swapSlots(done.keeperSlot, 1);
+
   squad.listLines();
   int d = 0, m = 0;
   lineSizes(squad, d, m);
@@ -198,11 +211,7 @@ bool canRepeat(const ClubRound& round, std::uint64_t pass, const lineups::PickMe
 // The second pass kept as it went: the same keeper, the same pick (whose
 // players' flags the first pass has just listed), the same pick recalled.
 void repeatSecondPass(MatchEngine& e, MLSModule& g, lineups::PickMemory& memory, int c, const ClubRound& round) {
-  if (round.second.keeperSlot != 0) {
-    e.swapslota = round.second.keeperSlot;
-    e.swapslotb = 1;
-    e.swapsquadslots();
-  }
+  keeperToSlotOne(e, round.second.keeperSlot);
   memory.useAgain(c, round.secondIndex);
   orderSquad(g, round.second.picks, c);
 }

@@ -2,9 +2,9 @@
 // by line, the unfit places filled, the line sizes from the squad's strengths.
 #include "matchday/lineup_picks.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "base/numbers.h"
@@ -21,6 +21,11 @@ int playerIn(double p) {
   // Squad cells hold whole numbers; only a fraction needs rounding.
   const double r = static_cast<int>(p) == p ? p : std::nearbyint(p);
   return r >= 1 && r <= kLastPlayer ? static_cast<int>(r) : 0;
+}
+
+// Someone who can play: a player record with a name, neither injured nor suspended.
+bool canPlay(int p, const double* injuryOf, const std::string* nameOf) {
+  return p != 0 && injuryOf[p] == 0 && !nameOf[p].empty();
 }
 
 }  // namespace
@@ -48,8 +53,7 @@ SquadView::SquadView(const MLSModule& g, int club) {
     rating[kDefence][s] = d;
     rating[kMidfield][s] = m;
     rating[kAttack][s] = a;
-    // Someone who can play: a player record with a name, neither injured nor suspended.
-    fit[s] = p != 0 && injuryOf[p] == 0 && !nameOf[p].empty();
+    fit[s] = canPlay(p, injuryOf, nameOf);
     type[s] = kNoLine;
     if (!fit[s]) continue;
     if (d >= m && d >= a) {
@@ -62,10 +66,26 @@ SquadView::SquadView(const MLSModule& g, int club) {
   }
 }
 
-bool SquadView::readsAs(const SquadView& other) const {
-  auto same = [](const auto& a, const auto& b) { return std::memcmp(a.data(), b.data(), sizeof a) == 0; };
-  return same(player, other.player) && same(keeping, other.keeping) && same(rating, other.rating) &&
-         same(fit, other.fit);
+bool SquadView::heldBy(const MLSModule& g, int club) const {
+  const double* cells = &g.TeamSquad(0, club);
+  const float* keepingOf = g.PlayerGoalkeeping.begin();
+  const double* defenceOf = g.PlayerDefense.begin();
+  const double* midfieldOf = g.PlayerMidfield.begin();
+  const double* attackOf = g.PlayerAttack.begin();
+  const double* injuryOf = g.PlayerInjury.begin();
+  const std::string* nameOf = g.PlayerName.begin();
+  // To the bit, as a byte comparison of two views would tell (0 and -0 differ).
+  auto same = [](double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); };
+  // Slot 0 of every view reads as no one.
+  for (int s = 1; s <= kSlots; ++s) {
+    const int p = playerIn(cells[s]);
+    if (p != player[s] || !same(keepingOf[p], keeping[s]) || !same(defenceOf[p], rating[kDefence][s]) ||
+        !same(midfieldOf[p], rating[kMidfield][s]) || !same(attackOf[p], rating[kAttack][s])) {
+      return false;
+    }
+    if (canPlay(p, injuryOf, nameOf) != fit[s]) return false;
+  }
+  return true;
 }
 
 void SquadView::listLines() {
@@ -93,17 +113,19 @@ void Picks::keepOn(MatchEngine& e) const {
   }
 }
 
-const Picks* PickMemory::recall(int club, const SquadView& squad, const FormationDigits& formation) {
-  if (club < 0 || static_cast<std::size_t>(club) >= clubs_.size()) return nullptr;
+std::optional<PickMemory::Known> PickMemory::recall(const MLSModule& g, int club, const FormationDigits& formation) {
+  if (club < 0 || static_cast<std::size_t>(club) >= clubs_.size()) return std::nullopt;
   Club& c = clubs_[static_cast<std::size_t>(club)];
-  for (int i = 0; i < 2; ++i) {
+  // At most one of the two can match. The one not used last is the likelier:
+  // a round's first pass reads the order the last round's first pass read.
+  for (const int i : {1 - c.last, c.last}) {
     const Kept& k = c.kept[static_cast<std::size_t>(i)];
-    if (k.valid && k.formation == formation && squad.readsAs(k.squad)) {
+    if (k.valid && k.formation == formation && k.squad.heldBy(g, club)) {
       c.last = i;
-      return &k.picks;
+      return Known{k.squad, k.picks};
     }
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 void PickMemory::note(int club, const SquadView& squad, const FormationDigits& formation) {
@@ -113,7 +135,7 @@ void PickMemory::note(int club, const SquadView& squad, const FormationDigits& f
   c.last = 1 - c.last;
   Kept& k = c.kept[static_cast<std::size_t>(c.last)];
   k.valid = false;
-  // What readsAs compares; the lines are not needed.
+  // What heldBy compares; the lines are not needed.
   k.squad.player = squad.player;
   k.squad.keeping = squad.keeping;
   k.squad.rating = squad.rating;

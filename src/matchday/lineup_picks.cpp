@@ -15,14 +15,6 @@ namespace kervale::lineups {
 
 namespace {
 
-// The player record a squad cell names; 0 for none.
-int playerIn(double p) {
-  if (!(p > 0 && p < kLastPlayer + 1)) return 0;
-  // Squad cells hold whole numbers; only a fraction needs rounding.
-  const double r = static_cast<int>(p) == p ? p : std::nearbyint(p);
-  return r >= 1 && r <= kLastPlayer ? static_cast<int>(r) : 0;
-}
-
 // Someone who can play: a player record with a name, neither injured nor suspended.
 bool canPlay(int p, const double* injuryOf, const std::string* nameOf) {
   return p != 0 && injuryOf[p] == 0 && !nameOf[p].empty();
@@ -46,7 +38,7 @@ SquadView::SquadView(const MLSModule& g, int club) {
   fit[0] = false;
   type[0] = kNoLine;
   for (int s = 1; s <= kSlots; ++s) {
-    const int p = playerIn(cells[s]);
+    const int p = squadCellPlayer(cells[s]);
     player[s] = p;
     keeping[s] = keepingOf[p];
     const double d = defenceOf[p], m = midfieldOf[p], a = attackOf[p];
@@ -78,7 +70,7 @@ bool SquadView::heldBy(const MLSModule& g, int club) const {
   auto same = [](double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); };
   // Slot 0 of every view reads as no one.
   for (int s = 1; s <= kSlots; ++s) {
-    const int p = playerIn(cells[s]);
+    const int p = squadCellPlayer(cells[s]);
     if (p != player[s] || !same(keepingOf[p], keeping[s]) || !same(defenceOf[p], rating[kDefence][s]) ||
         !same(midfieldOf[p], rating[kMidfield][s]) || !same(attackOf[p], rating[kAttack][s])) {
       return false;

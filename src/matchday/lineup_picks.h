@@ -1,14 +1,25 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "data/mls_module.h"
+
 namespace kervale {
 
-struct MLSModule;
 class MatchEngine;
+
+// The player record a squad cell names, a fraction rounded half to even; 0
+// for none. Inline: every squad slot of every match and line-up is read so.
+inline int squadCellPlayer(double cell) {
+  if (!(cell > 0 && cell < kLastPlayer + 1)) return 0;
+  // Squad cells hold whole numbers; only a fraction needs rounding.
+  const double r = static_cast<int>(cell) == cell ? cell : std::nearbyint(cell);
+  return r >= 1 && r <= kLastPlayer ? static_cast<int>(r) : 0;
+}
 
 // The pieces a computer club's line-up is picked with: its squad read once,
 // the positions it fills, the passes that fill them.

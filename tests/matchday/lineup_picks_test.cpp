@@ -113,6 +113,28 @@ TEST_F(LineupPicks, TheViewReadsEachCellAsThePlayerItNames) {
   EXPECT_EQ(squad.keeping[1], 10);
 }
 
+// A squad cell names the player its value rounds to, halves to even, within
+// the player records; anything else names no one.
+TEST(SquadCells, ACellNamesThePlayerItRoundsTo) {
+  const std::pair<double, int> cases[] = {
+      {1, 1},
+      {0.6, 1},
+      {0.5, 0},
+      {1.5, 2},
+      {2.5, 2},
+      {104.4, 104},
+      {-3, 0},
+      {0, 0},
+      {-0.4, 0},
+      {kLastPlayer, kLastPlayer},
+      {kLastPlayer + 0.5, kLastPlayer},
+      {kLastPlayer + 0.6, 0},
+      {std::nan(""), 0},
+      {1e300, 0},
+  };
+  for (const auto& [cell, player] : cases) EXPECT_EQ(squadCellPlayer(cell), player) << cell;
+}
+
 // The memory of picks gives back only what was made from the same squad, to
 // the bit, and the same formation digits, and never a pick that drew.
 TEST_F(LineupPicks, ThePickMemoryRecallsOnlyThePicksOfTheSameSquad) {

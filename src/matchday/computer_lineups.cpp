@@ -264,22 +264,28 @@ void MatchEngine::teamupdate() {
 
 void MatchEngine::playercheck() {
   MLSModule& g = mls();
-  g.TeamSquadCount.clear();
+  // Counted as whole numbers and stored once: the counts adding 1 to each
+  // club's cell would give, without two checked cells for each player.
+  std::array<int, kLastClub + 1> counts{};
+  const double myTeam = g.MyTeam;
+  const double* clubOf = g.PlayerTeam.begin();
+  double* squads = g.TeamSquad.begin();  // (slot, club), the slot varying fastest
+  static_assert(decltype(g.TeamSquad)::upper1 == kSlots && decltype(g.TeamSquad)::upper2 == kLastClub);
   const int last = std::min(static_cast<int>(g.NumPlayers), kLastPlayer);
   for (int p = 1; p <= last; ++p) {
     // A club cell that rounds (halves to even) to a club number 0..285.
-    const double club = g.PlayerTeam(p);
+    const double club = clubOf[p];
     if (!(club >= -0.5 && club < kLastClub + 0.5)) continue;
     const int t = CInt(club);
-    g.TeamSquadCount(t) += 1;
-    const double count = g.TeamSquadCount(t);
-    if (t != 0 && t != g.MyTeam && count <= kSlots) g.TeamSquad(count, t) = p;
+    const int count = ++counts[static_cast<std::size_t>(t)];
+    if (t != 0 && t != myTeam && count <= kSlots) squads[count + (kSlots + 1) * t] = p;
   }
+  std::copy(counts.begin(), counts.end(), g.TeamSquadCount.begin());
   // A computer club keeps nobody above its count: a player who left must not
   // stay on its list as well.
   for (int t = 1; t <= kLastClub; ++t) {
-    if (t == g.MyTeam) continue;
-    for (int s = static_cast<int>(g.TeamSquadCount(t)) + 1; s <= kSlots; ++s) g.TeamSquad(s, t) = 0;
+    if (t == myTeam) continue;
+    for (int s = counts[static_cast<std::size_t>(t)] + 1; s <= kSlots; ++s) squads[s + (kSlots + 1) * t] = 0;
   }
 }
 

@@ -243,19 +243,22 @@ void MatchEngine::teamupdate() {
   const bool second = std::exchange(squadsAsLastPicked_, false);
   if (g.CommishMode != 0) return;
   lineups::PickMemory& memory = pickMemory();
-  const std::uint64_t pass = ++rounds().passes;
+  Rounds& kept = rounds();
+  const std::uint64_t pass = ++kept.passes;
+  // The screen keeps the picks of the last club picked, and only those.
+  const int lastPicked = g.MyTeam == kLastClub ? kLastClub - 1 : kLastClub;
   for (int c = 1; c <= kLastClub; ++c) {
     if (c == g.MyTeam) continue;
     swapteam = static_cast<std::int16_t>(c);
-    ClubRound& round = rounds().clubs[static_cast<std::size_t>(c)];
+    ClubRound& round = kept.clubs[static_cast<std::size_t>(c)];
     const double* cells = &g.TeamSquad(0, c);
     if (second && canRepeat(round, pass, memory, c, cells)) {
       repeatSecondPass(*this, g, memory, c, round);
-      round.second.picks.keepOn(*this);
+      if (c == lastPicked) round.second.picks.keepOn(*this);
     } else {
       const PickDone done = pickAfresh(*this, g, memory, c);
       orderSquad(g, done.picks, c);
-      done.picks.keepOn(*this);
+      if (c == lastPicked) done.picks.keepOn(*this);
       rememberRound(round, second, done, memory, c, cells);
     }
     round.pass = pass;
@@ -267,7 +270,10 @@ void MatchEngine::playercheck() {
   // Counted as whole numbers and stored once: the counts adding 1 to each
   // club's cell would give, without two checked cells for each player.
   std::array<int, kLastClub + 1> counts{};
-  const double myTeam = g.MyTeam;
+  // The user's club as a club number, or none (-1) when the cell holds none:
+  // compared as whole numbers in the loop.
+  const int myClub =
+      g.MyTeam == std::floor(g.MyTeam) && g.MyTeam >= 0 && g.MyTeam <= kLastClub ? static_cast<int>(g.MyTeam) : -1;
   const double* clubOf = g.PlayerTeam.begin();
   double* squads = g.TeamSquad.begin();  // (slot, club), the slot varying fastest
   static_assert(decltype(g.TeamSquad)::upper1 == kSlots && decltype(g.TeamSquad)::upper2 == kLastClub);
@@ -278,13 +284,13 @@ void MatchEngine::playercheck() {
     if (!(club >= -0.5 && club < kLastClub + 0.5)) continue;
     const int t = CInt(club);
     const int count = ++counts[static_cast<std::size_t>(t)];
-    if (t != 0 && t != myTeam && count <= kSlots) squads[count + (kSlots + 1) * t] = p;
+    if (t != 0 && t != myClub && count <= kSlots) squads[count + (kSlots + 1) * t] = p;
   }
   std::copy(counts.begin(), counts.end(), g.TeamSquadCount.begin());
   // A computer club keeps nobody above its count: a player who left must not
   // stay on its list as well.
   for (int t = 1; t <= kLastClub; ++t) {
-    if (t == myTeam) continue;
+    if (t == myClub) continue;
     for (int s = counts[static_cast<std::size_t>(t)] + 1; s <= kSlots; ++s) squads[s + (kSlots + 1) * t] = 0;
   }
 }

@@ -15,23 +15,34 @@ namespace kervale::lineups {
 
 namespace {
 
-// Someone who can play: a player record with a name, neither injured nor suspended.
-bool canPlay(int p, const double* injuryOf, const std::string* nameOf) {
-  return p != 0 && injuryOf[p] == 0 && !nameOf[p].empty();
-}
+// The player tables a view reads, resolved once: every player number is
+// 0..kLastPlayer here, so they are read unchecked.
+struct PlayerTables {
+  explicit PlayerTables(const MLSModule& g)
+      : keeping(g.PlayerGoalkeeping.begin()),
+        defence(g.PlayerDefense.begin()),
+        midfield(g.PlayerMidfield.begin()),
+        attack(g.PlayerAttack.begin()),
+        injury(g.PlayerInjury.begin()),
+        name(g.PlayerName.begin()) {}
+
+  // Someone who can play: a player record with a name, neither injured nor suspended.
+  bool canPlay(int p) const { return p != 0 && injury[p] == 0 && !name[p].empty(); }
+
+  const float* keeping;
+  const double* defence;
+  const double* midfield;
+  const double* attack;
+  const double* injury;
+  const std::string* name;
+};
 
 }  // namespace
 
 SquadView::SquadView(const MLSModule& g, int club) {
-  // Every player number is 0..kLastPlayer here, so the tables are read
-  // unchecked; the club's squad cells are one column, checked once.
+  // The club's squad cells are one column, checked once.
   const double* cells = &g.TeamSquad(0, club);
-  const float* keepingOf = g.PlayerGoalkeeping.begin();
-  const double* defenceOf = g.PlayerDefense.begin();
-  const double* midfieldOf = g.PlayerMidfield.begin();
-  const double* attackOf = g.PlayerAttack.begin();
-  const double* injuryOf = g.PlayerInjury.begin();
-  const std::string* nameOf = g.PlayerName.begin();
+  const PlayerTables of(g);
   player[0] = 0;
   keeping[0] = 0;
   for (auto& line : rating) line[0] = 0;
@@ -40,12 +51,12 @@ SquadView::SquadView(const MLSModule& g, int club) {
   for (int s = 1; s <= kSlots; ++s) {
     const int p = squadCellPlayer(cells[s]);
     player[s] = p;
-    keeping[s] = keepingOf[p];
-    const double d = defenceOf[p], m = midfieldOf[p], a = attackOf[p];
+    keeping[s] = of.keeping[p];
+    const double d = of.defence[p], m = of.midfield[p], a = of.attack[p];
     rating[kDefence][s] = d;
     rating[kMidfield][s] = m;
     rating[kAttack][s] = a;
-    fit[s] = canPlay(p, injuryOf, nameOf);
+    fit[s] = of.canPlay(p);
     type[s] = kNoLine;
     if (!fit[s]) continue;
     if (d >= m && d >= a) {
@@ -60,22 +71,17 @@ SquadView::SquadView(const MLSModule& g, int club) {
 
 bool SquadView::heldBy(const MLSModule& g, int club) const {
   const double* cells = &g.TeamSquad(0, club);
-  const float* keepingOf = g.PlayerGoalkeeping.begin();
-  const double* defenceOf = g.PlayerDefense.begin();
-  const double* midfieldOf = g.PlayerMidfield.begin();
-  const double* attackOf = g.PlayerAttack.begin();
-  const double* injuryOf = g.PlayerInjury.begin();
-  const std::string* nameOf = g.PlayerName.begin();
+  const PlayerTables of(g);
   // To the bit, as a byte comparison of two views would tell (0 and -0 differ).
   auto same = [](double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); };
   // Slot 0 of every view reads as no one.
   for (int s = 1; s <= kSlots; ++s) {
     const int p = squadCellPlayer(cells[s]);
-    if (p != player[s] || !same(keepingOf[p], keeping[s]) || !same(defenceOf[p], rating[kDefence][s]) ||
-        !same(midfieldOf[p], rating[kMidfield][s]) || !same(attackOf[p], rating[kAttack][s])) {
+    if (p != player[s] || !same(of.keeping[p], keeping[s]) || !same(of.defence[p], rating[kDefence][s]) ||
+        !same(of.midfield[p], rating[kMidfield][s]) || !same(of.attack[p], rating[kAttack][s])) {
       return false;
     }
-    if (canPlay(p, injuryOf, nameOf) != fit[s]) return false;
+    if (of.canPlay(p) != fit[s]) return false;
   }
   return true;
 }

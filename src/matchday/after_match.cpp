@@ -7,6 +7,7 @@
 #include "data/mls_module.h"
 #include "data/news.h"
 #include "match/match_engine.h"
+#include "matchday/lineup_picks.h"
 
 namespace kervale {
 
@@ -15,25 +16,39 @@ namespace {
 constexpr int kSlots = 20;
 constexpr int kFormLetters = 8;
 
-int playerIn(const MLSModule& g, int slot, int club) {
-  const double p = std::nearbyint(g.TeamSquad(slot, club));
-  return p >= 1 && p <= kLastPlayer ? static_cast<int>(p) : 0;
-}
-
 // A match from one club's side, as its record texts hold it: " 3 - 1 vs Name, Week 32, 2003".
-// Appended piece by piece: every match of a round writes two.
-std::string recordText(const MLSModule& g, int own, int other, bool atHome, int opponent) {
-  std::string text = Str(own);
-  text += " -";
-  text += Str(other);
-  text += atHome ? " vs " : " at ";
-  text += g.TeamName(opponent);
-  text += ", Week";
-  text += Str(g.CurrentWeek + 20);
-  text += ',';
-  text += Str(2002 + g.CurrentSeason);
-  return text;
-}
+// Appended piece by piece, and only once a record takes it: most matches
+// break no record.
+class RecordText {
+ public:
+  RecordText(const MLSModule& g, int own, int other, bool atHome, int opponent)
+      : g_(g), own_(own), other_(other), atHome_(atHome), opponent_(opponent) {}
+
+  const std::string& text() {
+    if (!made_) {
+      text_ = Str(own_);
+      text_ += " -";
+      text_ += Str(other_);
+      text_ += atHome_ ? " vs " : " at ";
+      text_ += g_.TeamName(opponent_);
+      text_ += ", Week";
+      text_ += Str(g_.CurrentWeek + 20);
+      text_ += ',';
+      text_ += Str(2002 + g_.CurrentSeason);
+      made_ = true;
+    }
+    return text_;
+  }
+
+ private:
+  const MLSModule& g_;
+  int own_;
+  int other_;
+  bool atHome_;
+  int opponent_;
+  bool made_ = false;
+  std::string text_;
+};
 
 void lowerApproval(MLSModule& g, int club, double by) {
   g.ManagerApproval(club) -= by;
@@ -42,26 +57,33 @@ void lowerApproval(MLSModule& g, int club, double by) {
 
 // A margin equal to the record adds the match to the record's text; a bigger one replaces it.
 template <class Margins, class Texts>
-void keepRecord(Margins& margins, Texts& texts, int club, int margin, const std::string& text) {
+void keepRecord(Margins& margins, Texts& texts, int club, int margin, RecordText& text) {
   if (margin == margins(club)) {
     margins(club) = margin;
     texts(club) += ',';
-    texts(club) += text;
+    texts(club) += text.text();
   } else if (margin > margins(club)) {
     margins(club) = margin;
-    texts(club) = text;
+    texts(club) = text.text();
   }
 }
 
-void playerForm(MLSModule& g, int p, double change, double rating) {
-  g.PlayerForm(p) += change;
+// What a match adds to a player's figures: his rating to his sums, his games,
+// and his form by the result and whether he played. The player number is
+// 1..kLastPlayer, so his cells are read directly.
+void creditPlayer(MLSModule& g, int p, double change, double rating) {
+  g.PlayerRatingSumCareer.begin()[p] += rating;
+  g.PlayerRatingSumSeason.begin()[p] += rating;
+  g.PlayerRatingSumWeek.begin()[p] += rating;
+  double& form = g.PlayerForm.begin()[p];
+  form += change;
   if (rating > 0) {
-    g.PlayerGamesSeason(p) += 1;
-    g.PlayerForm(p) += 0.2;
-    if (g.PlayerForm(p) > 100) g.PlayerForm(p) = 100;
+    g.PlayerGamesSeason.begin()[p] += 1;
+    form += 0.2;
+    if (form > 100) form = 100;
   }
-  if (rating == 0) g.PlayerForm(p) -= 0.5;
-  if (rating > 0) g.PlayerGamesCareer(p) += 1;
+  if (rating == 0) form -= 0.5;
+  if (rating > 0) g.PlayerGamesCareer.begin()[p] += 1;
 }
 
 }  // namespace
@@ -77,24 +99,17 @@ void MatchEngine::matchratingsupdate() {
     homeChange = 0.5;
     awayChange = -0.4;
   }
+  // Each squad is one column of cells, checked once.
+  const double* home = &g.TeamSquad(0, hometeam);
+  const double* away = &g.TeamSquad(0, awayteam);
   for (int j = 1; j <= kSlots; ++j) {
-    const int ph = playerIn(g, j, hometeam);
-    const int pa = playerIn(g, j, awayteam);
+    const int ph = squadCellPlayer(home[j]);
+    const int pa = squadCellPlayer(away[j]);
     const double rh = g.MatchRating(j, 1);
     const double ra = g.MatchRating(j, 2);
     // An empty slot has nobody to credit.
-    if (ph != 0) {
-      g.PlayerRatingSumCareer(ph) += rh;
-      g.PlayerRatingSumSeason(ph) += rh;
-      g.PlayerRatingSumWeek(ph) += rh;
-      playerForm(g, ph, homeChange, rh);
-    }
-    if (pa != 0) {
-      g.PlayerRatingSumCareer(pa) += ra;
-      g.PlayerRatingSumSeason(pa) += ra;
-      g.PlayerRatingSumWeek(pa) += ra;
-      playerForm(g, pa, awayChange, ra);
-    }
+    if (ph != 0) creditPlayer(g, ph, homeChange, rh);
+    if (pa != 0) creditPlayer(g, pa, awayChange, ra);
   }
   morales();
 }
@@ -105,16 +120,16 @@ void MatchEngine::morales() {
   const int A = awayteam;
   const int h = homegoals;
   const int a = awaygoals;
-  const std::string homeText = recordText(g, h, a, true, A);
-  const std::string awayText = recordText(g, a, h, false, H);
+  RecordText homeText(g, h, a, true, A);
+  RecordText awayText(g, a, h, false, H);
 
   if (h + a > g.TeamMostGoalsInGame(H)) {
     g.TeamMostGoalsInGame(H) = h + a;
-    g.TeamMostGoalsText(H) = homeText;
+    g.TeamMostGoalsText(H) = homeText.text();
   }
   if (h + a > g.TeamMostGoalsInGame(A)) {
     g.TeamMostGoalsInGame(A) = h + a;
-    g.TeamMostGoalsText(A) = awayText;
+    g.TeamMostGoalsText(A) = awayText.text();
   }
 
   if (h > a) {

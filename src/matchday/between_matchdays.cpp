@@ -124,6 +124,31 @@ void MatchEngine::managermarket() {
   hireManager(g, applied);
 }
 
+namespace {
+
+// The rare turns of a squad player's pass, kept out of the loop over every
+// slot of every club, which then holds its tables in registers.
+[[gnu::noinline]] void suspend(double& injury, std::string& injuryText, MLSModule::Int16& bookings) {
+  injury = 2;
+  injuryText = "Suspension";
+  bookings = 0;
+}
+
+[[gnu::noinline]] void injure(MLSModule& g, int club, const std::string& name, int roll, double& injury,
+                              std::string& injuryText) {
+  injury = roll;
+  const InjuryKind& kind = drawInjury(roll);
+  injuryText = kind.kind;
+  if (!name.empty()) reportInjury(g, club, name, kind);
+}
+
+[[gnu::noinline]] void backToFitness(MLSModule& g, int p, const std::string& name) {
+  if (g.MyTeam != 0 && g.PlayerTeam(p) == g.MyTeam && !name.empty())
+    addClubNews(g, name + " is now available to play.");
+}
+
+}  // namespace
+
 void MatchEngine::playerinjuries() {
   MLSModule& g = mls();
   // Each squad cell is checked as a read of the player's name would be; the
@@ -136,35 +161,24 @@ void MatchEngine::playerinjuries() {
     const double* cells = &g.TeamSquad(0, t);
     for (int s = 1; s <= 20; ++s) {
       const int p = g.PlayerName.index(cells[s]);
-      const std::string& name = names[p];
       double& injury = injuries[p];
       auto& injuryText = injuryTexts[p];
-      auto& bookings = bookingsOf[p];
       if (injury == 0 && !injuryText.empty()) injuryText.clear();
       // Two yellows in one match can take the count past 3; the ban still follows.
-      if (bookings >= 3) {
-        injury = 2;
-        injuryText = "Suspension";
-        bookings = 0;
-        if (!name.empty()) ++betweentally.suspensions;
+      if (bookingsOf[p] >= 3) [[unlikely]] {
+        suspend(injury, injuryText, bookingsOf[p]);
+        if (!names[p].empty()) ++betweentally.suspensions;
       }
       if (injury == 0) {
         const int roll = rng().draw(1000, 1);
-        if (roll < 10) {
-          injury = roll;
-          const InjuryKind& kind = drawInjury(roll);
-          injuryText = kind.kind;
-          if (!name.empty()) {
-            ++betweentally.injuries;
-            reportInjury(g, t, name, kind);
-          }
+        if (roll < 10) [[unlikely]] {
+          injure(g, t, names[p], roll, injury, injuryText);
+          if (!names[p].empty()) ++betweentally.injuries;
         }
       }
       if (injury > 0) {
         injury = injury - 1;
-        if (injury == 0 && g.MyTeam != 0 && g.PlayerTeam(p) == g.MyTeam && !name.empty()) {
-          addClubNews(g, name + " is now available to play.");
-        }
+        if (injury == 0) backToFitness(g, p, names[p]);
       }
     }
   }

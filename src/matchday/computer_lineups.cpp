@@ -118,35 +118,48 @@ struct PickDone {
   Picks picks;
 };
 
-// The club's keeper, formation and eleven, from its squad read afresh.
-PickDone pickAfresh(MatchEngine& e, MLSModule& g, lineups::PickMemory& memory, int c) {
-  PickDone done;
-  SquadView squad(g, c);
-  listForTransfer(g, squad);
-
-  const lineups::FormationDigits formation = formationDigits(g, c);
-  const Picks* known = memory.recall(c, squad, formation);
-  if (known == nullptr) memory.note(c, squad, formation);
-
-  // The best fit keeper to slot 1; with none, slot 1 stays as it is.
+// The fit player who keeps best, the lowest slot of equals; 0 when no fit
+// player keeps at all.
+int bestKeeperSlot(const SquadView& squad) {
+  int slot = 0;
   double bestKeeping = 0;
   for (int s = 1; s <= kSlots; ++s) {
     if (squad.fit[s] && squad.keeping[s] > bestKeeping) {
       bestKeeping = squad.keeping[s];
-      done.keeperSlot = s;
+      slot = s;
     }
   }
-  if (done.keeperSlot != 0) {
-    e.swapslota = done.keeperSlot;
-    e.swapslotb = 1;
-    e.swapsquadslots();
-    squad.swapSlots(done.keeperSlot, 1);
-  }
+  return slot;
+}
 
-  if (known != nullptr) {
-    done.picks = *known;
+// The keeper's slot exchanged with slot 1 of the club being picked; with no
+// keeper, slot 1 stays as it is.
+void keeperToSlotOne(MatchEngine& e, int keeperSlot) {
+  if (keeperSlot == 0) return;
+  e.swapslota = keeperSlot;
+  e.swapslotb = 1;
+  e.swapsquadslots();
+}
+
+// The club's keeper, formation and eleven, from its squad read afresh.
+PickDone pickAfresh(MatchEngine& e, MLSModule& g, lineups::PickMemory& memory, int c) {
+  PickDone done;
+  const lineups::FormationDigits formation = formationDigits(g, c);
+  // A squad met before is read only to be compared: its kept view serves.
+  if (const auto known = memory.recall(g, c, formation)) {
+    listForTransfer(g, known->squad);
+    done.keeperSlot = bestKeeperSlot(known->squad);
+    keeperToSlotOne(e, done.keeperSlot);
+    done.picks = known->picks;
     return done;
   }
+  SquadView squad(g, c);
+  listForTransfer(g, squad);
+  memory.note(c, squad, formation);
+  done.keeperSlot = bestKeeperSlot(squad);
+  keeperToSlotOne(e, done.keeperSlot);
+  if (done.keeperSlot != 0) squad.swapSlots(done.keeperSlot, 1);
+
   squad.listLines();
   int d = 0, m = 0;
   lineSizes(squad, d, m);
@@ -198,11 +211,7 @@ bool canRepeat(const ClubRound& round, std::uint64_t pass, const lineups::PickMe
 // The second pass kept as it went: the same keeper, the same pick (whose
 // players' flags the first pass has just listed), the same pick recalled.
 void repeatSecondPass(MatchEngine& e, MLSModule& g, lineups::PickMemory& memory, int c, const ClubRound& round) {
-  if (round.second.keeperSlot != 0) {
-    e.swapslota = round.second.keeperSlot;
-    e.swapslotb = 1;
-    e.swapsquadslots();
-  }
+  keeperToSlotOne(e, round.second.keeperSlot);
   memory.useAgain(c, round.secondIndex);
   orderSquad(g, round.second.picks, c);
 }
@@ -234,19 +243,22 @@ void MatchEngine::teamupdate() {
   const bool second = std::exchange(squadsAsLastPicked_, false);
   if (g.CommishMode != 0) return;
   lineups::PickMemory& memory = pickMemory();
-  const std::uint64_t pass = ++rounds().passes;
+  Rounds& kept = rounds();
+  const std::uint64_t pass = ++kept.passes;
+  // The screen keeps the picks of the last club picked, and only those.
+  const int lastPicked = g.MyTeam == kLastClub ? kLastClub - 1 : kLastClub;
   for (int c = 1; c <= kLastClub; ++c) {
     if (c == g.MyTeam) continue;
     swapteam = static_cast<std::int16_t>(c);
-    ClubRound& round = rounds().clubs[static_cast<std::size_t>(c)];
+    ClubRound& round = kept.clubs[static_cast<std::size_t>(c)];
     const double* cells = &g.TeamSquad(0, c);
     if (second && canRepeat(round, pass, memory, c, cells)) {
       repeatSecondPass(*this, g, memory, c, round);
-      round.second.picks.keepOn(*this);
+      if (c == lastPicked) round.second.picks.keepOn(*this);
     } else {
       const PickDone done = pickAfresh(*this, g, memory, c);
       orderSquad(g, done.picks, c);
-      done.picks.keepOn(*this);
+      if (c == lastPicked) done.picks.keepOn(*this);
       rememberRound(round, second, done, memory, c, cells);
     }
     round.pass = pass;
@@ -255,22 +267,31 @@ void MatchEngine::teamupdate() {
 
 void MatchEngine::playercheck() {
   MLSModule& g = mls();
-  g.TeamSquadCount.clear();
+  // Counted as whole numbers and stored once: the counts adding 1 to each
+  // club's cell would give, without two checked cells for each player.
+  std::array<int, kLastClub + 1> counts{};
+  // The user's club as a club number, or none (-1) when the cell holds none:
+  // compared as whole numbers in the loop.
+  const int myClub =
+      g.MyTeam == std::floor(g.MyTeam) && g.MyTeam >= 0 && g.MyTeam <= kLastClub ? static_cast<int>(g.MyTeam) : -1;
+  const double* clubOf = g.PlayerTeam.begin();
+  double* squads = g.TeamSquad.begin();  // (slot, club), the slot varying fastest
+  static_assert(decltype(g.TeamSquad)::upper1 == kSlots && decltype(g.TeamSquad)::upper2 == kLastClub);
   const int last = std::min(static_cast<int>(g.NumPlayers), kLastPlayer);
   for (int p = 1; p <= last; ++p) {
     // A club cell that rounds (halves to even) to a club number 0..285.
-    const double club = g.PlayerTeam(p);
+    const double club = clubOf[p];
     if (!(club >= -0.5 && club < kLastClub + 0.5)) continue;
     const int t = CInt(club);
-    g.TeamSquadCount(t) += 1;
-    const double count = g.TeamSquadCount(t);
-    if (t != 0 && t != g.MyTeam && count <= kSlots) g.TeamSquad(count, t) = p;
+    const int count = ++counts[static_cast<std::size_t>(t)];
+    if (t != 0 && t != myClub && count <= kSlots) squads[count + (kSlots + 1) * t] = p;
   }
+  std::copy(counts.begin(), counts.end(), g.TeamSquadCount.begin());
   // A computer club keeps nobody above its count: a player who left must not
   // stay on its list as well.
   for (int t = 1; t <= kLastClub; ++t) {
-    if (t == g.MyTeam) continue;
-    for (int s = static_cast<int>(g.TeamSquadCount(t)) + 1; s <= kSlots; ++s) g.TeamSquad(s, t) = 0;
+    if (t == myClub) continue;
+    for (int s = counts[static_cast<std::size_t>(t)] + 1; s <= kSlots; ++s) squads[s + (kSlots + 1) * t] = 0;
   }
 }
 

@@ -2,9 +2,9 @@
 // by line, the unfit places filled, the line sizes from the squad's strengths.
 #include "matchday/lineup_picks.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "base/numbers.h"
@@ -15,41 +15,48 @@ namespace kervale::lineups {
 
 namespace {
 
-// The player record a squad cell names; 0 for none.
-int playerIn(double p) {
-  if (!(p > 0 && p < kLastPlayer + 1)) return 0;
-  // Squad cells hold whole numbers; only a fraction needs rounding.
-  const double r = static_cast<int>(p) == p ? p : std::nearbyint(p);
-  return r >= 1 && r <= kLastPlayer ? static_cast<int>(r) : 0;
-}
+// The player tables a view reads, resolved once: every player number is
+// 0..kLastPlayer here, so they are read unchecked.
+struct PlayerTables {
+  explicit PlayerTables(const MLSModule& g)
+      : keeping(g.PlayerGoalkeeping.begin()),
+        defence(g.PlayerDefense.begin()),
+        midfield(g.PlayerMidfield.begin()),
+        attack(g.PlayerAttack.begin()),
+        injury(g.PlayerInjury.begin()),
+        name(g.PlayerName.begin()) {}
+
+  // Someone who can play: a player record with a name, neither injured nor suspended.
+  bool canPlay(int p) const { return p != 0 && injury[p] == 0 && !name[p].empty(); }
+
+  const float* keeping;
+  const double* defence;
+  const double* midfield;
+  const double* attack;
+  const double* injury;
+  const std::string* name;
+};
 
 }  // namespace
 
 SquadView::SquadView(const MLSModule& g, int club) {
-  // Every player number is 0..kLastPlayer here, so the tables are read
-  // unchecked; the club's squad cells are one column, checked once.
+  // The club's squad cells are one column, checked once.
   const double* cells = &g.TeamSquad(0, club);
-  const float* keepingOf = g.PlayerGoalkeeping.begin();
-  const double* defenceOf = g.PlayerDefense.begin();
-  const double* midfieldOf = g.PlayerMidfield.begin();
-  const double* attackOf = g.PlayerAttack.begin();
-  const double* injuryOf = g.PlayerInjury.begin();
-  const std::string* nameOf = g.PlayerName.begin();
+  const PlayerTables of(g);
   player[0] = 0;
   keeping[0] = 0;
   for (auto& line : rating) line[0] = 0;
   fit[0] = false;
   type[0] = kNoLine;
   for (int s = 1; s <= kSlots; ++s) {
-    const int p = playerIn(cells[s]);
+    const int p = squadCellPlayer(cells[s]);
     player[s] = p;
-    keeping[s] = keepingOf[p];
-    const double d = defenceOf[p], m = midfieldOf[p], a = attackOf[p];
+    keeping[s] = of.keeping[p];
+    const double d = of.defence[p], m = of.midfield[p], a = of.attack[p];
     rating[kDefence][s] = d;
     rating[kMidfield][s] = m;
     rating[kAttack][s] = a;
-    // Someone who can play: a player record with a name, neither injured nor suspended.
-    fit[s] = p != 0 && injuryOf[p] == 0 && !nameOf[p].empty();
+    fit[s] = of.canPlay(p);
     type[s] = kNoLine;
     if (!fit[s]) continue;
     if (d >= m && d >= a) {
@@ -62,10 +69,21 @@ SquadView::SquadView(const MLSModule& g, int club) {
   }
 }
 
-bool SquadView::readsAs(const SquadView& other) const {
-  auto same = [](const auto& a, const auto& b) { return std::memcmp(a.data(), b.data(), sizeof a) == 0; };
-  return same(player, other.player) && same(keeping, other.keeping) && same(rating, other.rating) &&
-         same(fit, other.fit);
+bool SquadView::heldBy(const MLSModule& g, int club) const {
+  const double* cells = &g.TeamSquad(0, club);
+  const PlayerTables of(g);
+  // To the bit, as a byte comparison of two views would tell (0 and -0 differ).
+  auto same = [](double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); };
+  // Slot 0 of every view reads as no one.
+  for (int s = 1; s <= kSlots; ++s) {
+    const int p = squadCellPlayer(cells[s]);
+    if (p != player[s] || !same(of.keeping[p], keeping[s]) || !same(of.defence[p], rating[kDefence][s]) ||
+        !same(of.midfield[p], rating[kMidfield][s]) || !same(of.attack[p], rating[kAttack][s])) {
+      return false;
+    }
+    if (of.canPlay(p) != fit[s]) return false;
+  }
+  return true;
 }
 
 void SquadView::listLines() {
@@ -93,17 +111,19 @@ void Picks::keepOn(MatchEngine& e) const {
   }
 }
 
-const Picks* PickMemory::recall(int club, const SquadView& squad, const FormationDigits& formation) {
-  if (club < 0 || static_cast<std::size_t>(club) >= clubs_.size()) return nullptr;
+std::optional<PickMemory::Known> PickMemory::recall(const MLSModule& g, int club, const FormationDigits& formation) {
+  if (club < 0 || static_cast<std::size_t>(club) >= clubs_.size()) return std::nullopt;
   Club& c = clubs_[static_cast<std::size_t>(club)];
-  for (int i = 0; i < 2; ++i) {
+  // At most one of the two can match. The one not used last is the likelier:
+  // a round's first pass reads the order the last round's first pass read.
+  for (const int i : {1 - c.last, c.last}) {
     const Kept& k = c.kept[static_cast<std::size_t>(i)];
-    if (k.valid && k.formation == formation && squad.readsAs(k.squad)) {
+    if (k.valid && k.formation == formation && k.squad.heldBy(g, club)) {
       c.last = i;
-      return &k.picks;
+      return Known{k.squad, k.picks};
     }
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 void PickMemory::note(int club, const SquadView& squad, const FormationDigits& formation) {
@@ -113,7 +133,7 @@ void PickMemory::note(int club, const SquadView& squad, const FormationDigits& f
   c.last = 1 - c.last;
   Kept& k = c.kept[static_cast<std::size_t>(c.last)];
   k.valid = false;
-  // What readsAs compares; the lines are not needed.
+  // What heldBy compares; the lines are not needed.
   k.squad.player = squad.player;
   k.squad.keeping = squad.keeping;
   k.squad.rating = squad.rating;

@@ -1,13 +1,25 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "data/mls_module.h"
 
 namespace kervale {
 
-struct MLSModule;
 class MatchEngine;
+
+// The player record a squad cell names, a fraction rounded half to even; 0
+// for none. Inline: every squad slot of every match and line-up is read so.
+inline int squadCellPlayer(double cell) {
+  if (!(cell > 0 && cell < kLastPlayer + 1)) return 0;
+  // Squad cells hold whole numbers; only a fraction needs rounding.
+  const double r = static_cast<int>(cell) == cell ? cell : std::nearbyint(cell);
+  return r >= 1 && r <= kLastPlayer ? static_cast<int>(r) : 0;
+}
 
 // The pieces a computer club's line-up is picked with: its squad read once,
 // the positions it fills, the passes that fill them.
@@ -35,9 +47,11 @@ struct SquadView {
 
   SquadView() = default;
   SquadView(const MLSModule& g, int club);
-  // Whether both read the same players with the same ratings and fitness,
-  // slot by slot and to the bit.
-  bool readsAs(const SquadView& other) const;
+  // Whether the club's squad, as the tables hold it now, reads as this view
+  // would be read afresh: the same players with the same ratings and
+  // fitness, slot by slot and to the bit. Compared in place, so that a squad
+  // met before needs no view of its own.
+  bool heldBy(const MLSModule& g, int club) const;
   // Once the keeper is in slot 1.
   void listLines();
   // As swapsquadslots does to the squad list.
@@ -94,9 +108,14 @@ struct FormationDigits {
 // of every round, until a player's fitness or a transfer changes them.
 class PickMemory {
  public:
-  // The picks made before from this squad, read before its keeper moved, and
-  // these digits; nullptr when there are none.
-  const Picks* recall(int club, const SquadView& squad, const FormationDigits& formation);
+  // A pick kept with the squad it was made from, as read before its keeper moved.
+  struct Known {
+    const SquadView& squad;
+    const Picks& picks;
+  };
+  // The pick made before from the squad the club's tables hold now and these
+  // digits; none when there is none.
+  std::optional<Known> recall(const MLSModule& g, int club, const FormationDigits& formation);
   // The squad as read and the digits of a pick about to be made.
   void note(int club, const SquadView& squad, const FormationDigits& formation);
   // The pick made from what was noted last for the club; `drew`: its

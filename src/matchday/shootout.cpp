@@ -5,6 +5,7 @@
 #include "base/random.h"
 #include "data/mls_module.h"
 #include "match/match_engine.h"
+#include "matchday/lineup_picks.h"
 #include "ui/backend.h"
 
 namespace kervale {
@@ -16,10 +17,7 @@ namespace {
 // (every attack rating below 1) would otherwise kick for ever.
 constexpr int kMaxRounds = 20;
 
-int playerIn(const MLSModule& g, int slot, int club) {
-  const double p = std::nearbyint(g.TeamSquad(slot, club));
-  return p >= 1 && p <= kLastPlayer ? static_cast<int>(p) : 0;
-}
+int playerIn(const MLSModule& g, int slot, int club) { return squadCellPlayer(g.TeamSquad(slot, club)); }
 
 // One kick: the kicker's roll against the keeper's, the kicker's drawn first.
 bool scores(const MLSModule& g, int kicker, int keeper) {

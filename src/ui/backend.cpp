@@ -6,9 +6,13 @@ namespace kervale::ui {
 
 Backend::~Backend() {
   if (detail::installedBackend == this) detail::installedBackend = nullptr;
+  if (detail::madeHeadless == this) detail::madeHeadless = nullptr;
 }
 
-Backend& detail::headlessBackend() { return headless(); }
+Backend& detail::headlessBackend() {
+  madeHeadless = &headless();
+  return *madeHeadless;
+}
 
 void setBackend(Backend* b) { detail::installedBackend = b; }
 

@@ -60,13 +60,17 @@ class Backend {
 
 namespace detail {
 inline Backend* installedBackend = nullptr;  // set by setBackend; none: the headless one
-Backend& headlessBackend();
+// The headless one once made: a hidden match reaches the backend twice a
+// minute, and this spares each time a call and the made-yet check.
+inline Backend* madeHeadless = nullptr;
+Backend& headlessBackend();  // makes it on first use
 }  // namespace detail
 
 // The backend in use; a headless one until another is installed.
 inline Backend& backend() {
-  Backend* installed = detail::installedBackend;
-  return installed != nullptr ? *installed : detail::headlessBackend();
+  if (Backend* installed = detail::installedBackend) return *installed;
+  if (Backend* made = detail::madeHeadless) return *made;
+  return detail::headlessBackend();
 }
 void setBackend(Backend* b);  // nullptr restores the default headless backend
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "data/mls_module.h"
 
@@ -112,53 +113,121 @@ TEST_F(LineupPicks, TheViewReadsEachCellAsThePlayerItNames) {
   EXPECT_EQ(squad.keeping[1], 10);
 }
 
+// A squad cell names the player its value rounds to, halves to even, within
+// the player records; anything else names no one.
+TEST(SquadCells, ACellNamesThePlayerItRoundsTo) {
+  const std::pair<double, int> cases[] = {
+      {1, 1},
+      {0.6, 1},
+      {0.5, 0},
+      {1.5, 2},
+      {2.5, 2},
+      {104.4, 104},
+      {-3, 0},
+      {0, 0},
+      {-0.4, 0},
+      {kLastPlayer, kLastPlayer},
+      {kLastPlayer + 0.5, kLastPlayer},
+      {kLastPlayer + 0.6, 0},
+      {std::nan(""), 0},
+      {1e300, 0},
+  };
+  for (const auto& [cell, player] : cases) EXPECT_EQ(squadCellPlayer(cell), player) << cell;
+}
+
 // The memory of picks gives back only what was made from the same squad, to
 // the bit, and the same formation digits, and never a pick that drew.
 TEST_F(LineupPicks, ThePickMemoryRecallsOnlyThePicksOfTheSameSquad) {
+  MLSModule& g = mls();
   PickMemory memory;
   const FormationDigits fourFour{false, 4, 4};
-  const SquadView first(mls(), kClub);
+  const SquadView first(g, kClub);
   Picks picks;
   picks.place(2, 13, 10);
-  EXPECT_EQ(memory.recall(kClub, first, fourFour), nullptr);
+  EXPECT_FALSE(memory.recall(g, kClub, fourFour));
   memory.note(kClub, first, fourFour);
   memory.keep(kClub, picks, false);
-  const Picks* recalled = memory.recall(kClub, SquadView(mls(), kClub), fourFour);
-  ASSERT_NE(recalled, nullptr);
-  EXPECT_EQ(recalled->slotAt(2), 13);
-  EXPECT_EQ(recalled->best(2), 10);
-  EXPECT_EQ(memory.recall(kClub, first, FormationDigits{false, 4, 5}), nullptr);
-  EXPECT_EQ(memory.recall(kClub, first, FormationDigits{true, 4, 4}), nullptr);
-  EXPECT_EQ(memory.recall(kClub + 1, first, fourFour), nullptr);
+  const auto recalled = memory.recall(g, kClub, fourFour);
+  ASSERT_TRUE(recalled);
+  EXPECT_EQ(recalled->picks.slotAt(2), 13);
+  EXPECT_EQ(recalled->picks.best(2), 10);
+  EXPECT_EQ(recalled->squad.player, first.player);
+  EXPECT_FALSE(memory.recall(g, kClub, FormationDigits{false, 4, 5}));
+  EXPECT_FALSE(memory.recall(g, kClub, FormationDigits{true, 4, 4}));
+  EXPECT_FALSE(memory.recall(g, kClub + 1, fourFour));
 
   // A rating one step of its last bit away, an injury, or another order is another squad.
   defence(3, std::nextafter(10.0, 11.0));
-  EXPECT_EQ(memory.recall(kClub, SquadView(mls(), kClub), fourFour), nullptr);
+  EXPECT_FALSE(memory.recall(g, kClub, fourFour));
   defence(3, 10);
-  mls().PlayerInjury(104) = 1;
-  EXPECT_EQ(memory.recall(kClub, SquadView(mls(), kClub), fourFour), nullptr);
-  mls().PlayerInjury(104) = 0;
-  SquadView swapped(mls(), kClub);
-  swapped.swapSlots(2, 3);
-  EXPECT_EQ(memory.recall(kClub, swapped, fourFour), nullptr);
+  g.PlayerInjury(104) = 1;
+  EXPECT_FALSE(memory.recall(g, kClub, fourFour));
+  g.PlayerInjury(104) = 0;
+  std::swap(g.TeamSquad(2, kClub), g.TeamSquad(3, kClub));
+  EXPECT_FALSE(memory.recall(g, kClub, fourFour));
 
-  // Two orders are kept side by side; a third makes room in the older one.
-  memory.note(kClub, swapped, fourFour);
+  // Two orders are kept side by side; a third makes room in the one not used last.
+  memory.note(kClub, SquadView(g, kClub), fourFour);
   memory.keep(kClub, Picks(), false);
-  EXPECT_NE(memory.recall(kClub, first, fourFour), nullptr);
-  EXPECT_NE(memory.recall(kClub, swapped, fourFour), nullptr);
-  SquadView third(mls(), kClub);
-  third.swapSlots(4, 5);
-  memory.note(kClub, third, fourFour);
+  EXPECT_TRUE(memory.recall(g, kClub, fourFour));
+  std::swap(g.TeamSquad(2, kClub), g.TeamSquad(3, kClub));
+  EXPECT_TRUE(memory.recall(g, kClub, fourFour));
+  std::swap(g.TeamSquad(2, kClub), g.TeamSquad(3, kClub));
+  EXPECT_TRUE(memory.recall(g, kClub, fourFour));
+  std::swap(g.TeamSquad(4, kClub), g.TeamSquad(5, kClub));
+  memory.note(kClub, SquadView(g, kClub), fourFour);
   memory.keep(kClub, Picks(), false);
-  EXPECT_EQ(memory.recall(kClub, first, fourFour), nullptr);
-  EXPECT_NE(memory.recall(kClub, swapped, fourFour), nullptr);
-  EXPECT_NE(memory.recall(kClub, third, fourFour), nullptr);
+  EXPECT_TRUE(memory.recall(g, kClub, fourFour));
+  std::swap(g.TeamSquad(4, kClub), g.TeamSquad(5, kClub));
+  EXPECT_TRUE(memory.recall(g, kClub, fourFour));
+  std::swap(g.TeamSquad(2, kClub), g.TeamSquad(3, kClub));
+  EXPECT_FALSE(memory.recall(g, kClub, fourFour));
 
   // A pick whose formation was drawn is not kept.
-  memory.note(kClub, first, fourFour);
+  memory.note(kClub, SquadView(g, kClub), fourFour);
   memory.keep(kClub, picks, true);
-  EXPECT_EQ(memory.recall(kClub, first, fourFour), nullptr);
+  EXPECT_FALSE(memory.recall(g, kClub, fourFour));
+}
+
+// The squad held by the tables is compared as a view read afresh would be:
+// each cell as the player it names, fitness by injury and name, every value
+// to the bit.
+TEST_F(LineupPicks, AHeldSquadReadsAsTheViewReadAfresh) {
+  MLSModule& g = mls();
+  g.TeamSquad(10, kClub) = 104.6;  // player 105
+  g.TeamSquad(7, kClub) = kLastPlayer + 1;
+  const SquadView view(g, kClub);
+  EXPECT_TRUE(view.heldBy(g, kClub));
+  EXPECT_FALSE(view.heldBy(g, kClub + 1));
+
+  g.TeamSquad(10, kClub) = 105.4;  // the same player
+  g.TeamSquad(7, kClub) = -2;      // no one, as before
+  EXPECT_TRUE(view.heldBy(g, kClub));
+  g.TeamSquad(10, kClub) = 105.6;
+  EXPECT_FALSE(view.heldBy(g, kClub));
+  g.TeamSquad(10, kClub) = 105;
+
+  const auto changed = [&](auto change, auto undo) {
+    change();
+    const bool held = view.heldBy(g, kClub);
+    undo();
+    return !held && view.heldBy(g, kClub);
+  };
+  EXPECT_TRUE(changed([&] { g.PlayerName(112) = ""; }, [&] { g.PlayerName(112) = "P112"; }));
+  EXPECT_TRUE(changed([&] { g.PlayerInjury(120) = 2; }, [&] { g.PlayerInjury(120) = 0; }));
+  EXPECT_TRUE(changed([&] { g.PlayerGoalkeeping(101) = 10.5f; }, [&] { g.PlayerGoalkeeping(101) = 10.0f; }));
+  EXPECT_TRUE(changed([&] { g.PlayerMidfield(106) = -0.0; }, [&] { g.PlayerMidfield(106) = 10; }));
+  EXPECT_TRUE(changed([&] { g.PlayerAttack(120) = 7; }, [&] { g.PlayerAttack(120) = 6; }));
+  EXPECT_TRUE(changed([&] { g.PlayerDefense(113) = 0; }, [&] { g.PlayerDefense(113) = 10; }));
+  // The same value with its sign flipped is another squad too.
+  g.PlayerAttack(111) = 0;
+  const SquadView zero(g, kClub);
+  g.PlayerAttack(111) = -0.0;
+  EXPECT_FALSE(zero.heldBy(g, kClub));
+  // What a view does not read leaves it held.
+  g.PlayerForm(112) = 1;
+  g.PlayerAttack(111) = 0;
+  EXPECT_TRUE(zero.heldBy(g, kClub));
 }
 
 }  // namespace

@@ -149,6 +149,37 @@ TEST_F(Lineups, ASquadPickedAgainComesToTheSameLineUpUnlessSomethingChanged) {
   EXPECT_EQ(squad(kClub), first);
 }
 
+// The screen's picks are those of the last computer club: club 285's, or
+// club 284's when the user runs 285.
+TEST_F(Lineups, TheScreenKeepsThePicksOfTheLastComputerClub) {
+  MLSModule& g = mls();
+  rate(playerOf(kOther, 13), {1, 12, 1, 1});  // the best defender sits on the bench
+  for (int slot = 1; slot <= 20; ++slot) g.TeamSquad(slot, kLastClub) = playerOf(kOther, slot);
+  const std::vector<double> before = squad(kLastClub);
+  match.teamupdate();
+  const std::vector<double> after = squad(kLastClub);
+  bool benchPicked = false;
+  for (int q = 2; q <= 11; ++q) {
+    const int from = match.lineupslot(q);
+    ASSERT_GE(from, 2);
+    ASSERT_LE(from, 20);
+    EXPECT_EQ(after[q - 1], before[from - 1]) << "position " << q;
+    EXPECT_EQ(match.lineupbest(q), from == 13 ? 12 : (q >= 10 ? 6 : 10)) << "position " << q;  // 4-4-2
+    benchPicked = benchPicked || from == 13;
+  }
+  EXPECT_TRUE(benchPicked);
+
+  g.MyTeam = kLastClub;
+  for (int slot = 1; slot <= 20; ++slot) g.TeamSquad(slot, kLastClub) = before[slot - 1];
+  match.teamupdate();
+  EXPECT_EQ(squad(kLastClub), before) << "the user's squad is left alone";
+  // Club 284 has nobody fit: each position keeps its own slot, picked by no rating.
+  for (int q = 2; q <= 11; ++q) {
+    EXPECT_EQ(match.lineupslot(q), q);
+    EXPECT_EQ(match.lineupbest(q), 0);
+  }
+}
+
 // Everything the two passes of a round leave for later steps to see.
 std::vector<double> leftByPasses(const MatchEngine& match) {
   const MLSModule& g = mls();

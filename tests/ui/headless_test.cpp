@@ -299,6 +299,26 @@ TEST(IdleQueueRing, KeepsItsOrderWhileItGrowsAroundTheRing) {
   queue.push(action(99));
   queue.clear();
   EXPECT_TRUE(queue.empty());
+  // Cleared, it takes actions again from an empty ring.
+  for (int i = 100; i < 110; ++i) queue.push(action(i));
+  out.clear();
+  while (!queue.empty()) (*queue.pop())();
+  EXPECT_EQ(out, (std::vector<int>{100, 101, 102, 103, 104, 105, 106, 107, 108, 109}));
+}
+
+// The backend in use is the one installed, and the headless one again once
+// it is removed or destroyed.
+TEST(HeadlessServices, TheHeadlessBackendServesWhenNoneIsInstalled) {
+  EXPECT_EQ(&backend(), &headless());
+  {
+    HeadlessBackend other;
+    setBackend(&other);
+    EXPECT_EQ(&backend(), &other);
+    setBackend(nullptr);
+    EXPECT_EQ(&backend(), &headless());
+    setBackend(&other);
+  }
+  EXPECT_EQ(&backend(), &headless());
 }
 
 }  // namespace

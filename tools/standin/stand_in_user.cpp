@@ -156,7 +156,7 @@ void StandInUser::draft(const std::shared_ptr<State>& state) {
   if (draft.ended() && draft.Command1.enabled()) draft.Command1.userClick();
 }
 
-void StandInUser::act(const std::shared_ptr<State>& state) {
+inline void StandInUser::act(const std::shared_ptr<State>& state) {
   State& s = *state;
   if (s.summary == nullptr) {
     // Found at the first look, in the order it has always looked at them.

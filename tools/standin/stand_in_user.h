@@ -84,7 +84,8 @@ class StandInUser {
   bool signFreePlayer();
   bool releaseInjured();
   static void draft(const std::shared_ptr<State>& state);
-  static void act(const std::shared_ptr<State>& state);
+  // Inlined into its idle action, which runs at every yield of every match.
+  [[gnu::always_inline]] static inline void act(const std::shared_ptr<State>& state);
   static void post(const std::shared_ptr<State>& state);
 
   std::shared_ptr<State> state_ = std::make_shared<State>();

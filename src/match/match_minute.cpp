@@ -1,4 +1,6 @@
-// The minute loop: kick-off, half time, overtime, the end of each minute and its waits.
+// The minute loop: kick-off, half time, overtime, the small draws of every minute, the end of each minute and its
+// waits.
+#include <cstdint>
 #include <string>
 
 #include "base/numbers.h"
@@ -43,6 +45,23 @@ void MatchEngine::playMinutes() {
     lineupColours();
     screenBehind_ = true;
   }
+}
+
+// The small steps of every minute live with the loop, where they cost no call.
+void MatchEngine::rareEvent() {
+  if (rng().draw(9000000) == 0) tellStreaker();
+}
+
+void MatchEngine::carrierCheck() {
+  // The carrier may have left the pitch since he got the ball.
+  for (int draws = 0; draws < 300 && onpitchname(ballcarrier, possession).empty(); ++draws) {
+    ballcarrier = rng().draw(10, 1);
+  }
+}
+
+void MatchEngine::fillerLine() {
+  commsel = static_cast<std::int16_t>(rng().draw(10, 1));
+  if (watched_) tellFiller();
 }
 
 void MatchEngine::startOfMinute() {

@@ -152,6 +152,10 @@ class MatchEngine : public ui::Form {
   void awayAttack();
   void homeAttack();
   bool endOfMinute();  // true when an exit rule ends the match
+  // The end of a minute that is watched or ends at the full-time whistle.
+  [[gnu::noinline]] void endOfShownMinute(bool fullTime);
+  void goldenGoalCheck();  // a level score at 90 with extra time to come plays on to 120
+  void pauseWait();        // waits, yielding, while the game is paused and the screen shown
   void finishMatch();
 
   // Commentary. A text is built only for a watched match.
@@ -168,6 +172,12 @@ class MatchEngine : public ui::Form {
   void queueLine(std::string text);
   void queueInfo(int side, std::string text);
   void flushCommentary();
+  // The minute's queued lines, dropped.
+  void clearCommentary() {
+    commcount = 0;
+    homeinfocount = 0;
+    awayinfocount = 0;
+  }
   [[gnu::noinline]] void showCommentary();  // the minute's lines onto a watched match's lists
   void scrollToEnd(ui::ListBox& list);
   void showScore();

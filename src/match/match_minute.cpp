@@ -181,7 +181,23 @@ void MatchEngine::overtimeNotes() {
 bool MatchEngine::endOfMinute() {
   const MLSModule& g = *kernel_.game;
   const bool fullTime = (g.ShowAllMatches || userMatch_) && (minute == 90 || minute == 120 || goldengoal == 1);
+  if (watched_ || fullTime) {
+    endOfShownMinute(fullTime);
+  } else {
+    // Nothing to say, show or wait for at the whistle: the same steps without their words.
+    clearCommentary();
+    goldenGoalCheck();
+    pauseWait();
+  }
+  minutedone = true;
 
+  if (minute == 90 && homegoals != awaygoals) return true;
+  if (minute == 90 && extratimeflag == 0) return true;
+  if (minute > 90 && homegoals != awaygoals) return true;
+  return false;
+}
+
+void MatchEngine::endOfShownMinute(bool fullTime) {
   if (minute == 45) say("And there's the whistle signifying the end of the first half.");
   if (fullTime) {
     say("And there's the full-time whistle");
@@ -192,10 +208,7 @@ bool MatchEngine::endOfMinute() {
     }
   }
   flushCommentary();
-  if (minute == 90 && homegoals == awaygoals && extratimeflag == 1) {
-    totalminutes = 120;
-    say("And we're in for a golden goal overtime!");
-  }
+  goldenGoalCheck();
   if (watched_) {
     scrollToEnd(homeinfo);
     scrollToEnd(awayinfo);
@@ -207,14 +220,19 @@ bool MatchEngine::endOfMinute() {
     Minbox.SetFocus();
     while (minutedone && shown() && !programEnded()) ui::DoEvents();
   }
-  while (g.PauseFlag != 0 && shown() && !programEnded()) ui::DoEvents();
+  pauseWait();
   if (watched_) endOfMinuteLabels();
-  minutedone = true;
+}
 
-  if (minute == 90 && homegoals != awaygoals) return true;
-  if (minute == 90 && extratimeflag == 0) return true;
-  if (minute > 90 && homegoals != awaygoals) return true;
-  return false;
+void MatchEngine::goldenGoalCheck() {
+  if (minute == 90 && homegoals == awaygoals && extratimeflag == 1) {
+    totalminutes = 120;
+    say("And we're in for a golden goal overtime!");
+  }
+}
+
+void MatchEngine::pauseWait() {
+  while (kernel_.game->PauseFlag != 0 && shown() && !programEnded()) ui::DoEvents();
 }
 
 }  // namespace kervale

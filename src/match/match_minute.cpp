@@ -1,5 +1,4 @@
-// The minute loop: kick-off, half time, overtime, the small draws of every minute, the end of each minute and its
-// waits.
+// The minute loop: kick-off, half time, overtime, the end of each minute and its waits.
 #include <cstdint>
 #include <string>
 
@@ -47,21 +46,9 @@ void MatchEngine::playMinutes() {
   }
 }
 
-// The small steps of every minute live with the loop, where they cost no call.
+// The rare event lives with the loop, which runs it inline.
 void MatchEngine::rareEvent() {
   if (rng().draw(9000000) == 0) tellStreaker();
-}
-
-void MatchEngine::carrierCheck() {
-  // The carrier may have left the pitch since he got the ball.
-  for (int draws = 0; draws < 300 && onpitchname(ballcarrier, possession).empty(); ++draws) {
-    ballcarrier = rng().draw(10, 1);
-  }
-}
-
-void MatchEngine::fillerLine() {
-  commsel = static_cast<std::int16_t>(rng().draw(10, 1));
-  if (watched_) tellFiller();
 }
 
 void MatchEngine::startOfMinute() {
@@ -187,7 +174,7 @@ bool MatchEngine::endOfMinute() {
     // Nothing to say, show or wait for at the whistle: the same steps without their words.
     clearCommentary();
     goldenGoalCheck();
-    pauseWait();
+    if (g.PauseFlag != 0) pauseWait();  // the usual minute makes no call for it
   }
   minutedone = true;
 
@@ -222,13 +209,6 @@ void MatchEngine::endOfShownMinute(bool fullTime) {
   }
   pauseWait();
   if (watched_) endOfMinuteLabels();
-}
-
-void MatchEngine::goldenGoalCheck() {
-  if (minute == 90 && homegoals == awaygoals && extratimeflag == 1) {
-    totalminutes = 120;
-    say("And we're in for a golden goal overtime!");
-  }
 }
 
 void MatchEngine::pauseWait() {

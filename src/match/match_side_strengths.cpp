@@ -103,14 +103,22 @@ Pair addedInOrder(Pair sums, Pair def, Pair mid) {
 // inside the 16-bit range, held shifted: adding 1.5 x 2^52 rounds a value in
 // the default rounding mode, and within that binade the sum's bits count whole
 // numbers. A rounded value outside the range, a far value or a NaN all land
-// outside 0..65535 once 32768 is added: those leave bits in `outside`.
+// outside 0..65535 once 32768 is added: those leave bits above the low 16 in
+// `offsets`, which gathers every value so offset.
 constexpr double kShift = detail::kRoundingShift;
 
-Pair shiftedWhole(Pair x, PairBits& outside) {
+Pair shiftedWhole(Pair x, PairBits& offsets) {
   const Pair shifted = x + kShift;
-  outside |= (bitsOf(shifted) - std::bit_cast<std::uint64_t>(kShift) + 32768) >> 16;
+  offsets |= bitsOf(shifted) - (std::bit_cast<std::uint64_t>(kShift) - 32768);
+  // Gathered here and now: left to the compiler, the gathering waits for the
+  // last value and holds the others on the stack meanwhile.
+#if defined(__x86_64__) || defined(__i386__)
+  asm("" : "+x"(offsets));
+#endif
   return shifted;
 }
+
+bool anyOutside(PairBits offsets) { return ((offsets[0] | offsets[1]) >> 16) != 0; }
 
 // Two shifted whole numbers of the 16-bit range stored as two 16-bit cells:
 // the low 16 bits of each lane are the number.
@@ -155,7 +163,7 @@ void rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st, LineS
   double* const attValue = st.attValue;
   Pair defMidSums{};
   double attSum = 0;
-  PairBits outside{};
+  PairBits offsets{};
   // Unrolled: five passes, each with work enough to hide the others' latency.
 #pragma GCC unroll 5
   for (int i = 0; i < 10; i += 2) {
@@ -169,8 +177,8 @@ void rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st, LineS
     attSum = addedInOrder(attSum, att);
     if constexpr (Strengths::kWholeMidfield) {
       // The home midfield is whole after every step.
-      const Pair first = shiftedWhole(loadPair(&st.midPart[i]) * condition, outside) - kShift;
-      const Pair shifted = shiftedWhole(first * morale, outside);
+      const Pair first = shiftedWhole(loadPair(&st.midPart[i]) * condition, offsets) - kShift;
+      const Pair shifted = shiftedWhole(first * morale, offsets);
       storeWholePair(midValue + row, shifted);
       defMidSums = addedInOrder(defMidSums, def, shifted - kShift);
     } else {
@@ -183,7 +191,7 @@ void rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st, LineS
   sums.mid = defMidSums[1];
   sums.att = attSum;
   if constexpr (Strengths::kWholeMidfield) {
-    if ((outside[0] | outside[1]) != 0) sums.mid = clampedMidfield(st, morale);
+    if (anyOutside(offsets)) sums.mid = clampedMidfield(st, morale);
   }
 }
 

@@ -121,9 +121,8 @@ Pair shiftedWhole(Pair x, PairBits& offsets) {
 bool anyOutside(PairBits offsets) { return ((offsets[0] | offsets[1]) >> 16) != 0; }
 
 // Two shifted whole numbers of the 16-bit range stored as two 16-bit cells:
-// the low 16 bits of each lane are the number.
-// The two words are gathered in the register first (the low word of each lane
-// into one 32-bit cell), so that they go out in a single store.
+// the low 16 bits of each lane are the number. The two words are gathered in
+// the register first, into one 32-bit cell, so that they go out in one store.
 void storeWholePair(std::int16_t* p, Pair shifted) {
   static_assert(std::endian::native == std::endian::little, "the low word of a lane comes first");
   using Dwords = std::int32_t __attribute__((vector_size(16)));

@@ -14,6 +14,26 @@ namespace {
 
 constexpr int kMaxAttackerPicks = 200;
 
+// The away side's draw takes the first row whose running total reaches the
+// target, the home side's the first that passes it; 0 when none does.
+int firstReaching(const std::array<double, 11>& weight, double target) {
+  double running = 0;
+  for (int j = 1; j <= 10; ++j) {
+    running = running + weight[j];
+    if (running >= target) return j;
+  }
+  return 0;
+}
+
+int firstPassing(const std::array<double, 11>& weight, double target) {
+  double running = 0;
+  for (int j = 1; j <= 10; ++j) {
+    running = running + weight[j];
+    if (running > target) return j;
+  }
+  return 0;
+}
+
 }  // namespace
 
 void MatchEngine::awayAttack() { attackStep(2); }
@@ -24,24 +44,19 @@ void MatchEngine::pickAttacker(int side) {
   const MLSModule& g = *kernel_.game;
   const KernelSide& attacking = kernel_.side[side];
   const double pushUp = g.TeamPushUp(attacking.club);
-  // Each row's position weight, its position looked up as a read of the table would.
-  std::array<double, 11> position;
-  for (int j = 1; j <= 10; ++j) position[j] = g.PositionPickWeight(attacking.position[j]);
+  // Each row's weight, its position looked up as a read of the table would,
+  // and their total in row order; a redraw reuses them.
+  std::array<double, 11> weight;
+  double total = 0;
+  for (int j = 1; j <= 10; ++j) {
+    const double position = g.PositionPickWeight(attacking.position[j]);
+    total = total + position + pushUp;
+    weight[j] = position + pushUp;
+    pickweight(j) = weight[j];
+  }
   for (int failed = 0;;) {
-    double total = 0;
-    for (int j = 1; j <= 10; ++j) total = total + position[j] + pushUp;
-    for (int j = 1; j <= 10; ++j) pickweight(j) = position[j] + pushUp;
     const double target = Int(Rnd() * total);
-    double running = 0;
-    attacker = 0;
-    for (int j = 1; j <= 10; ++j) {
-      running = running + pickweight(j);
-      // The away side's test takes the first row that reaches the target, the home side's the first that passes it.
-      if (side == 2 ? running >= target : running > target) {
-        attacker = j;
-        break;
-      }
-    }
+    attacker = side == 2 ? firstReaching(weight, target) : firstPassing(weight, target);
     // Weights that add up to nothing pass the home side's test nowhere.
     if (attacker == 0) attacker = 1;
     if (!attacking.name[attacker].empty() || ++failed >= kMaxAttackerPicks) return;

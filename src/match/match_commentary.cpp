@@ -35,9 +35,7 @@ void MatchEngine::queueInfo(int side, std::string text) {
 
 void MatchEngine::flushCommentary() {
   if (watched_) showCommentary();
-  commcount = 0;
-  homeinfocount = 0;
-  awayinfocount = 0;
+  clearCommentary();
 }
 
 void MatchEngine::showCommentary() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/colour.h"
+#include "base/random.h"
 #include "data/table.h"
 #include "match/match_kernel.h"
 #include "ui/control.h"
@@ -145,13 +146,32 @@ class MatchEngine : public ui::Form {
   void zoneSums();  // from the working values' tables
   // The line sums the last rebuild of the strengths made along with the values.
   const std::array<LineSums, 3>& lineSums() const { return kernel_.lines; }
-  void carrierCheck();
-  void fillerLine();
+  // Inline, as the minute loop runs them every minute.
+  void carrierCheck() {
+    // The carrier may have left the pitch since he got the ball.
+    for (int draws = 0; draws < 300 && onpitchname(ballcarrier, possession).empty(); ++draws) {
+      ballcarrier = rng().draw(10, 1);
+    }
+  }
+  void fillerLine() {
+    commsel = static_cast<std::int16_t>(rng().draw(10, 1));
+    if (watched_) tellFiller();
+  }
   [[gnu::noinline]] void tellFiller();  // the filler line a watched match shows
   void possessionStep();
   void awayAttack();
   void homeAttack();
   bool endOfMinute();  // true when an exit rule ends the match
+  // The end of a minute that is watched or ends at the full-time whistle.
+  [[gnu::noinline]] void endOfShownMinute(bool fullTime);
+  // A level score at 90 with extra time to come plays on to 120.
+  void goldenGoalCheck() {
+    if (minute == 90 && homegoals == awaygoals && extratimeflag == 1) {
+      totalminutes = 120;
+      say("And we're in for a golden goal overtime!");
+    }
+  }
+  void pauseWait();  // waits, yielding, while the game is paused and the screen shown
   void finishMatch();
 
   // Commentary. A text is built only for a watched match.
@@ -168,6 +188,12 @@ class MatchEngine : public ui::Form {
   void queueLine(std::string text);
   void queueInfo(int side, std::string text);
   void flushCommentary();
+  // The minute's queued lines, dropped.
+  void clearCommentary() {
+    commcount = 0;
+    homeinfocount = 0;
+    awayinfocount = 0;
+  }
   [[gnu::noinline]] void showCommentary();  // the minute's lines onto a watched match's lists
   void scrollToEnd(ui::ListBox& list);
   void showScore();

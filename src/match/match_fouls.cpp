@@ -28,31 +28,32 @@ void MatchEngine::foulStep() {
   MLSModule& g = *kernel_.game;
   penaltyplayed = false;
   if (minute == 1) penaltycount = 0;
-  refroll = Int(Rnd() * g.RefStrictness(referee));
+  const double wholeRef = Int(Rnd() * g.RefStrictness(referee));
+  refroll = wholeRef;
 
   // The side without the ball fouls; a sent-off player's name is empty.
   const int side = possession == 1 ? 2 : 1;
+  foulside = side;
   const KernelSide& fouling = kernel_.side[side];
   const double* aggression = g.PlayerAggression.begin();
   // The roll before Int: foulroll is its whole part.
   auto roll = [&] { return Rnd() * (60 - aggression[fouling.player[fouler + 1]]); };
-  foultries = 0;
   double rolled = 0;
-  for (;;) {
+  bool onPitch = false;
+  for (foultries = 0;; ++foultries) {
     fouler = rng().draw(10, 1);
-    foulside = side;
     rolled = roll();
     foulroll = Int(rolled);
-    if (!fouling.name[fouler].empty() || foultries >= kMaxFoulRedraws) break;
-    ++foultries;
+    onPitch = !fouling.name[fouler].empty();
+    if (onPitch || foultries >= kMaxFoulRedraws) break;
   }
 
   // A foul needs two rolls above the referee's; nobody left on the pitch commits none.
   bool foul = false;
-  if (!fouling.name[fouler].empty() && beats(rolled, refroll)) {
+  if (onPitch && beats(rolled, wholeRef)) {
     rolled = roll();
     foulroll = Int(rolled);
-    foul = beats(rolled, refroll);
+    foul = beats(rolled, wholeRef);
   }
 
   // A foul that gives a penalty: the kick is the rest of the minute's play.

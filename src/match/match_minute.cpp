@@ -1,4 +1,5 @@
 // The minute loop: kick-off, half time, overtime, the end of each minute and its waits.
+#include <cstdint>
 #include <string>
 
 #include "base/numbers.h"
@@ -43,6 +44,11 @@ void MatchEngine::playMinutes() {
     lineupColours();
     screenBehind_ = true;
   }
+}
+
+// The rare event lives with the loop, which runs it inline.
+void MatchEngine::rareEvent() {
+  if (rng().draw(9000000) == 0) tellStreaker();
 }
 
 void MatchEngine::startOfMinute() {
@@ -162,7 +168,23 @@ void MatchEngine::overtimeNotes() {
 bool MatchEngine::endOfMinute() {
   const MLSModule& g = *kernel_.game;
   const bool fullTime = (g.ShowAllMatches || userMatch_) && (minute == 90 || minute == 120 || goldengoal == 1);
+  if (watched_ || fullTime) {
+    endOfShownMinute(fullTime);
+  } else {
+    // Nothing to say, show or wait for at the whistle: the same steps without their words.
+    clearCommentary();
+    goldenGoalCheck();
+    if (g.PauseFlag != 0) pauseWait();  // the usual minute makes no call for it
+  }
+  minutedone = true;
 
+  if (minute == 90 && homegoals != awaygoals) return true;
+  if (minute == 90 && extratimeflag == 0) return true;
+  if (minute > 90 && homegoals != awaygoals) return true;
+  return false;
+}
+
+void MatchEngine::endOfShownMinute(bool fullTime) {
   if (minute == 45) say("And there's the whistle signifying the end of the first half.");
   if (fullTime) {
     say("And there's the full-time whistle");
@@ -173,10 +195,7 @@ bool MatchEngine::endOfMinute() {
     }
   }
   flushCommentary();
-  if (minute == 90 && homegoals == awaygoals && extratimeflag == 1) {
-    totalminutes = 120;
-    say("And we're in for a golden goal overtime!");
-  }
+  goldenGoalCheck();
   if (watched_) {
     scrollToEnd(homeinfo);
     scrollToEnd(awayinfo);
@@ -188,14 +207,12 @@ bool MatchEngine::endOfMinute() {
     Minbox.SetFocus();
     while (minutedone && shown() && !programEnded()) ui::DoEvents();
   }
-  while (g.PauseFlag != 0 && shown() && !programEnded()) ui::DoEvents();
+  pauseWait();
   if (watched_) endOfMinuteLabels();
-  minutedone = true;
+}
 
-  if (minute == 90 && homegoals != awaygoals) return true;
-  if (minute == 90 && extratimeflag == 0) return true;
-  if (minute > 90 && homegoals != awaygoals) return true;
-  return false;
+void MatchEngine::pauseWait() {
+  while (kernel_.game->PauseFlag != 0 && shown() && !programEnded()) ui::DoEvents();
 }
 
 }  // namespace kervale

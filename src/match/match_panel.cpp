@@ -1,9 +1,8 @@
-// The line-up panel, the player on the ball and the filler line of every minute.
+// The line-up panel and the words of the filler line.
 #include <cstdint>
 #include <string>
 
 #include "base/numbers.h"
-#include "base/random.h"
 #include "data/mls_module.h"
 #include "match/match_engine.h"
 
@@ -62,18 +61,6 @@ void MatchEngine::lineupColours() {
       }
     }
   }
-}
-
-void MatchEngine::carrierCheck() {
-  // The carrier may have left the pitch since he got the ball.
-  for (int draws = 0; draws < 300 && onpitchname(ballcarrier, possession).empty(); ++draws) {
-    ballcarrier = rng().draw(10, 1);
-  }
-}
-
-void MatchEngine::fillerLine() {
-  commsel = static_cast<std::int16_t>(rng().draw(10, 1));
-  if (watched_) tellFiller();
 }
 
 void MatchEngine::tellFiller() {

@@ -8,10 +8,6 @@
 
 namespace kervale {
 
-void MatchEngine::rareEvent() {
-  if (rng().draw(9000000) == 0) tellStreaker();
-}
-
 void MatchEngine::tellStreaker() {
   say("Play has stopped, but I saw no infringement!");
   const bool female = rng().draw(10) == 0;

@@ -14,7 +14,8 @@ std::int16_t selector(int n) { return static_cast<std::int16_t>(rng().draw(n, 1)
 
 }  // namespace
 
-void MatchEngine::drawCarrier(int side) {
+// Inline: every won ball draws its new carrier.
+inline void MatchEngine::drawCarrier(int side) {
   const std::string* name = kernel_.side[side].name;
   ballcarrier = rng().draw(10, 1);
   for (int redraws = 0; name[ballcarrier].empty() && redraws < 100; ++redraws) ballcarrier = rng().draw(10, 1);

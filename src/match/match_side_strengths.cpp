@@ -92,25 +92,46 @@ void storePair(double* p, Pair v) { std::memcpy(p, &v, sizeof v); }
 // The line sum so far with the pair's two rows added, the first row first.
 double addedInOrder(double sum, Pair v) { return sum + v[0] + v[1]; }
 
+// The same for two lines at once, one in each lane: the defence's and the
+// midfield's sums so far, with the pair's rows of each added in row order.
+Pair addedInOrder(Pair sums, Pair def, Pair mid) {
+  sums += Pair{def[0], mid[0]};
+  return sums + Pair{def[1], mid[1]};
+}
+
 // Each lane rounded to the nearest whole number, halves to even, as CInt does
 // inside the 16-bit range, held shifted: adding 1.5 x 2^52 rounds a value in
 // the default rounding mode, and within that binade the sum's bits count whole
 // numbers. A rounded value outside the range, a far value or a NaN all land
-// outside 0..65535 once 32768 is added: those leave bits in `outside`.
+// outside 0..65535 once 32768 is added: those leave bits above the low 16 in
+// `offsets`, which gathers every value so offset.
 constexpr double kShift = detail::kRoundingShift;
 
-Pair shiftedWhole(Pair x, PairBits& outside) {
+Pair shiftedWhole(Pair x, PairBits& offsets) {
   const Pair shifted = x + kShift;
-  outside |= (bitsOf(shifted) - std::bit_cast<std::uint64_t>(kShift) + 32768) >> 16;
+  offsets |= bitsOf(shifted) - (std::bit_cast<std::uint64_t>(kShift) - 32768);
+  // Gathered here and now: left to the compiler, the gathering waits for the
+  // last value and holds the others on the stack meanwhile.
+#if defined(__x86_64__) || defined(__i386__)
+  asm("" : "+x"(offsets));
+#endif
   return shifted;
 }
 
+bool anyOutside(PairBits offsets) { return ((offsets[0] | offsets[1]) >> 16) != 0; }
+
 // Two shifted whole numbers of the 16-bit range stored as two 16-bit cells:
-// the low 16 bits of each lane are the number.
+// the low 16 bits of each lane are the number. The two words are gathered in
+// the register first, into one 32-bit cell, so that they go out in one store.
 void storeWholePair(std::int16_t* p, Pair shifted) {
-  const PairBits bits = bitsOf(shifted);
-  p[0] = static_cast<std::int16_t>(bits[0]);
-  p[1] = static_cast<std::int16_t>(bits[1]);
+  static_assert(std::endian::native == std::endian::little, "the low word of a lane comes first");
+  using Dwords = std::int32_t __attribute__((vector_size(16)));
+  using Words = std::int16_t __attribute__((vector_size(16)));
+  const Dwords dwords = reinterpret_cast<Dwords>(shifted);
+  const Words low = reinterpret_cast<Words>(__builtin_shufflevector(dwords, dwords, 0, 2, 0, 2));
+  const Words gathered = __builtin_shufflevector(low, low, 0, 2, 0, 2, 4, 5, 6, 7);
+  const std::int32_t both = reinterpret_cast<Dwords>(gathered)[0];
+  std::memcpy(p, &both, sizeof both);
 }
 
 // The home midfield when a value reached the edge of the 16-bit range: each
@@ -139,8 +160,9 @@ void rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st, LineS
   double* const defValue = st.defValue;
   auto* const midValue = st.midValue;
   double* const attValue = st.attValue;
-  double defSum = 0, midSum = 0, attSum = 0;
-  PairBits outside{};
+  Pair defMidSums{};
+  double attSum = 0;
+  PairBits offsets{};
   // Unrolled: five passes, each with work enough to hide the others' latency.
 #pragma GCC unroll 5
   for (int i = 0; i < 10; i += 2) {
@@ -149,27 +171,26 @@ void rebuildSide(const MatchKernel& k, const KernelSide& s, Strengths& st, LineS
     storePair(conditions + row, condition);
     const Pair def = loadPair(&st.defPart[i]) * condition * morale;
     storePair(defValue + row, def);
-    defSum = addedInOrder(defSum, def);
     const Pair att = loadPair(&st.attPart[i]) * condition * morale;
     storePair(attValue + row, att);
     attSum = addedInOrder(attSum, att);
     if constexpr (Strengths::kWholeMidfield) {
       // The home midfield is whole after every step.
-      const Pair first = shiftedWhole(loadPair(&st.midPart[i]) * condition, outside) - kShift;
-      const Pair shifted = shiftedWhole(first * morale, outside);
+      const Pair first = shiftedWhole(loadPair(&st.midPart[i]) * condition, offsets) - kShift;
+      const Pair shifted = shiftedWhole(first * morale, offsets);
       storeWholePair(midValue + row, shifted);
-      midSum = addedInOrder(midSum, shifted - kShift);
+      defMidSums = addedInOrder(defMidSums, def, shifted - kShift);
     } else {
       const Pair mid = loadPair(&st.midPart[i]) * condition * morale;
       storePair(midValue + row, mid);
-      midSum = addedInOrder(midSum, mid);
+      defMidSums = addedInOrder(defMidSums, def, mid);
     }
   }
-  sums.def = defSum;
-  sums.mid = midSum;
+  sums.def = defMidSums[0];
+  sums.mid = defMidSums[1];
   sums.att = attSum;
   if constexpr (Strengths::kWholeMidfield) {
-    if ((outside[0] | outside[1]) != 0) sums.mid = clampedMidfield(st, morale);
+    if (anyOutside(offsets)) sums.mid = clampedMidfield(st, morale);
   }
 }
 

@@ -30,11 +30,12 @@ void MatchEngine::rebuildStrengths() {
   rebuildStrengthsOfBothSides(kernel_);
   // Morale drifts back towards 1, away club first: below 1 it rises by 0.01,
   // then above 1 it falls by 0.01. Adding 0 leaves any morale of 1 or more as
-  // it is, so the rise needs no branch on a value that wavers about 1.
+  // it is, and after the rise no morale is -0, so adding 0 also leaves any of
+  // 1 or less alone: neither step needs a branch on a value that wavers about 1.
   for (double* morale : {away.morale, home.morale}) {
     double m = *morale;
     m += m < 1 ? 0.01 : 0.0;
-    m -= m > 1 ? 0.01 : 0.0;
+    m += m > 1 ? -0.01 : 0.0;
     *morale = m;
   }
 }

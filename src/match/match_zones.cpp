@@ -18,6 +18,31 @@ bool leftEnd(int zone) { return zone % 5 == 1; }
 int zoneIndex(int zone) { return detail::checkedIndex(zone, 25, "FlowTable1", 1); }
 bool rightEnd(int zone) { return zone % 5 == 0; }
 
+// Both sides' weighted line sums of the minute.
+struct ZoneSums {
+  double d1, m1, a1, d2, m2, a2;
+};
+
+// The contest for the ball in a zone: what the roll scales, the home side's
+// share of it, and whether a second draw replaces the first (at either end).
+struct Contest {
+  double total;
+  double homeShare;
+  bool atEnd;
+};
+
+// Midfield counts in full in open play; at either end the attack and the
+// defence facing it decide.
+Contest contestIn(int zone, const ZoneSums& s) {
+  if (leftEnd(zone)) {
+    return {s.a1 + s.d2 + 0.5 * s.d1 + 0.4 * s.a2 + 0.5 * s.m1 + 0.5 * s.m2, s.a1 + 0.5 * s.d1 + 0.5 * s.m1, true};
+  }
+  if (rightEnd(zone)) {
+    return {s.a2 + s.d1 + 0.5 * s.d2 + 0.4 * s.a1 + 0.5 * s.m2 + 0.5 * s.m1, s.d1 + 0.4 * s.a1 + 0.5 * s.m1, true};
+  }
+  return {s.m1 + s.m2 + 0.7 * s.d1 + 0.7 * s.a1 + 0.7 * s.d2 + 0.7 * s.a2, s.m1 + 0.7 * s.d1 + 0.7 * s.a1, false};
+}
+
 // Contests a side may lose in its own attacking zone before the minute's play
 // stops: with no share of the ball there, the rerun would never end.
 constexpr int kMaxReruns = 100;
@@ -76,26 +101,14 @@ double roll(double r, double total) {
 }  // namespace
 
 void MatchEngine::possessionStep() {
-  const double d1 = homedefsum, m1 = homemidsum, a1 = homeattsum;
-  const double d2 = awaydefsum, m2 = awaymidsum, a2 = awayattsum;
+  // The ball stays in its zone while the contest is rerun: its figures hold for every draw.
+  const Contest contest = contestIn(ballzone, {homedefsum, homemidsum, homeattsum, awaydefsum, awaymidsum, awayattsum});
   for (int reruns = 0;; ++reruns) {
-    // Midfield counts in full in open play; at either end the attack and the
-    // defence facing it decide.
     double r = Rnd();
-    double total = m1 + m2 + 0.7 * d1 + 0.7 * a1 + 0.7 * d2 + 0.7 * a2;
-    double homeShare = m1 + 0.7 * d1 + 0.7 * a1;
-    if (leftEnd(ballzone)) {
-      r = Rnd();
-      total = a1 + d2 + 0.5 * d1 + 0.4 * a2 + 0.5 * m1 + 0.5 * m2;
-      homeShare = a1 + 0.5 * d1 + 0.5 * m1;
-    } else if (rightEnd(ballzone)) {
-      r = Rnd();
-      total = a2 + d1 + 0.5 * d2 + 0.4 * a1 + 0.5 * m2 + 0.5 * m1;
-      homeShare = d1 + 0.4 * a1 + 0.5 * m1;
-    }
-    const double rolled = roll(r, total);
+    if (contest.atEnd) r = Rnd();
+    const double rolled = roll(r, contest.total);
     contestroll = static_cast<std::int64_t>(rolled);
-    contestwinner = rolled >= homeShare ? 0 : 1;
+    contestwinner = rolled >= contest.homeShare ? 0 : 1;
 
     possessiontotal += 1;
     if (possession == 1) homepossession += 1;

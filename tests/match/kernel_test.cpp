@@ -83,6 +83,17 @@ TEST_F(KernelTest, AHomeMidfieldPastSixteenBitsIsClampedAndTheRestKeepTheirValue
   EXPECT_EQ(shown.homemidvalue(5), -32768);
 }
 
+// Rows 1 and 2 are worked on together; each keeps its own sign and rounding.
+TEST_F(KernelTest, TwoHomeMidfieldValuesWorkedOnTogetherKeepTheirOwnSignAndRounding) {
+  mls().TeamMorale(kHome) = 1.5;
+  shown.homemidskill(1) = -30000;  // x 0.4, x 0.9965 = -11958, x 1.5
+  shown.homemidskill(2) = 1001;    // x 0.4 = 400, x 0.9965 = 399, x 1.5 = 598.5: half to even
+  shown.rebuildStrengths();
+  EXPECT_EQ(shown.homemidvalue(1), -17937);
+  EXPECT_EQ(shown.homemidvalue(2), 598);
+  EXPECT_EQ(shown.lineSums()[1].mid, -17937 + 598 + 6 + 6 + 15 + 15 + 15 + 15 + 6 + 6);
+}
+
 TEST_F(KernelTest, ARatingPlayedOutOfBoundsComesBackAtTheNextMinute) {
   MLSModule& g = mls();
   g.MatchRating(4, 2) = 0.55;

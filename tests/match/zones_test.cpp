@@ -284,6 +284,25 @@ TEST_F(ZonesTest, MarkerShowsWhereTheLastMinuteLeftTheBall) {
   EXPECT_FALSE(shown.thepitch(7).visible());
   EXPECT_TRUE(shown.thepitch(19).visible());
   EXPECT_EQ(shown.thepitch(19).backColor(), 0xFFu);
+  // The last zone of the grid has its marker too.
+  shown.ballzone = 25;
+  shown.minute = 32;
+  shown.startOfMinute();
+  EXPECT_FALSE(shown.thepitch(19).visible());
+  EXPECT_TRUE(shown.thepitch(25).visible());
+}
+
+// A won ball moves to any zone of the grid, its corners included; an entry
+// off the grid leaves it where it was.
+TEST_F(ZonesTest, FlowTableEntriesReachTheGridsCorners) {
+  for (auto [entry, zone] : {std::pair{1.0, 1}, {25.0, 25}, {24.6, 25}, {0.9, 13}, {25.1, 13}}) {
+    mls().FlowTable1(13, 1, 2) = entry;
+    ballAt(13, 2, 3, 2);
+    rng().script({0.9, 0.0, 0.0});
+    shown.possessionStep();
+    EXPECT_EQ(shown.ballzone, zone) << entry;
+    EXPECT_EQ(rng().scriptedLeft(), 0u);
+  }
 }
 
 TEST_F(ZonesTest, BadFlowTableEntryLeavesTheBallOnThePitch) {

@@ -1,4 +1,5 @@
 // Fouls of the side without the ball, bookings, sendings-off and their suspensions.
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -71,7 +72,9 @@ bool MatchEngine::commitFoul(const KernelSide& fouling) {
   const std::string& name = g.PlayerName(player);
 
   cardroll = Int(Rnd() * 200 + 60 - (minute > 60 ? 60 : 1));
-  if (cardroll > 90 && cardroll < 98) {
+  // 90 < cardroll < 98 as one test (the subtraction is exact near 94): the
+  // first of two tests would be a coin toss for a branch.
+  if (std::fabs(cardroll - 94) < 4) {
     slotyellows(fouler + 1, foulside) += 1;
     if (watched_) sayInfo(foulside, name, " booked (", Str(minute), " )");
     g.PlayerBookings(player) += 1;
@@ -90,7 +93,8 @@ bool MatchEngine::commitFoul(const KernelSide& fouling) {
     slotyellows(fouler + 1, foulside) = 2;
     sentoffflag = 1;
   }
-  (foulside == 1 ? homefouls : awayfouls) += 1;
+  homefouls += foulside == 1;
+  awayfouls += foulside != 1;
 
   commsel = static_cast<std::int16_t>(rng().draw(3, 4));
   say(g.CommentaryLine(commsel));

@@ -4,6 +4,7 @@
 
 #include "base/random.h"
 #include "data/mls_module.h"
+#include "match/choose.h"
 #include "match/match_engine.h"
 
 namespace kervale {
@@ -13,8 +14,7 @@ namespace {
 std::int16_t selector(int n) { return static_cast<std::int16_t>(rng().draw(n, 1)); }
 
 // The passer's share of the credit: none when the pass just went through (way 1).
-// A product rather than a choice, so the drawn way is no branch to mispredict.
-double passCredit(int way) { return 0.2 * (way != 1); }
+double passCredit(int way) { return choose(way != 1, 0.2, 0.0); }
 
 }  // namespace
 

@@ -1,10 +1,12 @@
 // Fouls of the side without the ball, bookings, sendings-off and their suspensions.
+#include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "base/numbers.h"
 #include "base/random.h"
 #include "data/mls_module.h"
+#include "match/choose.h"
 #include "match/match_engine.h"
 #include "ui/backend.h"
 
@@ -36,25 +38,25 @@ void MatchEngine::foulStep() {
   foulside = side;
   const KernelSide& fouling = kernel_.side[side];
   const double* aggression = g.PlayerAggression.begin();
+  auto headroom = [&] { return 60 - aggression[fouling.player[fouler + 1]]; };
   // The roll before Int: foulroll is its whole part.
-  auto roll = [&] { return Rnd() * (60 - aggression[fouling.player[fouler + 1]]); };
   double rolled = 0;
   bool onPitch = false;
   for (foultries = 0;; ++foultries) {
     fouler = rng().draw(10, 1);
-    rolled = roll();
-    foulroll = Int(rolled);
+    rolled = Rnd() * headroom();
     onPitch = !fouling.name[fouler].empty();
     if (onPitch || foultries >= kMaxFoulRedraws) break;
   }
 
-  // A foul needs two rolls above the referee's; nobody left on the pitch commits none.
-  bool foul = false;
-  if (onPitch && beats(rolled, wholeRef)) {
-    rolled = roll();
-    foulroll = Int(rolled);
-    foul = beats(rolled, wholeRef);
-  }
+  // A foul needs two rolls above the referee's; nobody left on the pitch commits
+  // none. The second roll is drawn only after a first above it, about every
+  // other minute: chosen without a branch, which would be mispredicted as often.
+  const bool firstBeats = onPitch & beats(rolled, wholeRef);
+  const double again = rng().RndIf(firstBeats) * headroom();
+  rolled = choose(firstBeats, again, rolled);
+  foulroll = Int(rolled);
+  const bool foul = firstBeats & beats(again, wholeRef);
 
   // A foul that gives a penalty: the kick is the rest of the minute's play.
   if (foul && commitFoul(fouling)) return;
@@ -71,7 +73,9 @@ bool MatchEngine::commitFoul(const KernelSide& fouling) {
   const std::string& name = g.PlayerName(player);
 
   cardroll = Int(Rnd() * 200 + 60 - (minute > 60 ? 60 : 1));
-  if (cardroll > 90 && cardroll < 98) {
+  // 90 < cardroll < 98 as one test (the subtraction is exact near 94): the
+  // first of two tests would be a coin toss for a branch.
+  if (std::fabs(cardroll - 94) < 4) {
     slotyellows(fouler + 1, foulside) += 1;
     if (watched_) sayInfo(foulside, name, " booked (", Str(minute), " )");
     g.PlayerBookings(player) += 1;
@@ -90,7 +94,8 @@ bool MatchEngine::commitFoul(const KernelSide& fouling) {
     slotyellows(fouler + 1, foulside) = 2;
     sentoffflag = 1;
   }
-  (foulside == 1 ? homefouls : awayfouls) += 1;
+  homefouls += foulside == 1;
+  awayfouls += foulside != 1;
 
   commsel = static_cast<std::int16_t>(rng().draw(3, 4));
   say(g.CommentaryLine(commsel));

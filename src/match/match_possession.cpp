@@ -4,6 +4,7 @@
 
 #include "base/random.h"
 #include "data/mls_module.h"
+#include "match/choose.h"
 #include "match/match_engine.h"
 
 namespace kervale {
@@ -11,6 +12,9 @@ namespace kervale {
 namespace {
 
 std::int16_t selector(int n) { return static_cast<std::int16_t>(rng().draw(n, 1)); }
+
+// The passer's share of the credit: none when the pass just went through (way 1).
+double passCredit(int way) { return choose(way != 1, 0.2, 0.0); }
 
 }  // namespace
 
@@ -38,7 +42,7 @@ void MatchEngine::awayWinsBall() {
     if (watched_) tellAwayPass(commsel);
     // The passer shares the credit, unless the pass just went through.
     rating(ballcarrier, 2, 0.2);
-    rating(lastcarrier, 2, commsel == 1 ? 0.0 : 0.2);
+    rating(lastcarrier, 2, passCredit(commsel));
   }
   lastside = 2;
   lastcarrier = ballcarrier;
@@ -61,7 +65,7 @@ void MatchEngine::homeWinsBall() {
     commsel = selector(4);
     if (watched_) tellHomePass(commsel);
     rating(ballcarrier, 1, 0.2);
-    rating(lastcarrier, 1, commsel == 1 ? 0.0 : 0.2);
+    rating(lastcarrier, 1, passCredit(commsel));
   } else if (tookIt) {
     commsel = selector(3);
     if (watched_) tellCredit(1, commsel);

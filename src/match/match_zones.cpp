@@ -98,6 +98,13 @@ double roll(double r, double total) {
   return rounded;
 }
 
+// The zone a won ball moves to. A flow table pointing off the grid leaves the
+// ball where it is; chosen without a branch, as which it is varies from ball to ball.
+int zoneAfter(double next, int zone) {
+  const bool onGrid = next >= 1 && next <= 25;
+  return onGrid ? CInt(onGrid ? next : 1) : zone;
+}
+
 }  // namespace
 
 void MatchEngine::possessionStep() {
@@ -110,11 +117,13 @@ void MatchEngine::possessionStep() {
     contestroll = static_cast<std::int64_t>(rolled);
     contestwinner = rolled >= contest.homeShare ? 0 : 1;
 
+    // Counted as sums of the tests: the side in possession is a coin toss for a branch.
     possessiontotal += 1;
-    if (possession == 1) homepossession += 1;
-    if (possession == 2) awaypossession += 1;
+    homepossession += possession == 1;
+    awaypossession += possession == 2;
 
-    if ((contestwinner == 0 && ballzone == 11) || (contestwinner == 1 && ballzone == 15)) {
+    // Contestwinner 0 at zone 11, or 1 at zone 15: an attack, or the contest again.
+    if (ballzone == (contestwinner == 0 ? 11 : 15)) {
       if (ballzone == 11 && possession == 2) {
         awayAttack();
         return;
@@ -131,9 +140,7 @@ void MatchEngine::possessionStep() {
   }
 
   const int winner = contestwinner == 0 ? 2 : 1;
-  const double next = kernel_.side[winner].moveTo[zoneIndex(ballzone)];
-  // A flow table pointing off the grid leaves the ball where it is.
-  if (next >= 1 && next <= 25) ballzone = CInt(next);
+  ballzone = zoneAfter(kernel_.side[winner].moveTo[zoneIndex(ballzone)], ballzone);
   possession = winner;
   if (winner == 2) {
     awayWinsBall();

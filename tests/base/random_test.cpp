@@ -164,6 +164,31 @@ TEST(Random, AScriptClearedOrSeededOverKeepsTheBatchInStep) {
   EXPECT_EQ(r.Rnd(), expected[3]);
 }
 
+// A draw that hangs on an outcome takes its value only when it is made, at a
+// batch's end and from a script as well.
+TEST(Random, AConditionalDrawTakesAValueOnlyWhenMade) {
+  const std::vector<double> expected = referenceDraws(5, 300);
+  Random r;
+  r.seed(5);
+  std::vector<double> got;
+  for (int i = 0; i < 300; ++i) {
+    r.RndIf(false);
+    r.RndIf(false);
+    got.push_back(r.RndIf(true));
+    r.RndIf(false);  // at the end of a batch too
+  }
+  EXPECT_EQ(got, expected);
+
+  r.script({0.5, 0.25});
+  r.RndIf(false);
+  EXPECT_EQ(r.scriptedLeft(), 2u);
+  EXPECT_EQ(r.RndIf(true), 0.5);
+  r.RndIf(false);
+  EXPECT_EQ(r.RndIf(true), 0.25);
+  EXPECT_EQ(r.scriptedLeft(), 0u);
+  EXPECT_EQ(r.Rnd(), referenceDraws(5, 301).back());
+}
+
 TEST(Random, DrawsOfANegativeRangeRoundDown) {
   Random r;
   r.script({0.5, 0.0, 0.2});

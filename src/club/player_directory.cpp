@@ -11,7 +11,9 @@ namespace {
 constexpr int kRow = 330;      // height of one row of a frame
 constexpr int kRowText = 255;  // height of the text of a row
 constexpr int kFramesTop = 2040;
-constexpr int kPanelsTop = 4920;
+constexpr int kPanelsTop = 5520;  // below the statistics, the tallest frame
+constexpr int kSkillWidth = 1680;
+constexpr int kStatWidth = 1350;
 constexpr Colour kDarkGrey = 0x404040;
 
 void place(Control& c, Control& frame, int left, int top, int width, int height = kRowText) {
@@ -75,23 +77,25 @@ PlayerDirectory::PlayerDirectory() : Form("PlayerDirectory") {
   row(Label17, "Wage:", Label18, Frame2, 4, personal, 2400);
   row(FieldLabel(3), "Availability:", Label34, Frame2, 5, personal, 2400);
 
-  frameAt(Frame3, "Skill Attributes", 4200, kFramesTop, 3840, 2760);
+  frameAt(Frame3, "Skill Attributes", 4200, kFramesTop, 3300, 2760);
   const int skills = 5700;
-  row(FieldLabel(4), "Keeping:", Label25, Frame3, 0, skills, 2220);
-  row(FieldLabel(5), "Defense:", Label26, Frame3, 1, skills, 2220);
-  row(FieldLabel(6), "Midfield:", Label27, Frame3, 2, skills, 2220);
-  row(FieldLabel(7), "Forward:", Label32, Frame3, 3, skills, 2220);
-  row(FieldLabel(8), "Best Attribute:", Label38, Frame3, 4, skills, 2220);
-  row(FieldLabel(9), "Worst Attribute:", Label39, Frame3, 5, skills, 2220);
-  row(FieldLabel(10), "Aggression:", Label41, Frame3, 6, skills, 2220);
+  row(FieldLabel(4), "Keeping:", Label25, Frame3, 0, skills, kSkillWidth);
+  row(FieldLabel(5), "Defense:", Label26, Frame3, 1, skills, kSkillWidth);
+  row(FieldLabel(6), "Midfield:", Label27, Frame3, 2, skills, kSkillWidth);
+  row(FieldLabel(7), "Forward:", Label32, Frame3, 3, skills, kSkillWidth);
+  row(FieldLabel(8), "Best Attribute:", Label38, Frame3, 4, skills, kSkillWidth);
+  row(FieldLabel(9), "Worst Attribute:", Label39, Frame3, 5, skills, kSkillWidth);
+  row(FieldLabel(10), "Aggression:", Label41, Frame3, 6, skills, kSkillWidth);
 
-  frameAt(Frame4, "Statistics", 8160, kFramesTop, 3600, 3420);
-  const int season = 9780;
-  const int career = 10740;
+  // The statistics take the width the skills spare: an average rating is
+  // written with up to fifteen digits.
+  frameAt(Frame4, "Statistics", 7620, kFramesTop, 4140, 3420);
+  const int season = 8940;
+  const int career = 10320;
   Label59.setCaption("2002");
-  place(Label59, Frame4, season, kFramesTop + kRow, 900);
+  place(Label59, Frame4, season, kFramesTop + kRow, kStatWidth);
   Label62.setCaption("Career");
-  place(Label62, Frame4, career, kFramesTop + kRow, 900);
+  place(Label62, Frame4, career, kFramesTop + kRow, kStatWidth);
   struct StatRow {
     const char* text;
     Label* season;
@@ -103,12 +107,15 @@ PlayerDirectory::PlayerDirectory() : Form("PlayerDirectory") {
       {"Match Rating:", &Label70, &Label71}, {"Susp. Points:", &Label4, &Label6},
   };
   for (int i = 0; i < 8; ++i) {
-    row(FieldLabel(11 + i), stats[i].text, *stats[i].season, Frame4, i + 1, season, 900);
-    place(*stats[i].career, Frame4, career, stats[i].season->top(), 900);
+    row(FieldLabel(11 + i), stats[i].text, *stats[i].season, Frame4, i + 1, season, kStatWidth);
+    place(*stats[i].career, Frame4, career, stats[i].season->top(), kStatWidth);
     stats[i].season->setCaption("0");
     stats[i].career->setCaption("0");
   }
   Label67.setCaption("N/A");
+  // A longer average still is shortened, the whole of it in the tip.
+  Label70.setElide(true);
+  Label71.setElide(true);
 
   frameAt(Frame5, "Transfer Info", 240, kPanelsTop, 3840, 2880);
   FieldLabel(19).setCaption("Interested Teams:");

@@ -9,7 +9,6 @@
 #include "club/player_price.h"
 #include "data/club_colours.h"
 #include "data/mls_module.h"
-#include "data/player_ratings.h"
 #include "team/position_tag.h"
 #include "ui/backend.h"
 #include "ui/screen.h"
@@ -122,6 +121,9 @@ void PlayerDirectory::setBidRange(int user) {
   least = std::clamp<std::int32_t>(least, 0, most);
   HScroll3.setMax(most);
   HScroll3.setMin(least);
+  // A click beside the thumb moves a tenth of the range, so a bid can be
+  // raised without dragging.
+  HScroll3.setLargeChange(std::max<std::int32_t>(1, CLng((most - least) / 10.0)));
 }
 
 void PlayerDirectory::showSkills(int p) {
@@ -144,11 +146,8 @@ void PlayerDirectory::showStatistics(int p) {
   Label56.setCaption(Str(2 * g.PlayerGoalsSeason(p) + g.PlayerAssistsSeason(p)));
   Label66.setCaption(Str(2 * g.PlayerGoalsCareer(p) + g.PlayerAssistsCareer(p)));
   Label55.setCaption(Str(g.PlayerShotsOnTarget(p)));
-  // Two decimals: a long average is cut off in its box.
-  if (g.PlayerGamesSeason(p) > 0)
-    Label70.setCaption(averageRatingText(g.PlayerRatingSumSeason(p), g.PlayerGamesSeason(p)));
-  if (g.PlayerGamesCareer(p) > 0)
-    Label71.setCaption(averageRatingText(g.PlayerRatingSumCareer(p), g.PlayerGamesCareer(p)));
+  if (g.PlayerGamesSeason(p) > 0) Label70.setCaption(Str(g.PlayerRatingSumSeason(p) / g.PlayerGamesSeason(p)));
+  if (g.PlayerGamesCareer(p) > 0) Label71.setCaption(Str(g.PlayerRatingSumCareer(p) / g.PlayerGamesCareer(p)));
 }
 
 void PlayerDirectory::showInterest(int p) {

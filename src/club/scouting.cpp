@@ -30,8 +30,11 @@ Scouting::Scouting() : Form("Scouting") {
   Label1.setFont(ui::Font{"Arial", 18, true});
   Label2.setCaption("Scouts in Organization:");
   Label2.move(1560, 1680, 2600, 285);
-  Label3.move(4200, 1680, 1500, 285);
-  for (ui::Label* l : {&Label1, &Label2, &Label3}) {
+  // The budget has a row of its own: beside the scouts it read as their count.
+  Label4.setCaption("Scouting Funding");
+  Label4.move(1560, 2040, 2600, 285);
+  Label3.move(4200, 2040, 1500, 285);
+  for (ui::Label* l : {&Label1, &Label2, &Label4, &Label3}) {
     l->setOpaque(false);
     l->setForeColor(ui::kWhite);
   }

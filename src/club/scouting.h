@@ -17,6 +17,7 @@ class Scouting : public ui::Form {
   ui::Image Image1{*this, "Image1"};              // badge
   ui::Label Label1{*this, "Label1"};              // "SCOUTING"
   ui::Label Label2{*this, "Label2"};              // "Scouts in Organization:"
+  ui::Label Label4{*this, "Label4"};              // "Scouting Funding"
   ui::Label Label3{*this, "Label3"};              // scouting budget
   ui::CommandButton Command2{*this, "Command2"};  // "Leave"
 

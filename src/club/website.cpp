@@ -128,12 +128,6 @@ void Website::showPage(const char* title, std::string text, bool jobs, bool play
   Frame4.setVisible(players);
 }
 
-// A player list stands under the caption of the link that opened it.
-void Website::showPlayerList(const char* title, int link) {
-  showPage(title, "", false, true);
-  Frame4.setCaption(Label4(link).caption());
-}
-
 void Website::Label4_Click(int index) {
   const MLSModule& g = mls();
   switch (index) {
@@ -150,14 +144,14 @@ void Website::Label4_Click(int index) {
       showPage("Last Week's Transfers", g.LastWeekTransfersText, false, false);
       break;
     case 4:
-      showPlayerList("Transfer List", index);
+      showPage("Transfer List", "", false, true);
       transferlistupdate();
       break;
     case 5:
       showPage("Quorra Team of the Week", g.TeamOfTheWeekText, false, false);
       break;
     case 6:
-      showPlayerList("Free Transfer List", index);
+      showPage("Free Transfer List", "", false, true);
       freetransferlistupdate();
       break;
     default:

@@ -54,7 +54,6 @@ class Website : public ui::Form {
 
  private:
   void showPage(const char* title, std::string text, bool jobs, bool players);
-  void showPlayerList(const char* title, int link);
   template <class Rows>
   void fillList(const Rows& rows);
 

@@ -163,6 +163,8 @@ void CollegeDraft::runPick(int club, std::vector<bool>& held) {
     logLine(makePick(g, pool_, choice, club, slot, record));
     held[static_cast<std::size_t>(record)] = true;
     ++summary_.drafted;
+    // The player on view may be the one just taken: his status follows.
+    List1_Click();
   } else {
     logLine("(passed)");
     ++summary_.passed;

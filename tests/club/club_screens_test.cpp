@@ -2,6 +2,7 @@
 #include <tuple>
 
 #include "club/club_office.h"
+#include "club/scouting.h"
 #include "club_fixture.h"
 
 namespace kervale::test {
@@ -94,6 +95,27 @@ TEST_F(ClubScreensTest, StaffHireAndFire) {
   EXPECT_FALSE(s.Command2(2).enabled());
   EXPECT_TRUE(s.Command2(3).enabled());
   EXPECT_FALSE(hireStaff(g(), 1)) << "an MLS club has no reserves";
+}
+
+TEST_F(ClubScreensTest, ScoutingShowsItsBudgetOnARowOfItsOwn) {
+  g().ScoutingFunding(kClub) = 0;
+  g().HeadScout(kClub) = 9;
+  showScouting();
+  Scouting& s = ui::screen<Scouting>();
+  EXPECT_EQ(s.Label3.caption(), "0");
+  EXPECT_EQ(s.Label4.caption(), "Scouting Funding");
+  EXPECT_EQ(s.Label3.top(), s.Label4.top()) << "the budget stands beside its own caption";
+  const int scoutsRow = s.Label2.top();
+  for (const ui::Control* c : s.controls()) {
+    if (c == &s.Label2 || !c->visible() || c->kind() != ui::ControlKind::Label || c->caption().empty()) continue;
+    const bool sameRow = c->top() < scoutsRow + s.Label2.height() && scoutsRow < c->top() + c->height();
+    EXPECT_FALSE(sameRow && c->left() > s.Label2.left()) << c->name() << " reads as the count of scouts";
+  }
+  s.Command2.userClick();
+  g().ScoutingFunding(kClub) = 45;
+  showScouting();
+  EXPECT_EQ(s.Label3.caption(), "45");
+  s.Command2.userClick();
 }
 
 }  // namespace

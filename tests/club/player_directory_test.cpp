@@ -118,19 +118,22 @@ TEST_F(PlayerDirectoryTest, InterestedClubsAreListedOnceAfterARefresh) {
   EXPECT_EQ(d.BidRound, 1);  // a refresh keeps the bidding
 }
 
-TEST_F(PlayerDirectoryTest, BidRangeStaysInsideTheBalance) {
+TEST_F(PlayerDirectoryTest, BidRangeStaysInsideTheBalanceAndAClickMovesATenth) {
   struct Case {
     double money;
-    int least, most;
+    int least, most, page;
   };
   const Case cases[] = {
-      {999500, 0, 1000}, {998500, 0, 998}, {-5000, 0, 0}, {40000000, 2237, 40000}, {2237000, 2237, 2237},
+      {999500, 0, 1000, 100},        {998500, 0, 998, 100},    {-5000, 0, 0, 1},
+      {40000000, 2237, 40000, 3776}, {2237000, 2237, 2237, 1}, {2242000, 2237, 2242, 1},
   };
   for (const Case& c : cases) {
     mls().TeamMoney(1) = c.money;
     PlayerDirectory& d = open(kTheirs);
     EXPECT_EQ(d.HScroll3.min(), c.least) << c.money;
     EXPECT_EQ(d.HScroll3.max(), c.most) << c.money;
+    EXPECT_EQ(d.HScroll3.state().largeChange, c.page) << c.money;
+    EXPECT_EQ(d.HScroll3.state().smallChange, 1) << "an arrow still moves 1k";
     d.Unload();
   }
 }
@@ -145,8 +148,9 @@ TEST_F(PlayerDirectoryTest, AverageRatingsAndTheClubNameRead) {
   g.TeamColour1(2) = "&H2010C8";
   g.TeamColour2(2) = "&H1010A0";
   PlayerDirectory& d = open(kTheirs);
-  EXPECT_EQ(d.Label70.caption(), "6.83");
-  EXPECT_EQ(d.Label71.caption(), "7.");
+  // The card's own number text: a leading blank, up to 15 significant digits.
+  EXPECT_EQ(d.Label70.caption(), " 6.83333333333333");
+  EXPECT_EQ(d.Label71.caption(), " 7");
   EXPECT_EQ(d.teamplayfor.backColor(), colourFromText("&H2010C8"));
   EXPECT_GE(contrastRatio(d.teamplayfor.foreColor(), d.teamplayfor.backColor()), 3.0);
 

@@ -2,6 +2,7 @@
 // per-game values and the scrolling.
 #include "club/team_stats.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,40 @@ TEST_F(TeamStatsTest, ThirtyClubsScrollToTheLast) {
   EXPECT_EQ(screen().eastname(24).caption(), "C34");
   screen().Check1.userClick();
   EXPECT_EQ(screen().VScroll1.value(), 1) << "a new sort starts at the top";
+}
+
+TEST_F(TeamStatsTest, EveryBoxTickedLeavesOutTheClubsOfNoLeague) {
+  // English clubs beyond 144 may carry a division, German ones none: neither plays a league.
+  for (int d = 1; d <= 96; ++d) g().EnglishDivision(d) = d % 4 + 1;
+  for (int d = 1; d <= 40; ++d) g().GermanDivision(d) = d % 3;
+  for (int c = 1; c <= kLastClub; ++c) g().TeamGoalsFor(c) = c;
+  std::set<int> leagueClubs;
+  auto add = [&leagueClubs](int first, int last) {
+    for (int c = first; c <= last; ++c) leagueClubs.insert(c);
+  };
+  add(1, 10);     // MLS at ten clubs, not 11..16
+  add(17, 52);    // A-League and D3 Pro League
+  add(53, 144);   // the four English divisions
+  add(205, 237);  // Mexico and the NSL
+  for (int d = 1; d <= 40; ++d) {
+    if (g().GermanDivision(d) != 0) leagueClubs.insert(d + 164);
+  }
+
+  showTeamStats();
+  screen().optStats(9).userClick();
+  for (int box = 0; box < kLeagueBoxes; ++box) tick(box);
+  ASSERT_EQ(screen().listedClubs(), static_cast<int>(leagueClubs.size()));
+  std::set<int> listed;
+  for (int first = 1; first <= screen().VScroll1.max(); first += teamstats::kRows) {
+    screen().VScroll1.userSetValue(first);
+    for (int k = 1; k <= teamstats::kRows; ++k) {
+      const std::string name = screen().eastname(k).caption();
+      if (!name.empty()) listed.insert(std::stoi(name.substr(1)));
+    }
+  }
+  screen().VScroll1.userSetValue(screen().VScroll1.max());
+  for (int k = 1; k <= teamstats::kRows; ++k) listed.insert(std::stoi(screen().eastname(k).caption().substr(1)));
+  EXPECT_EQ(listed, leagueClubs);
 }
 
 }  // namespace

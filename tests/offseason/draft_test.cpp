@@ -146,6 +146,7 @@ TEST_F(DraftScreen, UserDraftsAFreshRecordIntoHisLastFreeSlot) {
   EXPECT_EQ(g().PlayerTrainingFactor(p), 7);
   EXPECT_EQ(g().PlayerBirthMonth(p), 5) << "born on the day of the draft";
   EXPECT_EQ(g().PlayerBirthDay(p), 24);
+  EXPECT_EQ(draft().Label8.caption(), "Drafted") << "the pick shows on the player in view";
   draft().List1.userSelectItem(0);
   draft().List1.userSelectItem(4);
   EXPECT_EQ(draft().Label8.caption(), "Drafted");
@@ -180,6 +181,24 @@ TEST_F(DraftScreen, TakenPlayerKeepsThePickOpenAndPassesUseNoPoolPlayer) {
   draft().userClose();  // after the draft the close box quits
   EXPECT_FALSE(draft().loaded());
   EXPECT_EQ(g().PlayoffStage, 0);
+}
+
+TEST_F(DraftScreen, ThePlayerInViewShowsWhenAComputerClubTakesHim) {
+  g().TeamWins(1) = 99;  // the user picks last, club 2 first
+  open();
+  const int first = computerChoice(g(), 2, draft().pool());
+  ASSERT_GT(first, 0);
+  draft().List1.userSelectItem(first - 1);
+  EXPECT_EQ(draft().Label8.caption(), "Available");
+  std::string seen;
+  dialogs.idle([this, &seen] {
+    seen = draft().Label8.caption();
+    dialogs.answer(ui::MsgResult::Yes);
+    draft().Command3.userClick();
+  });
+  draft().Command2.userClick();
+  EXPECT_EQ(seen, "Drafted") << "at the user's pick, without a second click";
+  EXPECT_EQ(draft().playrName.caption(), draft().pool()[first].name) << "the same player stays in view";
 }
 
 TEST_F(DraftScreen, NoLineOrAFullSquadPasses) {

@@ -1,6 +1,7 @@
 // How far apart the clubs of one league are.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "world.h"

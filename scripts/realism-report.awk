@@ -91,6 +91,7 @@ function aimsOf(season, league, cp, cg, spread, bigShare, hugeShare,   aims, eng
 
 # The squads line of a season; one season's report keeps that season's only.
 function printSquads(s,   aims) {
+  squadsShown[s] = 1
   if (!(s in smallest) || (!long && s > 1)) return
   aims = short[s] > 0 ? "missed: squads" : "reached"
   if (long && short[s] > 0) missed++
@@ -141,7 +142,8 @@ END {
     split(order[i + 1], next_, SUBSEP)
     if (i == count || next_[1] != part[1]) printSquads(part[1])
   }
-  for (s = 1; s <= lastSeason; ++s) if (!((s, "premiership") in line)) printSquads(s)
+  # Seasons begun without a finished league season.
+  for (s = 1; s <= lastSeason; ++s) if (!(s in squadsShown)) printSquads(s)
   for (k = 1; k <= stops; ++k) printf "stopped: %s\n", stopped[k]
   if (long) printf "aims: %s\n", missed + stops == 0 ? "all reached" : "missed " missed " rows, " stops + 0 " runs stopped"
 }

@@ -18,6 +18,16 @@ int firstFreeSquadSlot(const MLSModule& g, int club) {
   return 0;
 }
 
+int namedSquadPlayers(const MLSModule& g, int club) {
+  if (!isClub(club)) return 0;
+  int named = 0;
+  for (int slot = 1; slot <= 20; ++slot) {
+    const double player = g.TeamSquad(slot, club);
+    if (player >= 1 && player <= kLastPlayer && !g.PlayerName(player).empty()) ++named;
+  }
+  return named;
+}
+
 void movePlayer(MLSModule& g, int player, int to, int slot) {
   if (player < 1 || player > kLastPlayer) return;
   const double from = g.PlayerTeam(player);

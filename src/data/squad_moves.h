@@ -9,6 +9,9 @@ namespace kervale {
 // the table.
 int firstFreeSquadSlot(const MLSModule& g, int club);
 
+// Players named in slots 1..20 of a club; 0 for a club outside the table.
+int namedSquadPlayers(const MLSModule& g, int club);
+
 // Moves a player into slot `slot` of club `to` (0: no club, no slot taken):
 // every slot of his old club that holds him is cleared, `PlayerTeam` becomes
 // the new club and both clubs' `TeamSquadCount` follow. Every squad move of

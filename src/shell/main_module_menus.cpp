@@ -19,6 +19,7 @@
 #include "competitions/tables.h"
 #include "competitions/us_open_cup.h"
 #include "data/mls_module.h"
+#include "data/squad_moves.h"
 #include "newgame/fixture_list.h"
 #include "shell/frm_about.h"
 #include "shell/load_bg_picture.h"
@@ -38,16 +39,6 @@ std::optional<double> numberAnswer(const std::optional<std::string>& answer) {
   CsvValue value{Trim(*answer), false};
   if (!value.isNumber()) return std::nullopt;
   return value.number();
-}
-
-// Players named in slots 1..20 of a club.
-int namedSquadPlayers(const MLSModule& g, int club) {
-  int named = 0;
-  for (int slot = 1; slot <= 20; ++slot) {
-    const double player = g.TeamSquad(slot, club);
-    if (player >= 1 && player <= kLastPlayer && !g.PlayerName(player).empty()) ++named;
-  }
-  return named;
 }
 
 }  // namespace

@@ -163,36 +163,66 @@ TEST_F(PlayerFile, StrengthFollowsTheLeagueLevel) {
   EXPECT_GT(mainRating(165, 182), mainRating(183, 200));
 }
 
-// The keeper and the ten best outfield players of each club of a league lie
-// close together: wider, and a season's table is settled before it starts;
-// much narrower, and only luck separates the clubs.
+// A club's strength: its best keeper and its ten best outfield players.
+double strengthOf(const std::vector<PlayerRecord>& squad) {
+  double keeper = 0;
+  std::vector<double> outfield;
+  for (const PlayerRecord& p : squad) {
+    if (roleOf(p) == Role::Keeper) {
+      keeper = std::max(keeper, p.keeping);
+    } else {
+      outfield.push_back(std::max({p.defence, p.midfield, p.attack}));
+    }
+  }
+  std::sort(outfield.rbegin(), outfield.rend());
+  outfield.resize(std::max<std::size_t>(outfield.size(), 10));
+  return std::accumulate(outfield.begin(), outfield.begin() + 10, keeper);
+}
+
+// How the strengths of clubs first..last lie: their standard deviation as a
+// share of their mean, and how many deviations the best club stands above the
+// mean and the worst lies below it.
+struct LeagueSpread {
+  double share = 0;
+  double top = 0;
+  double bottom = 0;
+};
+
+LeagueSpread spreadOf(const std::map<int, std::vector<PlayerRecord>>& squads, int first, int last) {
+  std::vector<double> strengths;
+  for (int c = first; c <= last; ++c) strengths.push_back(strengthOf(squads.at(c)));
+  const double mean = std::accumulate(strengths.begin(), strengths.end(), 0.0) / strengths.size();
+  double squares = 0;
+  for (double s : strengths) squares += (s - mean) * (s - mean);
+  const double deviation = std::sqrt(squares / strengths.size());
+  const auto [low, high] = std::minmax_element(strengths.begin(), strengths.end());
+  return {deviation / mean, (*high - mean) / deviation, (mean - *low) / deviation};
+}
+
+// The clubs of a league lie close together: wider, and a season's table is
+// settled before it starts; much narrower, and only luck separates the clubs.
 TEST_F(PlayerFile, ClubsOfALeagueAreCloseInStrength) {
   const std::pair<int, int> leagues[] = {{1, 10},    {17, 34},   {35, 52},   {53, 72},   {73, 96},   {97, 120},
                                          {121, 144}, {149, 164}, {165, 182}, {183, 200}, {205, 224}, {225, 237}};
   for (const auto& [first, last] : leagues) {
     SCOPED_TRACE("clubs " + std::to_string(first) + ".." + std::to_string(last));
-    std::vector<double> strengths;
-    for (int c = first; c <= last; ++c) {
-      double keeper = 0;
-      std::vector<double> outfield;
-      for (const PlayerRecord& p : (*squads_)[c]) {
-        if (roleOf(p) == Role::Keeper) {
-          keeper = std::max(keeper, p.keeping);
-        } else {
-          outfield.push_back(std::max({p.defence, p.midfield, p.attack}));
-        }
-      }
-      ASSERT_GE(outfield.size(), 10u) << "club " << c;
-      std::sort(outfield.rbegin(), outfield.rend());
-      strengths.push_back(std::accumulate(outfield.begin(), outfield.begin() + 10, keeper));
-    }
-    const double mean = std::accumulate(strengths.begin(), strengths.end(), 0.0) / strengths.size();
-    double squares = 0;
-    for (double s : strengths) squares += (s - mean) * (s - mean);
-    const double spread = std::sqrt(squares / strengths.size()) / mean;
-    EXPECT_GE(spread, 0.02);
-    EXPECT_LE(spread, 0.05);
+    const double share = spreadOf(*squads_, first, last).share;
+    EXPECT_GE(share, 0.025);
+    EXPECT_LE(share, 0.09);
   }
+}
+
+// The top flight reads like one: its clubs lie further apart than those of
+// any division below, and a few big clubs lead it further than its last club
+// trails.
+TEST_F(PlayerFile, ThePremiershipIsTheWidestEnglishDivisionAndLedByItsBigClubs) {
+  const LeagueSpread premiership = spreadOf(*squads_, 53, 72);
+  const std::pair<int, int> below[] = {{73, 96}, {97, 120}, {121, 144}};
+  for (const auto& [first, last] : below) {
+    EXPECT_GT(premiership.share, spreadOf(*squads_, first, last).share + 0.005) << "clubs " << first << ".." << last;
+  }
+  EXPECT_GE(premiership.share, 0.06);
+  EXPECT_GT(premiership.top, premiership.bottom + 0.5);
 }
 
 TEST_F(PlayerFile, EveryClubHasAKeeperWhoOutlastsTheFirstSeasons) {

@@ -11,6 +11,7 @@
 #include "sim_days.h"
 #include "sim_new_game.h"
 #include "sim_options.h"
+#include "squad_starts.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     printCupWinners(std::cout);
     printBetweenEvents(options, moneyBefore, std::cout);
     printSeasonTables(options, std::cout);
+    printSquadStarts(options, std::cout);
     return 0;
   } catch (const UsageError& error) {
     std::cerr << "error: " << error.what() << "\n" << usage() << "\n";

@@ -15,6 +15,7 @@
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
 #include "sim_new_game.h"
+#include "squad_starts.h"
 #include "standin/stand_in_user.h"
 #include "team/locker_room.h"
 #include "ui/headless/headless_backend.h"
@@ -98,8 +99,10 @@ void runDays(const Options& options) {
   const CollegeDraft& draft = ui::screen<CollegeDraft>();
   int drafts = draft.draftsRun();
   int seasons = seasonEndsRun();
+  noteSquadStarts(options);
   for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) {
     pressContinue(player, day);
+    noteSquadStarts(options);
     if (seasonEndsRun() != seasons) {
       seasons = seasonEndsRun();
       draftLines().push_back(seasonLine(lastSeasonEnd()));

@@ -93,31 +93,44 @@ struct League {
   Region region;
   int reputationLow, reputationHigh;
   double levelLow, levelHigh;  // 0 = no players
+  LevelShape levels;
   int seatsLow, seatsHigh;
 };
 
+// How far apart a league's clubs are. With the players' own spread on top,
+// the Premiership's clubs take points a game with a standard deviation of
+// about 0.40 and a few big clubs lead it (its champion about 2.25 points a
+// game); the divisions below are closer (0.33 to 0.38), the fourth the
+// closest. The MLS and the Australian league are narrower than their drawn
+// levels, as ten and thirteen clubs spread their points a game more widely.
+constexpr LevelShape kTopFlight{0.08, 1.0};
+constexpr LevelShape kLeague{0.065, 0};
+constexpr LevelShape kNarrow{0.055, 0};
+constexpr LevelShape kUnplayed{0.035, 0};  // leagues whose matches the game does not play
+constexpr LevelShape kNoPlayers{};
+
 // Number ranges of the club file, in club order.
 const League kLeagues[] = {
-    {1, 10, Region::Usa, 48, 78, 8.0, 10.0, 22000, 68000},        // MLS
-    {11, 16, Region::Usa, 40, 50, 0, 0, 15000, 30000},            // expansion slots
-    {17, 34, Region::Usa, 22, 48, 6.3, 8.0, 4000, 16000},         // A-League
-    {35, 52, Region::Usa, 8, 30, 5.0, 6.6, 1500, 7000},           // D3 Pro League
-    {53, 72, Region::England, 62, 96, 13.0, 16.5, 22000, 62000},  // English division 1
-    {73, 96, Region::England, 46, 72, 11.0, 13.5, 14000, 36000},  // division 2
-    {97, 120, Region::England, 32, 56, 9.6, 11.6, 7000, 20000},   // division 3
-    {121, 144, Region::England, 21, 45, 8.4, 10.0, 4000, 12000},  // division 4
-    {145, 148, Region::England, 12, 24, 6.5, 7.5, 2000, 5000},    // outside the divisions
-    {149, 164, Region::Scotland, 25, 65, 8.5, 12.0, 4000, 50000},
-    {165, 182, Region::Germany, 58, 92, 12.5, 15.5, 25000, 75000},  // German division 1
-    {183, 200, Region::Germany, 38, 62, 10.0, 12.0, 12000, 35000},  // division 2
-    {201, 204, Region::Germany, 18, 32, 7.5, 8.5, 5000, 12000},     // in neither
-    {205, 224, Region::Mexico, 35, 72, 9.5, 12.0, 15000, 90000},    // four groups of five
-    {225, 237, Region::Australia, 20, 50, 7.5, 9.5, 6000, 30000},
-    {238, 239, Region::Elsewhere, 25, 70, 0, 0, 15000, 60000},
-    {240, 258, Region::Europe, 70, 97, 0, 0, 30000, 85000},  // Champions League pool
-    {259, 267, Region::Elsewhere, 25, 70, 0, 0, 15000, 60000},
-    {268, 279, Region::SouthAmerica, 55, 88, 0, 0, 25000, 90000},  // Copa Libertadores pool
-    {280, 285, Region::Elsewhere, 25, 70, 0, 0, 15000, 60000},
+    {1, 10, Region::Usa, 48, 78, 8.0, 10.0, kNarrow, 22000, 68000},           // MLS
+    {11, 16, Region::Usa, 40, 50, 0, 0, kNoPlayers, 15000, 30000},            // expansion slots
+    {17, 34, Region::Usa, 22, 48, 6.3, 8.0, kLeague, 4000, 16000},            // A-League
+    {35, 52, Region::Usa, 8, 30, 5.0, 6.6, kUnplayed, 1500, 7000},            // D3 Pro League
+    {53, 72, Region::England, 62, 96, 13.0, 16.5, kTopFlight, 22000, 62000},  // English division 1
+    {73, 96, Region::England, 46, 72, 11.0, 13.5, kLeague, 14000, 36000},     // division 2
+    {97, 120, Region::England, 32, 56, 9.6, 11.6, kNarrow, 7000, 20000},      // division 3
+    {121, 144, Region::England, 21, 45, 8.4, 10.0, kNarrow, 4000, 12000},     // division 4
+    {145, 148, Region::England, 12, 24, 6.5, 7.5, kUnplayed, 2000, 5000},     // outside the divisions
+    {149, 164, Region::Scotland, 25, 65, 8.5, 12.0, kUnplayed, 4000, 50000},
+    {165, 182, Region::Germany, 58, 92, 12.5, 15.5, kUnplayed, 25000, 75000},  // German division 1
+    {183, 200, Region::Germany, 38, 62, 10.0, 12.0, kUnplayed, 12000, 35000},  // division 2
+    {201, 204, Region::Germany, 18, 32, 7.5, 8.5, kUnplayed, 5000, 12000},     // in neither
+    {205, 224, Region::Mexico, 35, 72, 9.5, 12.0, kUnplayed, 15000, 90000},    // four groups of five
+    {225, 237, Region::Australia, 20, 50, 7.5, 9.5, kNarrow, 6000, 30000},
+    {238, 239, Region::Elsewhere, 25, 70, 0, 0, kNoPlayers, 15000, 60000},
+    {240, 258, Region::Europe, 70, 97, 0, 0, kNoPlayers, 30000, 85000},  // Champions League pool
+    {259, 267, Region::Elsewhere, 25, 70, 0, 0, kNoPlayers, 15000, 60000},
+    {268, 279, Region::SouthAmerica, 55, 88, 0, 0, kNoPlayers, 25000, 90000},  // Copa Libertadores pool
+    {280, 285, Region::Elsewhere, 25, 70, 0, 0, kNoPlayers, 15000, 60000},
 };
 
 // The Canada Cup clubs: A-League and D3 Pro League clubs with division 2.
@@ -289,7 +302,7 @@ void buildClubs(World& world) {
       }
       club.homeNation = homeNationOf(club.region);
     }
-    if (league.levelHigh > 0) narrowLevels(world.clubs, league.first, league.last);
+    if (league.levelHigh > 0) spreadLevels(world.clubs, league.levels, league.first, league.last);
   }
   std::set<std::string> names;
   for (int c = 1; c <= kClubCount; ++c) {

@@ -118,9 +118,15 @@ void buildNations(World& world);
 void buildClubs(World& world);
 void buildExpansion(World& world);
 void buildPlayers(World& world);
-// Draws the levels of clubs first..last, which play in one league, together
-// around their mean (levels.cpp).
-void narrowLevels(std::vector<Club>& clubs, int first, int last);
+// How a league's club levels lie around their mean.
+struct LevelShape {
+  double spread = 0;  // standard deviation, a share of the mean
+  double lead = 0;    // 0: as drawn; above 0 the best clubs stand further out than the worst lag
+};
+
+// Lays the levels of clubs first..last, which play in one league, around
+// their mean by `shape`; their order and mean stay (levels.cpp).
+void spreadLevels(std::vector<Club>& clubs, const LevelShape& shape, int first, int last);
 
 void addClubFiles(const World& world, DataFiles& files);   // mlsdata2, mlsexp, nat
 void addPlayerFile(const World& world, DataFiles& files);  // players2

@@ -17,9 +17,10 @@ constexpr Colour kDarkGreen = 0x004000;
 // The line-up panel: a name and the longest position name on each row, the
 // commentary between the two sides.
 constexpr int kPanelName = 1260;
-constexpr int kPanelPosition = 1800;
+constexpr int kPanelPosition = 1680;
+constexpr int kCommentaryGap = 90;
 constexpr int kAwayPanel = 11880 - kPanelName - 60 - kPanelPosition;
-constexpr int kCommentaryLeft = 120 + kPanelName + 60 + kPanelPosition + 120;
+constexpr int kCommentaryLeft = 120 + kPanelName + 60 + kPanelPosition + kCommentaryGap;
 constexpr Colour kYellow = 0x00FFFF;
 
 void place(ui::Control& c, int left, int top, int width, int height) { c.move(left, top, width, height); }
@@ -109,8 +110,8 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
   Fastsim.setCaption("Quick Simulation");
   Fastsim.setOpaque(false);
   Fastsim.setForeColor(ui::kWhite);
-  fixedText(Label16, kCommentaryLeft, 2280, kAwayPanel - 120 - kCommentaryLeft, "Match Commentary:");
-  place(Commentary, kCommentaryLeft, 2580, kAwayPanel - 120 - kCommentaryLeft, 5880);
+  fixedText(Label16, kCommentaryLeft, 2280, kAwayPanel - kCommentaryGap - kCommentaryLeft, "Match Commentary:");
+  place(Commentary, kCommentaryLeft, 2580, kAwayPanel - kCommentaryGap - kCommentaryLeft, 5880);
 
   // Home column on the left, away column on the right: statistics, info list, line-up.
   fixedText(Label2, 120, 1800, 1080, "Possession:");
@@ -172,7 +173,7 @@ void MatchEngine::arrangeForScreenMode() {
     shift(Label13(i), 3360);
   }
   // The commentary takes the room the middle column gained, up to the away panel.
-  Commentary.setWidth(Label12(0).left() - 120 - Commentary.left());
+  Commentary.setWidth(Label12(0).left() - kCommentaryGap - Commentary.left());
   Label16.setWidth(Commentary.width());
   shift(Image2, 3375);
   hometeambgcol.setWidth(static_cast<int>(std::lround(hometeambgcol.width() * 1.28)));

@@ -14,6 +14,13 @@ namespace kervale {
 namespace {
 
 constexpr Colour kDarkGreen = 0x004000;
+// The line-up panel: a name and the longest position name on each row, the
+// commentary between the two sides.
+constexpr int kPanelName = 1260;
+constexpr int kPanelPosition = 1680;
+constexpr int kCommentaryGap = 90;
+constexpr int kAwayPanel = 11880 - kPanelName - 60 - kPanelPosition;
+constexpr int kCommentaryLeft = 120 + kPanelName + 60 + kPanelPosition + kCommentaryGap;
 constexpr Colour kYellow = 0x00FFFF;
 
 void place(ui::Control& c, int left, int top, int width, int height) { c.move(left, top, width, height); }
@@ -103,8 +110,8 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
   Fastsim.setCaption("Quick Simulation");
   Fastsim.setOpaque(false);
   Fastsim.setForeColor(ui::kWhite);
-  fixedText(Label16, 2400, 2280, 7080, "Match Commentary:");
-  place(Commentary, 2400, 2580, 7080, 5880);
+  fixedText(Label16, kCommentaryLeft, 2280, kAwayPanel - kCommentaryGap - kCommentaryLeft, "Match Commentary:");
+  place(Commentary, kCommentaryLeft, 2580, kAwayPanel - kCommentaryGap - kCommentaryLeft, 5880);
 
   // Home column on the left, away column on the right: statistics, info list, line-up.
   fixedText(Label2, 120, 1800, 1080, "Possession:");
@@ -123,12 +130,11 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
   place(awayinfo, 9600, 2640, 2160, 1200);
   for (int i = 0; i <= 10; ++i) {
     const int top = 3960 + 255 * i;
-    fixedText(Label10(i), 120, top, 1380, "");
-    fixedText(Label11(i), 1560, top, 720, "");
-    fixedText(Label12(i), 9600, top, 1380, "");
-    fixedText(Label13(i), 11040, top, 720, "");
-    // The columns are narrow on purpose: a long name shows shortened, whole in
-    // its tip, and a blank's room from the next column.
+    fixedText(Label10(i), 120, top, kPanelName, "");
+    fixedText(Label11(i), 120 + kPanelName + 60, top, kPanelPosition, "");
+    fixedText(Label12(i), kAwayPanel, top, kPanelName, "");
+    fixedText(Label13(i), kAwayPanel + kPanelName + 60, top, kPanelPosition, "");
+    // A long name shows shortened, whole in its tip; a position shows whole.
     for (ui::Label* cell : {&Label10(i), &Label11(i), &Label12(i), &Label13(i)}) cell->setElide(true);
   }
 
@@ -163,9 +169,12 @@ void MatchEngine::arrangeForScreenMode() {
     shift(*c, 3480);
   }
   for (int i = 0; i <= 10; ++i) {
-    shift(Label12(i), 3480);
-    shift(Label13(i), 3480);
+    shift(Label12(i), 3360);
+    shift(Label13(i), 3360);
   }
+  // The commentary takes the room the middle column gained, up to the away panel.
+  Commentary.setWidth(Label12(0).left() - kCommentaryGap - Commentary.left());
+  Label16.setWidth(Commentary.width());
   shift(Image2, 3375);
   hometeambgcol.setWidth(static_cast<int>(std::lround(hometeambgcol.width() * 1.28)));
   awayteambgcol.setWidth(static_cast<int>(std::lround(awayteambgcol.width() * 1.28)));

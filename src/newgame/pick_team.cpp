@@ -126,14 +126,15 @@ PickTeam::PickTeam() : Form("PickTeam") {
   }
 
   Frame4.setCaption("Manager Approval");
-  Frame4.move(7440, 6360, 2280, 1095);
-  // Four options 210 twips apart: each one as high as its step, so none
-  // covers the next and the last stays inside the frame.
-  constexpr int kApprovalStep = 210;
-  option(managerapproval.add(4), Frame4, "Based on Team", 7560, 6600, 2040, kApprovalStep);
-  option(managerapproval.add(3), Frame4, "Low", 7560, 6810, 2040, kApprovalStep);
-  option(managerapproval.add(2), Frame4, "Normal", 7560, 7020, 2040, kApprovalStep);
-  option(managerapproval.add(0), Frame4, "High", 7560, 7230, 2040, kApprovalStep);
+  Frame4.move(7440, 6360, 2280, 1320);
+  // Four options a line apart, each as high as its mark: none covers the next.
+  constexpr int kApprovalStep = 255;
+  constexpr int kApprovalHeight = 240;
+  const int approvalTop = 6600;
+  option(managerapproval.add(4), Frame4, "Based on Team", 7560, approvalTop, 2040, kApprovalHeight);
+  option(managerapproval.add(3), Frame4, "Low", 7560, approvalTop + kApprovalStep, 2040, kApprovalHeight);
+  option(managerapproval.add(2), Frame4, "Normal", 7560, approvalTop + 2 * kApprovalStep, 2040, kApprovalHeight);
+  option(managerapproval.add(0), Frame4, "High", 7560, approvalTop + 3 * kApprovalStep, 2040, kApprovalHeight);
   managerapproval(4).setValue(1);
 
   Option1(1).setCaption("1024x768");
@@ -143,11 +144,11 @@ PickTeam::PickTeam() : Form("PickTeam") {
   Option1(0).setValue(1);
 
   Command3.setCaption("Load Game");
-  Command3.move(240, 7680, 1575, 495);
+  Command3.move(240, 7800, 1575, 495);
   Command6.setCaption("Quit");
-  Command6.move(1920, 7680, 1575, 495);
+  Command6.move(1920, 7800, 1575, 495);
   OkButtonTeamSelect.setCaption("OK");
-  OkButtonTeamSelect.move(9960, 7680, 1695, 495);
+  OkButtonTeamSelect.move(9960, 7800, 1695, 495);
   OkButtonTeamSelect.setDefault(true);
 
   Command1.onClick = [this] { Command1_Click(); };

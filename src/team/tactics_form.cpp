@@ -10,6 +10,9 @@ using namespace ui;
 
 namespace {
 
+constexpr int kButtonColumn = 8760;
+constexpr int kWideButtonColumn = 12120;  // as near the right edge at 1024 x 768
+
 struct Idle {
   CommandButton TacticsForm::*button;
   const char* caption;
@@ -47,11 +50,11 @@ TacticsForm::TacticsForm() : Form("TacticsForm") {
     CommandButton& button = this->*idle.button;
     button.setCaption(idle.caption);
     button.setToolTipText(idle.tip);
-    button.move(8760, top, 3000, 495);
+    button.move(kButtonColumn, top, 3000, 495);
     top += 660;
   }
   Command2.setCaption("Save Changes");
-  Command2.move(8760, top + 360, 3000, 495);
+  Command2.move(kButtonColumn, top + 360, 3000, 495);
   Command2.setCancel(true);
 
   Command2.onClick = [this] { Command2_Click(); };
@@ -60,6 +63,13 @@ TacticsForm::TacticsForm() : Form("TacticsForm") {
 
 void TacticsForm::Form_Load() {
   const MLSModule& g = mls();
+  if (g.ScreenMode == "1024 X 768") {
+    // The large layout: the background fills the screen, the buttons keep to its right edge.
+    Image2.setWidth(16000);
+    Image2.setHeight(10600);
+    for (const Idle& idle : kIdleButtons) (this->*idle.button).setLeft(kWideButtonColumn);
+    Command2.setLeft(kWideButtonColumn);
+  }
   TeamNameLabel.setCaption(g.TeamName(g.MyTeam));
   Image2.setPicture(g.BackgroundPicture);
   Image1.setPicture(g.TeamLogo(g.MyTeam));

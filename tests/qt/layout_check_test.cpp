@@ -102,6 +102,7 @@ class ScreenWalk {
   void checkNow(ui::Form& form, const std::string& where) {
     form.Refresh();
     LayoutCheck check(qt_, form.name() + " [" + where + "]");
+    check.setScreen(mls().ScreenMode == "1024 X 768" ? QSize(1024, 768) : QSize(800, 600));
     check.check(form);
     failures_.insert(failures_.end(), check.failures().begin(), check.failures().end());
   }

@@ -98,15 +98,6 @@ bool crosses(const QLineF& line, const QRectF& inside) {
 
 }  // namespace
 
-struct LayoutCheck::Shown {
-  const ui::Control* control;
-  QWidget* widget;
-  QRect box;   // in the surface's coordinates
-  int stack;   // higher stands in front
-  QRect text;  // where a label draws its text
-  std::vector<QRect> ink;
-};
-
 void LayoutCheck::check(const ui::Form& form) {
   QWidget* surface = qt_.surface(form);
   if (surface == nullptr) return;
@@ -121,8 +112,12 @@ void LayoutCheck::check(const ui::Form& form) {
     checkShowsText(s);
     checkCutText(s);
     checkColours(s);
+    checkMarkHeight(s);
+    checkMiddle(s);
     shown.push_back(s);
   }
+  checkColumns(shown);
+  checkFillsScreen(form, shown);
   for (std::size_t i = 0; i < shown.size(); ++i) {
     for (std::size_t j = i + 1; j < shown.size(); ++j) {
       checkOverlap(shown[i], shown[j]);

@@ -4,6 +4,9 @@
 // shows it: texts fit and show, controls neither cover one another nor leave
 // the window, texts do not run together, lines pass between text rows, state
 // markers stand out from their face, and long texts scroll.
+#include <QRect>
+#include <QSize>
+#include <QWidget>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,14 +23,26 @@ const AllowList& layoutAllowList();
 
 class LayoutCheck {
  public:
+  // A control as the window shows it.
+  struct Shown {
+    const ui::Control* control;
+    QWidget* widget;
+    QRect box;   // in the surface's coordinates
+    int stack;   // higher stands in front
+    QRect text;  // where a label draws its text
+    std::vector<QRect> ink;
+  };
+
   LayoutCheck(ui::QtBackend& qt, std::string where, const AllowList& allowed = layoutAllowList())
       : qt_(qt), where_(std::move(where)), allowed_(allowed) {}
 
+  // The screen the form's layout is made for: a full-window form's
+  // background must cover it. Unset, that rule is not applied.
+  void setScreen(QSize size) { screen_ = size; }
   void check(const ui::Form& form);
   const std::vector<std::string>& failures() const { return failures_; }
 
  private:
-  struct Shown;
   void fail(const ui::Control& c, const std::string& rule, const std::string& what);
   void checkFits(const Shown& s);
   void checkShowsText(const Shown& s);
@@ -37,9 +52,14 @@ class LayoutCheck {
   void checkTextsApart(const Shown& a, const Shown& b);
   // False, with the failure, when the line runs through the text.
   bool lineClearOfText(const Shown& line, const Shown& text);
+  void checkMarkHeight(const Shown& s);
+  void checkMiddle(const Shown& s);
+  void checkColumns(const std::vector<Shown>& shown);
+  void checkFillsScreen(const ui::Form& form, const std::vector<Shown>& shown);
 
   ui::QtBackend& qt_;
   std::string where_;
+  QSize screen_;
   const AllowList& allowed_;
   std::vector<std::string> failures_;
 };

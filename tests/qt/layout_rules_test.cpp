@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <memory>
 #include <string>
 
@@ -62,6 +63,7 @@ class LayoutRulesTest : public ::testing::Test {
     sheet_.Refresh();
     QApplication::processEvents();
     LayoutCheck check(*qt_, "Sheet", allowed_);
+    check.setScreen(screen_);
     check.check(sheet_);
     std::string all;
     for (const std::string& f : check.failures()) all += f + "\n";
@@ -71,6 +73,7 @@ class LayoutRulesTest : public ::testing::Test {
   std::unique_ptr<QtBackend> qt_;
   Sheet sheet_;
   AllowList allowed_;
+  QSize screen_;
 };
 
 TEST_F(LayoutRulesTest, LabelsSideBySideNeedABlankBetweenTheirTexts) {
@@ -170,6 +173,78 @@ TEST_F(LayoutRulesTest, TheAllowListNamesAControlAndARule) {
   EXPECT_EQ(check(), "");
   allowed_ = {{"Sheet Rest(0) fits", "another rule"}};
   EXPECT_NE(check(), "");
+}
+
+TEST_F(LayoutRulesTest, ABoxsTextNeedsTheRoomLeftOfItsArrow) {
+  ComboBox& positions = sheet_.add<ComboBox>("Positions");
+  positions.addItem("Defensive Midfield (DM)");
+  positions.setListIndex(0);
+  positions.move(150, 150, 1980, 285);  // room for the text but for the arrow
+  EXPECT_NE(check().find("Positions(0): \"Defensive Midfield (DM)\" needs"), std::string::npos);
+  positions.setWidth(2130);
+  EXPECT_EQ(check(), "");
+}
+
+TEST_F(LayoutRulesTest, OptionsStandAsHighAsTheirMark) {
+  for (int i = 0; i < 3; ++i) {
+    OptionButton& option = sheet_.add<OptionButton>("Approval");
+    option.setCaption(i == 0 ? "Based on Team" : "Low");
+    option.move(150, 150 + 210 * i, 2040, 210);
+  }
+  EXPECT_NE(check().find("Approval(1): is 14 px high; its mark and text need"), std::string::npos);
+  for (Control* c : sheet_.controls()) c->move(c->left(), 150 + 255 * c->index(), 2040, 240);
+  EXPECT_EQ(check(), "");
+}
+
+TEST_F(LayoutRulesTest, AOneLineTextInABoxSitsInItsMiddle) {
+  Label& cell = sheet_.label("D Walter Crawford", 150, 150, 2400, 315);
+  cell.setOpaque(true);
+  cell.setBackColor(kWhite);
+  EXPECT_EQ(check(), "") << "the window centres a cell's line";
+  auto* shown = static_cast<QLabel*>(qt_->widget(cell));
+  shown->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  EXPECT_NE(check().find("Text(0): its text sits 0 px below its top"), std::string::npos);
+  cell.setOpaque(false);  // no box: where its text stands is not seen
+  EXPECT_EQ(check(), "");
+}
+
+TEST_F(LayoutRulesTest, AColumnCutThroughoutBesideARoomyOneIsTooNarrow) {
+  for (int row = 0; row < 3; ++row) {
+    Label& name = sheet_.add<Label>("Name");
+    name.setCaption(row == 0 ? "Lee Birch" : "Ward");
+    name.move(150, 150 + 255 * row, 1800, 255);
+    Label& position = sheet_.add<Label>("Position");
+    position.setCaption("Centre Back (CB)");
+    position.move(1950, 150 + 255 * row, 720, 255);
+    position.setElide(true);
+  }
+  EXPECT_NE(check().find("shortens all 3 texts of Position while Name beside it has room"), std::string::npos);
+  for (Control* c : sheet_.controls()) {
+    if (c->name() == "Name") c->setWidth(300);  // the names cut too: no room to give
+    if (c->name() == "Name") static_cast<Label*>(c)->setElide(true);
+  }
+  EXPECT_EQ(check(), "");
+  for (Control* c : sheet_.controls()) {
+    if (c->name() == "Name") c->setWidth(1800);
+    if (c->name() == "Position") c->setWidth(1800);
+  }
+  EXPECT_EQ(check(), "");
+}
+
+TEST_F(LayoutRulesTest, AFullWindowBackgroundCoversTheScreenOfItsLayout) {
+  sheet_.setMaximized(true);
+  Image& back = sheet_.add<Image>("Back");
+  back.move(0, 0, 6000, 4500);  // a corner of the window
+  screen_ = QSize(1024, 768);
+  EXPECT_NE(check().find("Back(0): ends at 400 x 300 px of a"), std::string::npos);
+  screen_ = QSize(400, 300);  // the small screen it was made for
+  EXPECT_EQ(check(), "");
+  screen_ = QSize(1024, 768);
+  back.setHeight(12000);  // the hub's: the right column stands on the window's colour
+  EXPECT_EQ(check(), "");
+  sheet_.setMaximized(false);  // a window of its own size is no full-window screen
+  back.setHeight(4500);
+  EXPECT_EQ(check(), "");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 
 namespace kervale::test {
@@ -18,6 +19,17 @@ int wrapFlags(const QLabel* l) { return static_cast<int>(l->alignment()) | (l->w
 QLabel* plainLabel(QWidget* w) {
   auto* l = qobject_cast<QLabel*>(w);
   return l != nullptr && l->pixmap().isNull() && !l->text().isEmpty() ? l : nullptr;
+}
+
+// The box draws its text in the field left of its arrow, a pixel in from each side.
+int comboTextRoom(QComboBox* combo) {
+  QStyleOptionComboBox option;
+  option.initFrom(combo);
+  option.editable = combo->isEditable();
+  option.frame = combo->hasFrame();
+  option.subControls = QStyle::SC_All;
+  const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+  return field.width() - 2;
 }
 
 }  // namespace
@@ -46,7 +58,7 @@ TextRoom textRoom(const ui::Control& c, QWidget* w) {
     return r;
   }
   if (auto* combo = qobject_cast<QComboBox*>(w)) {
-    TextRoom r{{}, w->width() - style->pixelMetric(QStyle::PM_ScrollBarExtent) - 6};
+    TextRoom r{{}, comboTextRoom(combo)};
     for (int i = 0; i < combo->count(); ++i) r.lines.push_back(combo->itemText(i));
     if (combo->currentIndex() < 0) r.lines.push_back(combo->placeholderText());
     return r;

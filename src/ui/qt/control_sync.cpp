@@ -87,10 +87,16 @@ void applyLabelText(QLabel* label, const ControlState& s) {
 
 void applyLabel(QLabel* label, const Change& c) {
   const ControlState& s = c.now;
-  if (c.everything || s.alignment != c.last.alignment) label->setAlignment(horizontal(s.alignment) | Qt::AlignTop);
   // A label one line high never wraps: a wrapped second line would be hidden.
   const bool roomForTwoLines = label->height() >= 2 * label->fontMetrics().lineSpacing();
   label->setWordWrap(s.autoSize ? s.wordWrap : roomForTwoLines);
+  // A box of one line (a grid's cell, a link) holds its text in its middle,
+  // level with the buttons and lists of its row; a row of a table barely
+  // taller than its line keeps it at the top, where lines between rows pass.
+  const int spare = label->contentsRect().height() - label->fontMetrics().height();
+  const bool boxOfOneLine = !label->wordWrap() && (s.opaque || s.borderStyle != 0) && spare > 5;
+  const Qt::Alignment alignment = horizontal(s.alignment) | (boxOfOneLine ? Qt::AlignVCenter : Qt::AlignTop);
+  if (label->alignment() != alignment) label->setAlignment(alignment);
   applyBackColour(label, c, s.opaque);
   setForeground(label, QPalette::WindowText, qcolour(s.foreColor));
   applyBorder(label, c);

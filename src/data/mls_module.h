@@ -202,6 +202,9 @@ struct MLSModule {
   // loaded game keeps those of the game it replaces.
   std::vector<Text> YouthFirstNames;
   std::vector<Text> YouthLastNames;
+  // Each club's level at the new game (by club number), the youth intake's
+  // scale; not saved either.
+  std::vector<double> StartingLevel;
   Table1<Text, 50> RatingWord{"RatingWord"};
   Table1<Text, 50> AggressionWord{"AggressionWord"};
   Table1<double, 54> SkillValueTable{"SkillValueTable"};

@@ -11,6 +11,7 @@
 #include "data/data_files.h"
 #include "data/readers/reader_support.h"
 #include "newgame/loader_steps.h"
+#include "offseason/youth_player.h"
 
 namespace kervale {
 
@@ -236,6 +237,7 @@ std::unique_ptr<MLSModule> loadNewGame(const std::filesystem::path& folder, cons
   report(progress, "Loading Player Data");
   loadPlayers(folder, *game);
   setUpPlayers(*game, *tables);
+  keepStartingLevels(*game);
 
   setUpTactics(folder, *game, progress);
 

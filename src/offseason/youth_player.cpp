@@ -74,6 +74,24 @@ double clubLevel(const MLSModule& g, int club) {
   return sum / static_cast<double>(players.size());
 }
 
+void keepStartingLevels(MLSModule& g) {
+  g.StartingLevel.assign(kLastClub + 1, 0);
+  for (int c = 1; c <= kLastClub; ++c) g.StartingLevel[static_cast<std::size_t>(c)] = clubLevel(g, c);
+}
+
+double leagueScale(const MLSModule& g, int club) {
+  if (g.StartingLevel.size() != kLastClub + 1) return 1;
+  const int key = leagueKey(g, club);
+  double then = 0;
+  double now = 0;
+  for (int c = 1; c <= kLastClub; ++c) {
+    if (leagueKey(g, c) != key) continue;
+    then += g.StartingLevel[static_cast<std::size_t>(c)];
+    now += clubLevel(g, c);
+  }
+  return now > 0 && then > 0 ? then / now : 1;
+}
+
 double fittingNation(const MLSModule& g, int club) {
   std::map<double, int> counts;
   for (int p : namedPlayers(g, club)) ++counts[g.PlayerNation(p)];
@@ -100,7 +118,8 @@ Newcomer makeYouth(const MLSModule& g, int club, int area, const YouthNames& nam
   Newcomer who;
   const std::string& first = drawName(*names.first);
   who.name = first + " " + drawName(*names.last);
-  const double best = std::max(kLeastBest, std::round(clubLevel(g, club) * (kLeastShare + kShareSpread * Rnd())));
+  const double level = clubLevel(g, club) * leagueScale(g, club);
+  const double best = std::max(kLeastBest, std::round(level * (kLeastShare + kShareSpread * Rnd())));
   const double share = area == 0 ? kKeeperOtherShare : kOtherShare;
   const double spread = area == 0 ? kKeeperOtherSpread : kOtherSpread;
   double* outfield[] = {&who.defence, &who.midfield, &who.attack};

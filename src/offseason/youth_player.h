@@ -22,6 +22,13 @@ inline constexpr int kYouthAges = 3;
 // without one, that of the named players of its league.
 double clubLevel(const MLSModule& g, int club);
 
+// Keeps every club's level of the new game in StartingLevel.
+void keepStartingLevels(MLSModule& g);
+
+// How far the club's league has moved from its level at the new game: the
+// league's starting levels over its levels now (1 without starting levels).
+double leagueScale(const MLSModule& g, int club);
+
 // The nation most of the club's named players (else its league's) have; the
 // lowest number among equals, 0 when nobody is named.
 double fittingNation(const MLSModule& g, int club);
@@ -31,9 +38,9 @@ double fittingNation(const MLSModule& g, int club);
 int youthArea(const MLSModule& g, int club);
 
 // A youth player for `club` in `area`: his best rating a share of 65 to 95 per
-// cent of the club's level (at least 2), his other ratings a smaller share of
-// that, a name from `names`, the fitting nation, aged 17..19. Draws the first
-// and last name, the share and three outfield ratings, in that order.
+// cent of the club's level, brought back to its league's scale at the new
+// game (at least 2), his other ratings a smaller share of that, a name from `names`, the fitting nation, aged 17..19.
+// Draws the first and last name, the share and three outfield ratings, in that order.
 Newcomer makeYouth(const MLSModule& g, int club, int area, const YouthNames& names);
 
 }  // namespace kervale

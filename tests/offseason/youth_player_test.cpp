@@ -26,7 +26,7 @@ TEST_F(YouthPlayer, TheLevelIsTheMeanBestRatingOfTheClubElseOfItsLeague) {
   clearRetiredPlayer(g(), retired);  // an empty record in a slot counts for nothing
   EXPECT_DOUBLE_EQ(clubLevel(g(), 60), (14 + 9) / 2.0);
 
-  addPlayer(61, 1, 1, 1, 1, 20);  // the Premiership, like 60
+  addPlayer(61, 1, 1, 1, 1, 20);   // the Premiership, like 60
   addPlayer(100, 1, 1, 1, 1, 30);  // Division Two: another league
   EXPECT_DOUBLE_EQ(clubLevel(g(), 62), (14 + 9 + 20) / 3.0) << "an empty club takes its division's";
   EXPECT_DOUBLE_EQ(clubLevel(g(), 17), 2) << "an empty league: the least level";
@@ -70,6 +70,26 @@ TEST_F(YouthPlayer, RatingsAreAShareOfTheClubsLevel) {
   EXPECT_EQ(keeper.defence, 1) << "a keeper's outfield ratings are at least 1";
   EXPECT_EQ(keeper.midfield, 3) << "30% of 9, rounded";
   EXPECT_EQ(keeper.attack, 2) << "20% of 9, rounded";
+}
+
+TEST_F(YouthPlayer, ALeagueGrownSinceTheNewGameBringsOnYouthOnItsOldScale) {
+  for (int s = 1; s <= 4; ++s) addPlayer(230, s, 1, 10, 4, 4);
+  addPlayer(231, 1, 1, 1, 1, 20);
+  addPlayer(100, 1, 1, 1, 1, 30);  // Division Two: another league
+  EXPECT_EQ(leagueScale(g(), 230), 1) << "no starting levels: no scale";
+  keepStartingLevels(g());
+  ASSERT_EQ(g().StartingLevel.size(), static_cast<std::size_t>(kLastClub + 1));
+  EXPECT_EQ(g().StartingLevel[230], 10);
+  EXPECT_EQ(g().StartingLevel[232], 12) << "an empty club: the mean of its league's players";
+  EXPECT_DOUBLE_EQ(leagueScale(g(), 230), 1);
+
+  // The league doubles its level: 230, 231 and the empty 232, 233, ... all follow.
+  for (int p = 1; p <= g().NumPlayers; ++p) g().PlayerDefense(p) *= 2;
+  for (int p = 1; p <= g().NumPlayers; ++p) g().PlayerAttack(p) *= 2;
+  EXPECT_DOUBLE_EQ(leagueScale(g(), 230), 0.5);
+  rng().script({0.0, 0.0, 0.5, 0.5, 0.5, 0.5});  // the middle share, 80%
+  EXPECT_EQ(makeYouth(g(), 230, 1, names).defence, 8) << "80% of 20, on the old scale of 10";
+  EXPECT_DOUBLE_EQ(leagueScale(g(), 100), 0.5);
 }
 
 TEST_F(YouthPlayer, AWeakClubsYouthStillHasABestRatingOfTwo) {

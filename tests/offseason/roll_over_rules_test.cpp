@@ -106,5 +106,15 @@ TEST_F(AllStarLines, EveryLineStaysWithinItsPlacesBestFirst) {
   EXPECT_DOUBLE_EQ(squad.best[11], 8.3) << "the third forward, not a fourth";
 }
 
+TEST_F(AllStarLines, TiesDecideTheLineAsTheTestsRead) {
+  const int level = star(1, 1, 1, 5, 12, 12, 9.0);    // midfield and attack level: a midfielder
+  const int doubled = star(2, 1, 12, 2, 12, 2, 9.5);  // keeping only equals his midfield: no keeper
+  const AllStarSquad squad = pickAllStars(g(), 1);
+  EXPECT_EQ(squad.club[1], 0) << "no keeper";
+  EXPECT_EQ(squad.player(g(), 5), doubled);
+  EXPECT_EQ(squad.player(g(), 6), level);
+  EXPECT_EQ(squad.club[9], 0) << "no forward";
+}
+
 }  // namespace
 }  // namespace kervale::test

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "data/table.h"
 #include "data/variant.h"
@@ -197,6 +198,13 @@ struct MLSModule {
   Table1<Text, 285> NationName{"NationName"};
   Table1<Text, 285> NationFlagFile{"NationFlagFile"};
   Table1<Text, 1000> CommentaryLine{"CommentaryLine"};
+  // The new game's names for youth teams (the English lists); not saved: a
+  // loaded game keeps those of the game it replaces.
+  std::vector<Text> YouthFirstNames;
+  std::vector<Text> YouthLastNames;
+  // Each club's level at the new game (by club number), the youth intake's
+  // scale; not saved either.
+  std::vector<double> StartingLevel;
   Table1<Text, 50> RatingWord{"RatingWord"};
   Table1<Text, 50> AggressionWord{"AggressionWord"};
   Table1<double, 54> SkillValueTable{"SkillValueTable"};

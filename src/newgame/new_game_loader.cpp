@@ -1,5 +1,6 @@
 #include "newgame/new_game_loader.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "data/data_files.h"
 #include "data/readers/reader_support.h"
 #include "newgame/loader_steps.h"
+#include "offseason/youth_player.h"
 
 namespace kervale {
 
@@ -20,6 +22,7 @@ constexpr int kLastMlsClub = 16;
 constexpr int kFirstEnglish = 53;
 constexpr int kLastEnglish = 148;
 constexpr int kSquadSlots = 20;
+constexpr double kLastWageIndex = 54;  // SkillValueTable(0..54)
 
 void report(const LoaderProgress& progress, const char* caption) {
   if (progress) progress(caption);
@@ -60,6 +63,7 @@ void setStartingValues(MLSModule& game) {
 // The first- and last-name lists of the three name styles, read once: the
 // draws are the same as reading a file anew for every name.
 struct NameLists {
+  static constexpr int kEnglish = 1;
   std::array<std::vector<std::string>, 3> first;
   std::array<std::vector<std::string>, 3> last;
 
@@ -84,6 +88,17 @@ struct NameLists {
   }
 };
 
+// The English lists, at most 200 first and 10000 last names, kept for the
+// youth intake of later seasons.
+void keepYouthNames(MLSModule& game, const NameLists& names) {
+  constexpr std::size_t kMostFirst = 200;
+  constexpr std::size_t kMostLast = 10000;
+  const std::vector<std::string>& first = names.first[NameLists::kEnglish];
+  const std::vector<std::string>& last = names.last[NameLists::kEnglish];
+  game.YouthFirstNames.assign(first.begin(), first.begin() + std::ptrdiff_t(std::min(first.size(), kMostFirst)));
+  game.YouthLastNames.assign(last.begin(), last.begin() + std::ptrdiff_t(std::min(last.size(), kMostLast)));
+}
+
 void generateStaff(MLSModule& game, const NameLists& names, const LoaderProgress& progress) {
   for (int c = 1; c <= kCoaches; ++c) {
     game.CoachName(c) = names.drawName();
@@ -104,22 +119,10 @@ void fixBirthDate(MLSModule& game, int p) {
   if (game.PlayerBirthMonth(p) == 2 && game.PlayerBirthDay(p) > 28) game.PlayerBirthDay(p) = 28;
 }
 
-void setWage(MLSModule& game, int p) {
-  const double sum = static_cast<double>(game.PlayerGoalkeeping(p)) + game.PlayerDefense(p) + game.PlayerMidfield(p) +
-                     game.PlayerAttack(p);
-  const double c = game.PlayerTeam(p);
-  // Later rules override earlier ones.
-  if (c <= kLastMlsClub) game.PlayerWage(p) = sum * 20;
-  if (c > kLastMlsClub) game.PlayerWage(p) = game.SkillValueTable(Int(sum));
-  if (c > 52 && c <= kLastEnglish) {
-    game.PlayerWage(p) = CInt((5 - game.EnglishDivision(c - 52)) * (sum * 0.25));
-  }
-}
-
 void setUpPlayers(MLSModule& game, NewGameScreenTables& tables) {
   for (int p = 1; p <= game.NumPlayers; ++p) {
     fixBirthDate(game, p);
-    setWage(game, p);
+    game.PlayerWage(p) = newGameWage(game, p);
     game.PlayerTeamOfWeekCount(p) = 0;
     const int c = CInt(game.PlayerTeam(p));
     tables.DefenseStrength(c) = CInt(tables.DefenseStrength(c) + game.PlayerDefense(p));
@@ -189,6 +192,19 @@ void clearSeasonStatistics(MLSModule& game) {
 
 }  // namespace
 
+double newGameWage(const MLSModule& game, int p) {
+  const double sum = static_cast<double>(game.PlayerGoalkeeping(p)) + game.PlayerDefense(p) + game.PlayerMidfield(p) +
+                     game.PlayerAttack(p);
+  const double c = game.PlayerTeam(p);
+  // Later rules override earlier ones.
+  double wage = 0;
+  if (c <= kLastMlsClub) wage = sum * 20;
+  // The player file keeps a sum within the table; a grown player may pass its end.
+  if (c > kLastMlsClub) wage = game.SkillValueTable(std::clamp(Int(sum), 0.0, kLastWageIndex));
+  if (c > 52 && c <= kLastEnglish) wage = CInt((5 - game.EnglishDivision(c - 52)) * (sum * 0.25));
+  return wage;
+}
+
 std::unique_ptr<MLSModule> loadNewGame(const std::filesystem::path& folder, const LoaderProgress& progress) {
   return loadNewGame(folder, progress, LoaderOptions{});
 }
@@ -221,11 +237,12 @@ std::unique_ptr<MLSModule> loadNewGame(const std::filesystem::path& folder, cons
   report(progress, "Loading Player Data");
   loadPlayers(folder, *game);
   setUpPlayers(*game, *tables);
+  keepStartingLevels(*game);
 
   setUpTactics(folder, *game, progress);
 
-  // The youth-team name lists are the English ones already read for the staff.
   report(progress, "Setting up Names for Youth Teams");
+  keepYouthNames(*game, names);
 
   report(progress, "Seeding Cups");
   loader::seedCups(*game);

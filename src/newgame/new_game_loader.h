@@ -32,6 +32,9 @@ struct LoaderOptions {
   NewGameScreenTables* screenTables = nullptr;
 };
 
+// A player's wage (k) by the new game's rule for his club and rating sum.
+double newGameWage(const MLSModule& game, int player);
+
 // Runs the new-game loader on the data files in `folder` into a fresh game and returns it
 // (the running game is untouched); throws FileError naming the file on a bad file.
 std::unique_ptr<MLSModule> loadNewGame(const std::filesystem::path& folder, const LoaderProgress& progress = {});

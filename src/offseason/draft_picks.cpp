@@ -25,7 +25,8 @@ double rating(const PoolPlayer& p, int area) {
   }
 }
 
-// 0 keeping, 1 defence, 2 midfield, 3 forward.
+}  // namespace
+
 int neededArea(const MLSModule& g, int club) {
   double dsum = 0, msum = 0, fsum = 0;
   bool keeper = false;
@@ -45,6 +46,8 @@ int neededArea(const MLSModule& g, int club) {
   if (dsum > msum && msum <= fsum) return 2;
   return 3;
 }
+
+namespace {
 
 // A never-used record's values, but the training factor, which only a new
 // game sets.
@@ -72,10 +75,10 @@ void resetRecord(MLSModule& g, int p) {
   g.PlayerTrainingFactor(p) = factor;
 }
 
-// Born on the day of the draft, so his birthdays age him like every other
+// Born on the day he joins, so his birthdays age him like every other
 // player; the date needs no draw, so the draft's draws stay as they were. A
 // February 29 becomes the 28th, as the new game does for a data file's player.
-void bornOnDraftDay(MLSModule& g, int p) {
+void bornToday(MLSModule& g, int p) {
   g.PlayerBirthMonth(p) = g.CurrentMonth;
   g.PlayerBirthDay(p) = g.CurrentMonth == 2 && g.MonthDay > 28 ? 28 : g.MonthDay;
 }
@@ -126,24 +129,34 @@ int lastFreeSquadSlot(const MLSModule& g, int club) {
   return 0;
 }
 
+void makeNewPlayer(MLSModule& g, const Newcomer& who, int club, int slot, int record) {
+  resetRecord(g, record);
+  g.PlayerName(record) = who.name;
+  g.PlayerGoalkeeping(record) = static_cast<float>(who.keeping);
+  g.PlayerWage(record) = who.wage;
+  g.PlayerDefense(record) = who.defence;
+  g.PlayerMidfield(record) = who.midfield;
+  g.PlayerAttack(record) = who.attack;
+  g.PlayerListingMargin(record) = rng().draw(10, 1);
+  g.PlayerAggression(record) = rng().draw(30, 10);
+  g.PlayerNation(record) = who.nation;
+  g.PlayerForm(record) = 50;
+  g.PlayerContractYears(record) = 2;
+  g.PlayerAge(record) = rng().draw(who.ageSpan, who.ageFrom);
+  bornToday(g, record);
+  movePlayer(g, record, club, slot);
+}
+
 std::string makePick(MLSModule& g, DraftPool& pool, int k, int club, int slot, int record) {
   PoolPlayer& pick = pool[static_cast<std::size_t>(k)];
   pick.taken = true;
-  resetRecord(g, record);
-  g.PlayerName(record) = pick.name;
-  g.PlayerGoalkeeping(record) = static_cast<float>(pick.keeping);
-  g.PlayerWage(record) = 120;
-  g.PlayerDefense(record) = pick.defence;
-  g.PlayerMidfield(record) = pick.midfield;
-  g.PlayerAttack(record) = pick.forward;
-  g.PlayerListingMargin(record) = rng().draw(10, 1);
-  g.PlayerAggression(record) = rng().draw(30, 10);
-  g.PlayerNation(record) = 0;
-  g.PlayerForm(record) = 50;
-  g.PlayerContractYears(record) = 2;
-  g.PlayerAge(record) = rng().draw(6, 18);
-  bornOnDraftDay(g, record);
-  movePlayer(g, record, club, slot);
+  Newcomer who;
+  who.name = pick.name;
+  who.keeping = pick.keeping;
+  who.defence = pick.defence;
+  who.midfield = pick.midfield;
+  who.attack = pick.forward;
+  makeNewPlayer(g, who, club, slot, record);
   return draftTag(pick) + pick.name + " (" + pick.university + ")";
 }
 

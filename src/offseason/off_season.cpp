@@ -10,6 +10,7 @@
 #include "offseason/end_of_season.h"
 #include "offseason/new_season.h"
 #include "offseason/season_summary.h"
+#include "offseason/youth_intake.h"
 #include "ui/backend.h"
 #include "ui/screen.h"
 
@@ -107,6 +108,7 @@ void runOffSeason() {
 void afterCollegeDraft(MLSModule& g, const OffSeasonFiles* files) {
   g.PlayoffStage = 0;
   if (files == nullptr) return;
+  runYouthIntake(g, files->firstNames, files->lastNames);
   rollOverSeason(g);
   startNextSeason(g, files->leagues);
 }

@@ -25,9 +25,9 @@ struct SeasonEndRecord {
 // round 42 tries again.
 void runOffSeason();
 
-// What follows the draft, run by its Quit (or when the draft cannot run).
-// Without the season end's files (a draft opened on its own) there is no
-// roll-over.
+// What follows the draft, run by its Quit (or when the draft cannot run): the
+// youth intake, the roll-over and next season's grid. Without the season
+// end's files (a draft opened on its own) there is none of them.
 void afterCollegeDraft(MLSModule& g, const OffSeasonFiles* files);
 
 // The season ends run so far in this program, and what the last one found.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -124,16 +125,60 @@ TEST_F(StandInSquad, AFullSquadLetsItsLongestInjuredPlayerGo) {
   EXPECT_TRUE(hub().PlayGamesBUtton.enabled());
 }
 
-TEST_F(StandInSquad, WithNobodyToSignItSaysWhy) {
+TEST_F(StandInSquad, WithNobodyFreeToSignItBuysOtherClubsPlayersKeeperFirstThroughTheCard) {
   for (int p = 1; p <= g().NumPlayers; ++p) {
     if (g().PlayerTeam(p) == 0) g().PlayerInjury(p) = 5;  // no fit free player
   }
   injureAllBut(9);
+  g().TeamMoney(kClub) = 50e6;  // enough for two
+  hub().Show();
+  const std::vector<int> before = squad();
+  const double money = g().TeamMoney(kClub);
+  StandInUser standIn;
+  const standin::Bid first = standin::nextBid(g(), kClub, 50, std::floor(money / 1000));
+  ASSERT_NE(first.player, 0);
+  const int firstSeller = static_cast<int>(g().PlayerTeam(first.player));
+  const double sellerMoney = g().TeamMoney(firstSeller);
+  EXPECT_EQ(first.bidK, PlayerAskingPrice(g(), first.player) + 101) << "above any rival's bid";
+  EXPECT_EQ(PositionTag(g(), first.player), "G ") << "no keeper is fit";
+
+  EXPECT_EQ(standIn.readySquad(), "");
+  EXPECT_TRUE(hub().PlayGamesBUtton.enabled());
+  EXPECT_EQ(standIn.signings(), 0);
+  EXPECT_EQ(standIn.purchases(), 2);
+  std::vector<int> joined;
+  for (int p : squad()) {
+    if (std::find(before.begin(), before.end(), p) == before.end()) joined.push_back(p);
+  }
+  ASSERT_EQ(joined.size(), 2U);
+  EXPECT_EQ(joined.front(), first.player);
+  EXPECT_EQ(g().TeamMoney(firstSeller), sellerMoney + first.bidK * 1000.0) << "the seller has the winning bid";
+  for (int p : joined) {
+    EXPECT_EQ(g().PlayerTeam(p), kClub);
+    EXPECT_EQ(g().PlayerContractYears(p), 2);
+    EXPECT_GT(g().PlayerWage(p), PlayerWageDemand(g(), p, kClub));
+    EXPECT_TRUE(dialogs.sawText(g().PlayerName(p) + " has agreed to talk with your team."));
+  }
+  EXPECT_LT(g().TeamMoney(kClub), money - first.bidK * 1000.0) << "both bids paid";
+  EXPECT_FALSE(ui::screen<PlayerDirectory>().loaded());
+  EXPECT_EQ(PositionTag(g(), squadPlayer(g(), kClub, 1)), "G ") << "a keeper stands in goal";
+}
+
+TEST_F(StandInSquad, WithNobodyToSignAndNoMoneyToBidItSaysWhy) {
+  for (int p = 1; p <= g().NumPlayers; ++p) {
+    if (g().PlayerTeam(p) == 0) g().PlayerInjury(p) = 5;  // no fit free player
+  }
+  g().TeamMoney(kClub) = 100000;  // below any asking price and the margin over rivals
+  EXPECT_EQ(standin::nextBid(g(), kClub, 50, 100).player, 0);
+  injureAllBut(9);
   hub().Show();
   StandInUser standIn;
-  EXPECT_EQ(standIn.readySquad(), "the squad has 9 fit players and no free player would sign");
+  EXPECT_EQ(standIn.readySquad(),
+            "the squad has 9 fit players and no free player would sign nor any other club's player join");
   EXPECT_FALSE(hub().PlayGamesBUtton.enabled());
   EXPECT_EQ(standIn.signings(), 0);
+  EXPECT_EQ(standIn.purchases(), 0);
+  EXPECT_EQ(g().TeamMoney(kClub), 100000);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "newgame/loader_steps.h"
 #include "newgame/new_game_loader.h"
 #include "newgame/newgame_worlds.h"
+#include "shell/saved_game.h"
 #include "support/case_names.h"
 
 namespace kervale {
@@ -66,6 +67,32 @@ TEST_F(LoaderTest, StaffFromTheNameListsSameForTheSameSeed) {
   for (int k = 1; k <= 52; ++k) EXPECT_EQ(a->USCupRound1Team(k), b->USCupRound1Team(k));
   EXPECT_LT(sameAsOther, 100);
   EXPECT_GT(names.size(), 5u);
+}
+
+TEST_F(LoaderTest, KeepsTheYouthNamesAndTheClubsLevelsButSavesNeither) {
+  world.write("engfirst.dat", test::countedNames(230, "Young"));  // more than the 200 kept
+  const auto g = load();
+  ASSERT_EQ(g->YouthFirstNames.size(), 200U);
+  EXPECT_EQ(g->YouthFirstNames.front(), "Young1");
+  EXPECT_EQ(g->YouthFirstNames.back(), "Young200");
+  EXPECT_EQ(g->YouthLastNames, (std::vector<std::string>{"Last1", "Last2", "Last3", "Last4"}));
+  ASSERT_EQ(g->StartingLevel.size(), static_cast<std::size_t>(kLastClub + 1));
+  for (int c = 1; c <= kLastClub; ++c) EXPECT_GE(g->StartingLevel[static_cast<std::size_t>(c)], 1) << c;
+  // Whole games live on the heap: they are too large for the stack.
+  auto without = std::make_unique<MLSModule>(*g);
+  without->CurrentWeek = 1;  // a saved game is of a started season
+  without->PlayoffTeams = 4;
+  without->YouthFirstNames.clear();
+  without->YouthLastNames.clear();
+  without->StartingLevel.clear();
+  auto with = std::make_unique<MLSModule>(*without);
+  with->YouthFirstNames = g->YouthFirstNames;
+  with->YouthLastNames = g->YouthLastNames;
+  with->StartingLevel = g->StartingLevel;
+  EXPECT_EQ(savedGameText(*without), savedGameText(*with)) << "no item of a saved game";
+  const auto loaded = parseSavedGame("a.usa", savedGameText(*without), *with);
+  EXPECT_EQ(loaded->YouthFirstNames, g->YouthFirstNames) << "a loaded game keeps the running one's";
+  EXPECT_EQ(loaded->StartingLevel, g->StartingLevel);
 }
 
 TEST_F(LoaderTest, DerivesWagesFromRatingsByLeague) {

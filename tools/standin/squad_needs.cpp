@@ -29,6 +29,21 @@ double outfieldRating(const MLSModule& g, int player) {
   return std::max({g.PlayerDefense(player), g.PlayerMidfield(player), g.PlayerAttack(player)});
 }
 
+// How much the squad wants a player: a keeper first when it needs one, then
+// the best in his strongest skill.
+std::pair<bool, double> want(const MLSModule& g, int player, bool wantKeeper) {
+  const bool keeper = wantKeeper && isKeeper(g, player);
+  return {keeper, keeper ? g.PlayerGoalkeeping(player) : outfieldRating(g, player)};
+}
+
+// The smallest whole wage above his demand.
+int acceptedWage(const MLSModule& g, int player, int club) {
+  return static_cast<int>(std::floor(PlayerWageDemand(g, player, club))) + 1;
+}
+
+constexpr int kLastBiddenClub = 237;
+constexpr int kAboveEveryRival = 101;  // a rival bids the asking price + a reputation of at most 100
+
 }  // namespace
 
 int fitPlayers(const MLSModule& g, int club) {
@@ -44,13 +59,30 @@ FreeSigning nextFreeSigning(const MLSModule& g, int club, int mostWage) {
   std::pair<bool, double> bestScore{false, 0};
   for (std::size_t row = 0; row < rows.size(); ++row) {
     const int p = rows[row].player;
-    const double demand = PlayerWageDemand(g, p, club);
-    const int wage = static_cast<int>(std::floor(demand)) + 1;
+    const int wage = acceptedWage(g, p, club);
     if (!fit(g, p) || wage > mostWage) continue;
-    const bool keeper = wantKeeper && isKeeper(g, p);
-    const std::pair<bool, double> score{keeper, keeper ? g.PlayerGoalkeeping(p) : outfieldRating(g, p)};
+    const std::pair<bool, double> score = want(g, p, wantKeeper);
     if (best.player == 0 || score > bestScore) {
       best = {p, static_cast<int>(row), wage};
+      bestScore = score;
+    }
+  }
+  return best;
+}
+
+Bid nextBid(const MLSModule& g, int club, int mostWage, double mostBidK) {
+  const bool wantKeeper = !hasFitKeeper(g, club);
+  Bid best;
+  std::pair<bool, double> bestScore{false, 0};
+  for (int p = 1; p <= g.NumPlayers; ++p) {
+    const double owner = g.PlayerTeam(p);
+    if (owner < 1 || owner > kLastBiddenClub || owner == club || g.PlayerName(p).empty() || !fit(g, p)) continue;
+    const int wage = acceptedWage(g, p, club);
+    const int bid = PlayerAskingPrice(g, p) + kAboveEveryRival;
+    if (wage > mostWage || bid > mostBidK) continue;
+    const std::pair<bool, double> score = want(g, p, wantKeeper);
+    if (best.player == 0 || score > bestScore) {
+      best = {p, bid, wage};
       bestScore = score;
     }
   }

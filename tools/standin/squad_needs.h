@@ -21,6 +21,19 @@ struct FreeSigning {
 };
 FreeSigning nextFreeSigning(const MLSModule& g, int club, int mostWage);
 
+// The other club's player the stand-in bids for next through his card: fit,
+// of a club 1..237 other than `club`, asking a wage below `mostWage` and
+// priced so that a bid beating every rival (his asking price + 101k, a rival
+// bidding the asking price + its reputation) is at most `mostBidK`; chosen as
+// nextFreeSigning chooses, the lowest number among equals. Player 0 when
+// nobody fits.
+struct Bid {
+  int player = 0;
+  int bidK = 0;
+  int wage = 0;  // the smallest whole wage he accepts
+};
+Bid nextBid(const MLSModule& g, int club, int mostWage, double mostBidK);
+
 // The squad player out injured for longest, to make room when every slot is
 // taken; 0 when nobody is injured.
 int longestInjured(const MLSModule& g, int club);

@@ -1,5 +1,7 @@
 // The stand-in's squad in trouble: free signings through the league portal
-// and the player card, as a user makes them.
+// and the player card, and bids for other clubs' players through the card,
+// as a user makes them.
+#include <cmath>
 #include <string>
 
 #include "club/player_directory.h"
@@ -43,6 +45,30 @@ bool StandInUser::signFreePlayer() {
   return joined;
 }
 
+bool StandInUser::bidForPlayer() {
+  MLSModule& g = mls();
+  const int club = static_cast<int>(g.MyTeam);
+  PlayerDirectory& card = ui::screen<PlayerDirectory>();
+  const double mostBidK = std::floor(g.TeamMoney(club) / 1000);
+  const standin::Bid choice = standin::nextBid(g, club, card.HScroll2.max(), mostBidK);
+  if (choice.player == 0) return false;
+  showPlayerCard(choice.player);
+  if (!card.loaded() || card.shownPlayer() != choice.player) return false;
+  card.HScroll3.userScroll(choice.bidK);
+  card.Command7.userClick();
+  // With rivals the first round only shows their bids: "Stay" makes it again.
+  if (card.Frame6.visible()) card.Command4.userClick();
+  if (card.Frame1.visible()) {
+    card.HScroll1.userScroll(kContractYears);
+    card.HScroll2.userScroll(choice.wage);
+    card.Command6.userClick();
+  }
+  if (card.loaded()) card.Command10.userClick();
+  const bool joined = g.PlayerTeam(choice.player) == club;
+  state_->purchases += joined ? 1 : 0;
+  return joined;
+}
+
 bool StandInUser::releaseInjured() {
   MLSModule& g = mls();
   const int club = static_cast<int>(g.MyTeam);
@@ -71,8 +97,8 @@ std::string StandInUser::readySquad() {
       shortOf = "no squad slot is free for a free player";
       break;
     }
-    if (!signFreePlayer()) {
-      shortOf = "no free player would sign";
+    if (!signFreePlayer() && !bidForPlayer()) {
+      shortOf = "no free player would sign nor any other club's player join";
       break;
     }
     signedAny = true;

@@ -45,13 +45,16 @@ class StandInUser {
 
   // What a user does when the hub will not go on: with fewer than eleven fit
   // players he signs free players, one by one, from the league portal's free
-  // list through each one's card (a keeper first when none is fit), letting
-  // his longest-injured player go when no squad slot is free; then the squad
-  // screen fits the line-up and brings the hub back. Returns why the hub
-  // still cannot go on, or an empty text.
+  // list through each one's card (a keeper first when none is fit); when no
+  // free player will sign he bids for another club's player on his card and
+  // signs him once his club agrees to talk. He lets his longest-injured
+  // player go when no squad slot is free; then the squad screen fits the
+  // line-up and brings the hub back. Returns why the hub still cannot go on,
+  // or an empty text.
   std::string readySquad();
   int signings() const { return state_->signings; }
   int releases() const { return state_->releases; }
+  int purchases() const { return state_->purchases; }
 
   int talks() const { return state_->talks; }
   int minutePresses() const { return state_->minutePresses; }
@@ -70,6 +73,7 @@ class StandInUser {
     int summaries = 0;
     int signings = 0;
     int releases = 0;
+    int purchases = 0;
     std::function<void()> summaryLook;
     ui::HeadlessBackend* backend = nullptr;
     // The screens it looks at on every doEvents, found at its first look.
@@ -82,6 +86,7 @@ class StandInUser {
   // line-up needs nothing, so that the hub is rebuilt.
   int mendLineUp(bool always);
   bool signFreePlayer();
+  bool bidForPlayer();
   bool releaseInjured();
   static void draft(const std::shared_ptr<State>& state);
   // Inlined into its idle action, which runs at every yield of every match.

@@ -1,0 +1,139 @@
+#include "offseason/youth_player.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "base/random.h"
+#include "team/line_up.h"
+
+namespace kervale {
+
+namespace {
+
+constexpr double kLeastShare = 0.65;
+constexpr double kShareSpread = 0.30;
+constexpr double kLeastBest = 2;
+// The other ratings: an outfielder's other outfield areas, a keeper's outfield.
+constexpr double kOtherShare = 0.2;
+constexpr double kOtherSpread = 0.4;
+constexpr double kKeeperOtherShare = 0.1;
+constexpr double kKeeperOtherSpread = 0.2;
+
+bool isKeeper(const MLSModule& g, int p) {
+  const double k = g.PlayerGoalkeeping(p);
+  return k > g.PlayerDefense(p) && k > g.PlayerMidfield(p) && k > g.PlayerAttack(p);
+}
+
+double bestRating(const MLSModule& g, int p) {
+  return std::max(
+      {static_cast<double>(g.PlayerGoalkeeping(p)), g.PlayerDefense(p), g.PlayerMidfield(p), g.PlayerAttack(p)});
+}
+
+// Clubs of one league share a key: the English and German divisions by their
+// division, every other league by its block of club numbers.
+int leagueKey(const MLSModule& g, int club) {
+  if (club >= 53 && club <= 148) return 1000 + static_cast<int>(g.EnglishDivision(club - 52));
+  if (club >= 165 && club <= 204) return 2000 + static_cast<int>(g.GermanDivision(club - 164));
+  static constexpr int kBlockStarts[] = {1, 17, 35, 149, 205, 225, 238};
+  int key = 0;
+  for (int start : kBlockStarts) key = club >= start ? start : key;
+  return key;
+}
+
+// The named players of the club, or of its league when the club has none.
+std::vector<int> namedPlayers(const MLSModule& g, int club) {
+  std::vector<int> players;
+  for (int s = 1; s <= 20; ++s) {
+    if (const int p = squadPlayer(g, club, s)) players.push_back(p);
+  }
+  if (!players.empty()) return players;
+  const int key = leagueKey(g, club);
+  for (int c = 1; c <= kLastClub; ++c) {
+    if (c == club || leagueKey(g, c) != key) continue;
+    for (int s = 1; s <= 20; ++s) {
+      if (const int p = squadPlayer(g, c, s)) players.push_back(p);
+    }
+  }
+  return players;
+}
+
+const std::string& drawName(const std::vector<std::string>& names) {
+  return names[static_cast<std::size_t>(rng().draw(static_cast<int>(names.size())))];
+}
+
+double rounded(double rating) { return std::max(1.0, std::round(rating)); }
+
+}  // namespace
+
+double clubLevel(const MLSModule& g, int club) {
+  const std::vector<int> players = namedPlayers(g, club);
+  if (players.empty()) return kLeastBest;
+  double sum = 0;
+  for (int p : players) sum += bestRating(g, p);
+  return sum / static_cast<double>(players.size());
+}
+
+void keepStartingLevels(MLSModule& g) {
+  g.StartingLevel.assign(kLastClub + 1, 0);
+  for (int c = 1; c <= kLastClub; ++c) g.StartingLevel[static_cast<std::size_t>(c)] = clubLevel(g, c);
+}
+
+double leagueScale(const MLSModule& g, int club) {
+  if (g.StartingLevel.size() != kLastClub + 1) return 1;
+  const int key = leagueKey(g, club);
+  double then = 0;
+  double now = 0;
+  for (int c = 1; c <= kLastClub; ++c) {
+    if (leagueKey(g, c) != key) continue;
+    then += g.StartingLevel[static_cast<std::size_t>(c)];
+    now += clubLevel(g, c);
+  }
+  return now > 0 && then > 0 ? then / now : 1;
+}
+
+double fittingNation(const MLSModule& g, int club) {
+  std::map<double, int> counts;
+  for (int p : namedPlayers(g, club)) ++counts[g.PlayerNation(p)];
+  double nation = 0;
+  int most = 0;
+  for (const auto& [n, count] : counts) {
+    if (count > most) {
+      nation = n;
+      most = count;
+    }
+  }
+  return nation;
+}
+
+int youthArea(const MLSModule& g, int club) {
+  for (int s = 1; s <= 20; ++s) {
+    const int p = squadPlayer(g, club, s);
+    if (p != 0 && g.PlayerInjury(p) <= 0 && isKeeper(g, p)) return neededArea(g, club);
+  }
+  return 0;
+}
+
+Newcomer makeYouth(const MLSModule& g, int club, int area, const YouthNames& names) {
+  Newcomer who;
+  const std::string& first = drawName(*names.first);
+  who.name = first + " " + drawName(*names.last);
+  const double level = clubLevel(g, club) * leagueScale(g, club);
+  const double best = std::max(kLeastBest, std::round(level * (kLeastShare + kShareSpread * Rnd())));
+  const double share = area == 0 ? kKeeperOtherShare : kOtherShare;
+  const double spread = area == 0 ? kKeeperOtherSpread : kOtherSpread;
+  double* outfield[] = {&who.defence, &who.midfield, &who.attack};
+  for (double* rating : outfield) *rating = rounded(best * (share + spread * Rnd()));
+  who.keeping = 1;
+  if (area == 0) {
+    who.keeping = best;
+  } else {
+    *outfield[area - 1] = best;
+  }
+  who.nation = fittingNation(g, club);
+  who.ageSpan = kYouthAges;
+  who.ageFrom = kYouthAgeFrom;
+  return who;
+}
+
+}  // namespace kervale

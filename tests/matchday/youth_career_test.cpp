@@ -1,0 +1,125 @@
+// A career of several seasons through the hub's day loop: at every season's
+// turn the youth intake fills each squad to sixteen with young players, and
+// no record of a named player is ever taken over.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/random.h"
+#include "data/mls_module.h"
+#include "matchday/driver_world.h"
+#include "offseason/off_season.h"
+#include "offseason/youth_intake.h"
+#include "shell/main_module.h"
+#include "standin/stand_in_user.h"
+#include "support/sanitized.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+#include "team/line_up.h"
+#include "team/position_tag.h"
+#include "ui/screen.h"
+
+namespace kervale::test {
+namespace {
+
+// The sanitizer build plays fewer seasons, so that its run stays short.
+constexpr int kSeasons = kSanitized ? 3 : 6;
+constexpr int kLastMlsClub = 16;
+
+// The records' names and ages before a press.
+struct Records {
+  std::vector<std::string> names;
+  std::vector<double> ages;
+};
+
+Records recordsOf(const MLSModule& g) {
+  Records r{std::vector<std::string>(kLastPlayer + 1), std::vector<double>(kLastPlayer + 1)};
+  for (int p = 1; p <= g.NumPlayers; ++p) {
+    r.names[static_cast<std::size_t>(p)] = g.PlayerName(p);
+    r.ages[static_cast<std::size_t>(p)] = g.PlayerAge(p);
+  }
+  return r;
+}
+
+bool hasKeeper(const MLSModule& g, int club) {
+  for (int s = 1; s <= 20; ++s) {
+    if (const int p = squadPlayer(g, club, s); p != 0 && PositionTag(g, p) == "G ") return true;
+  }
+  return false;
+}
+
+// What one season's turn did to the squads, checked against the names before it.
+struct TurnCheck {
+  int youths = 0;
+  int keepers = 0;
+  int retiredTaken = 0;
+
+  void check(const MLSModule& g, const Records& before, const std::string& at) {
+    for (int p = 1; p <= g.NumPlayers; ++p) {
+      const std::string& was = before.names[static_cast<std::size_t>(p)];
+      if (g.PlayerName(p).empty() || g.PlayerName(p) == was) continue;
+      // A record named before the turn is taken only once its player has
+      // retired, which a player does at 33 at the earliest.
+      if (!was.empty()) {
+        ASSERT_GE(before.ages[static_cast<std::size_t>(p)] + 1, 33) << at << ": " << was << "'s record was taken";
+        ++retiredTaken;
+      }
+      newPlayer(g, p, at);
+    }
+    for (int club = 1; club <= kLastIntakeClub; ++club) {
+      EXPECT_GE(ownNamedPlayers(g, club), kIntakeSquad) << at << ": club " << club;
+    }
+  }
+
+  // Outside the MLS every new player is a youth: the draft gives only MLS clubs players.
+  void newPlayer(const MLSModule& g, int p, const std::string& at) {
+    const int club = static_cast<int>(g.PlayerTeam(p));
+    EXPECT_GE(g.PlayerAge(p), 17) << at << ": record " << p;
+    if (club <= kLastMlsClub) return;
+    ++youths;
+    EXPECT_LE(g.PlayerAge(p), 19) << at << ": record " << p;
+    EXPECT_EQ(g.PlayerContractYears(p), 2) << at;
+    const std::string tag = PositionTag(g, p);
+    EXPECT_TRUE(tag == "G " || tag == "D " || tag == "M " || tag == "F ") << at << ": one clear position, " << tag;
+    keepers += tag == "G " ? 1 : 0;
+    EXPECT_TRUE(hasKeeper(g, club)) << at << ": club " << club << " has a keeper";
+  }
+};
+
+TEST(YouthCareer, EverySeasonsTurnFillsTheSquadsWithYoungPlayersOnFreeRecords) {
+  constexpr int kClub = 230;  // an Australian club: its league plays every season
+  auto game = startedWorldGame(kClub, 7);
+  ASSERT_TRUE(game) << "no game to play";
+  ScriptedDialogs dialogs{ui::HeadlessBackend::Policy::Defaults};
+  ScopedCurrentDir inWorld{KERVALE_WORLD_DIR};
+  replaceGame(std::move(game));
+  rng().seed(7);
+  StandInUser player;
+  MainModule& hub = ui::screen<MainModule>();
+  hub.Show();
+  TurnCheck turns;
+  for (int s = 1; s <= kSeasons; ++s) {
+    const std::string at = "season " + std::to_string(s);
+    const int ends = seasonEndsRun();
+    Records before = recordsOf(mls());
+    for (int day = 0; day < 400 && seasonEndsRun() == ends; ++day) {
+      if (!hub.loaded()) hub.Show();
+      if (!hub.PlayGamesBUtton.enabled()) {
+        ASSERT_EQ(player.readySquad(), "") << at;
+      }
+      before = recordsOf(mls());
+      hub.PlayGamesBUtton.userClick();
+    }
+    ASSERT_EQ(seasonEndsRun(), ends + 1) << at;
+    turns.check(mls(), before, at);
+  }
+  EXPECT_GT(turns.youths, 30 * kSeasons) << "retirements are replaced";
+  EXPECT_GT(turns.keepers, 0);
+  EXPECT_LT(turns.keepers, turns.youths / 3);
+  EXPECT_LE(mls().NumPlayers, kLastPlayer);
+  hub.Unload();
+}
+
+}  // namespace
+}  // namespace kervale::test

@@ -1,0 +1,157 @@
+// The youth intake after the college draft: which clubs get young players,
+// who they are, and which records they take.
+#include "offseason/youth_intake.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "data/squad_moves.h"
+#include "newgame/new_game_loader.h"
+#include "offseason/offseason_game.h"
+#include "offseason/youth_player.h"
+#include "team/line_up.h"
+#include "team/position_tag.h"
+
+namespace kervale::test {
+namespace {
+
+constexpr int kEnglish = 60;  // a Division Two club
+constexpr int kAmerican = 3;
+constexpr double kHome = 5;    // the nation of most of every squad
+constexpr double kLevel = 10;  // every player's best rating
+
+class YouthIntake : public OffSeasonTest {
+ protected:
+  void SetUp() override {
+    OffSeasonTest::SetUp();
+    for (int c = 53; c <= 148; ++c) g().EnglishDivision(c - 52) = 2;
+    // Every club holds sixteen: a keeper in slot 1, a foreigner in slot 2.
+    for (int c = 1; c <= kLastIntakeClub; ++c) {
+      for (int s = 1; s <= kIntakeSquad; ++s) {
+        const int p = s == 1 ? addPlayer(c, s, kLevel, 2, 2, 2) : addPlayer(c, s, 1, kLevel, 6, 4);
+        g().PlayerNation(p) = s == 2 ? 9 : kHome;
+      }
+    }
+    g().YouthFirstNames = {"Oliver"};
+    g().YouthLastNames = {"Ashworth"};
+  }
+  std::vector<int> intake() { return runYouthIntake(g(), first, last); }
+  // Retires the players of the given slots, who stay in them as the season close leaves them.
+  static void retire(int club, std::initializer_list<int> slots) {
+    for (int s : slots) clearRetiredPlayer(g(), static_cast<int>(g().TeamSquad(s, club)));
+  }
+  static std::vector<int> squadOf(int club) {
+    std::vector<int> players;
+    for (int s = 1; s <= 20; ++s) {
+      if (const int p = squadPlayer(g(), club, s)) players.push_back(p);
+    }
+    return players;
+  }
+
+  std::vector<std::string> first{"Amos"};
+  std::vector<std::string> last{"Reed"};
+};
+
+TEST_F(YouthIntake, ClubsOfSixteenGetNobodyAndTheFirstSeasonsWorldStaysAsItWas) {
+  const int players = g().NumPlayers;
+  EXPECT_TRUE(intake().empty());
+  EXPECT_EQ(g().NumPlayers, players);
+  EXPECT_EQ(g().ClubNewsCount, 0);
+}
+
+TEST_F(YouthIntake, AShortClubIsFilledToSixteenWithAKeeperFirstWhenNoneIsFit) {
+  retire(kEnglish, {1, 12, 13, 14});
+  g().PlayerInjury(g().TeamSquad(5, kEnglish)) = 3;  // injured players still count
+  const std::vector<int> made = intake();
+  ASSERT_EQ(made.size(), 4U);
+  EXPECT_EQ(ownNamedPlayers(g(), kEnglish), kIntakeSquad);
+  EXPECT_EQ(squadOf(kEnglish).size(), 16U);
+  EXPECT_EQ(PositionTag(g(), made[0]), "G ") << "no keeper was left";
+  EXPECT_EQ(g().TeamSquad(1, kEnglish), made[0]) << "the first free slot";
+  for (int p : made) {
+    EXPECT_EQ(g().PlayerTeam(p), kEnglish);
+    EXPECT_EQ(g().PlayerName(p), "Oliver Ashworth") << "the youth names of a club outside North America";
+    EXPECT_GE(g().PlayerAge(p), 17);
+    EXPECT_LE(g().PlayerAge(p), 19);
+    EXPECT_EQ(g().PlayerNation(p), kHome);
+    EXPECT_EQ(g().PlayerContractYears(p), 2);
+    EXPECT_EQ(g().PlayerForm(p), 50);
+    EXPECT_EQ(g().PlayerBirthMonth(p), g().CurrentMonth);
+    EXPECT_EQ(g().PlayerWage(p), newGameWage(g(), p)) << "an English club's own scale, below a draftee's";
+    EXPECT_LT(g().PlayerWage(p), 120);
+  }
+  for (std::size_t k = 1; k < made.size(); ++k) EXPECT_NE(PositionTag(g(), made[k]), "G ") << "one keeper is enough";
+}
+
+TEST_F(YouthIntake, AnAmericanClubTakesTheDraftsNamesAndADrafteesWage) {
+  retire(kAmerican, {15, 16});
+  const std::vector<int> made = intake();
+  ASSERT_EQ(made.size(), 2U);
+  for (int p : made) {
+    EXPECT_EQ(g().PlayerName(p), "Amos Reed");
+    EXPECT_EQ(g().PlayerWage(p), 120);
+  }
+}
+
+TEST_F(YouthIntake, RecordsAreFreeOnesNoSquadHoldsThenNewOnesUpToTheTablesEnd) {
+  const int spare = addPlayer(0, 0, 1, 1, 1, 1);
+  clearRetiredPlayer(g(), spare);                 // free, in no squad
+  const int named = addPlayer(0, 0, 1, 5, 5, 5);  // a free agent keeps his record
+  retire(kEnglish, {14, 15, 16});
+  const int held = static_cast<int>(g().TeamSquad(16, kEnglish));
+  const int before = g().NumPlayers;
+  const std::vector<int> made = intake();
+  ASSERT_EQ(made.size(), 3U);
+  EXPECT_EQ(made[0], spare);
+  EXPECT_EQ(made[1], before + 1);
+  EXPECT_EQ(made[2], before + 2);
+  EXPECT_EQ(g().NumPlayers, before + 2);
+  EXPECT_EQ(std::count(made.begin(), made.end(), named), 0);
+  EXPECT_EQ(std::count(made.begin(), made.end(), held), 0) << "not while it stood in a squad";
+  EXPECT_EQ(g().PlayerName(named), "Player " + std::to_string(named));
+}
+
+TEST_F(YouthIntake, AFullTableStopsTheIntakeWithoutWritingPastIt) {
+  retire(kAmerican, {16});
+  retire(kEnglish, {15, 16});
+  // Every record to the end named: one left past NumPlayers.
+  while (g().NumPlayers < kLastPlayer - 1) addPlayer(0, 0, 1, 1, 1, 1);
+  const std::vector<int> made = intake();
+  ASSERT_EQ(made.size(), 1U);
+  EXPECT_EQ(made[0], kLastPlayer);
+  EXPECT_EQ(g().PlayerTeam(kLastPlayer), kAmerican);
+  EXPECT_EQ(g().NumPlayers, kLastPlayer);
+  EXPECT_EQ(ownNamedPlayers(g(), kEnglish), 14) << "nothing left for him";
+}
+
+TEST_F(YouthIntake, AClubWithNoFreeSlotStaysShort) {
+  // Four slots hold players released by the club: named, but no longer his.
+  for (int s = 13; s <= 16; ++s) g().PlayerTeam(g().TeamSquad(s, kEnglish)) = 0;
+  for (int s = 17; s <= 20; ++s) addPlayer(kEnglish, s, 1, 1, 1, 1);
+  for (int s = 17; s <= 20; ++s) g().PlayerTeam(g().TeamSquad(s, kEnglish)) = 0;
+  EXPECT_TRUE(intake().empty());
+  EXPECT_EQ(ownNamedPlayers(g(), kEnglish), 12);
+}
+
+TEST_F(YouthIntake, TheUsersClubNewsNamesEachNewPlayer) {
+  g().MyTeam = kEnglish;
+  retire(kEnglish, {15, 16});
+  retire(kEnglish + 1, {16});
+  intake();
+  ASSERT_EQ(g().ClubNewsCount, 2);
+  EXPECT_EQ(g().ClubNewsLine(0), "Oliver Ashworth joins the squad from the youth team.");
+  EXPECT_EQ(g().ClubNewsLine(1), g().ClubNewsLine(0));
+}
+
+TEST_F(YouthIntake, WithoutTheGamesYouthNamesEveryClubTakesTheNorthAmericanOnes) {
+  g().YouthFirstNames.clear();
+  retire(kEnglish, {16});
+  const std::vector<int> made = intake();
+  ASSERT_EQ(made.size(), 1U);
+  EXPECT_EQ(g().PlayerName(made[0]), "Amos Reed");
+}
+
+}  // namespace
+}  // namespace kervale::test

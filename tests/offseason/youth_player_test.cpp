@@ -1,0 +1,104 @@
+// A youth player's make-up: the club's level and nation he is measured by,
+// the area he plays, and his ratings as a share of that level.
+#include "offseason/youth_player.h"
+
+#include "data/squad_moves.h"
+#include "offseason/offseason_game.h"
+
+namespace kervale::test {
+namespace {
+
+class YouthPlayer : public OffSeasonTest {
+ protected:
+  void SetUp() override {
+    OffSeasonTest::SetUp();
+    for (int c = 53; c <= 148; ++c) g().EnglishDivision(c - 52) = c <= 72 ? 1 : 2;
+  }
+  std::vector<std::string> first{"Amos", "Ben"};
+  std::vector<std::string> last{"Reed", "Shaw"};
+  YouthNames names{&first, &last};
+};
+
+TEST_F(YouthPlayer, TheLevelIsTheMeanBestRatingOfTheClubElseOfItsLeague) {
+  addPlayer(60, 1, 14, 2, 2, 2);
+  addPlayer(60, 2, 1, 6, 9, 3);
+  const int retired = addPlayer(60, 3, 1, 40, 1, 1);
+  clearRetiredPlayer(g(), retired);  // an empty record in a slot counts for nothing
+  EXPECT_DOUBLE_EQ(clubLevel(g(), 60), (14 + 9) / 2.0);
+
+  addPlayer(61, 1, 1, 1, 1, 20);   // the Premiership, like 60
+  addPlayer(100, 1, 1, 1, 1, 30);  // Division Two: another league
+  EXPECT_DOUBLE_EQ(clubLevel(g(), 62), (14 + 9 + 20) / 3.0) << "an empty club takes its division's";
+  EXPECT_DOUBLE_EQ(clubLevel(g(), 17), 2) << "an empty league: the least level";
+}
+
+TEST_F(YouthPlayer, TheNationIsTheCommonestAndTheLowestAmongEquals) {
+  for (double nation : {7.0, 4.0, 7.0, 4.0})
+    g().PlayerNation(addPlayer(230, g().NumPlayers % 20 + 1, 1, 5, 5, 5)) = nation;
+  EXPECT_EQ(fittingNation(g(), 230), 4);
+  g().PlayerNation(addPlayer(230, 5, 1, 5, 5, 5)) = 7;
+  EXPECT_EQ(fittingNation(g(), 230), 7);
+  EXPECT_EQ(fittingNation(g(), 231), 7) << "an empty club takes its league's";
+  EXPECT_EQ(fittingNation(g(), 40), 0) << "nobody named in the league";
+}
+
+TEST_F(YouthPlayer, AKeeperFirstWhenNoneIsFitThenTheDraftsNeed) {
+  const int keeper = addPlayer(60, 1, 12, 2, 2, 2);
+  addPlayer(60, 2, 1, 3, 9, 9);
+  g().PlayerInjury(keeper) = 2;
+  EXPECT_EQ(youthArea(g(), 60), 0);
+  g().PlayerInjury(keeper) = 0;
+  EXPECT_EQ(youthArea(g(), 60), 1) << "defence is shortest";
+}
+
+TEST_F(YouthPlayer, RatingsAreAShareOfTheClubsLevel) {
+  for (int s = 1; s <= 4; ++s) addPlayer(60, s, 1, 10, 4, 4);
+  rng().script({0.5, 0.0, 0.0, 0.5, 0.5, 0.5});  // Ben, Reed, the least share, the middle of the others
+  const Newcomer defender = makeYouth(g(), 60, 1, names);
+  EXPECT_EQ(defender.name, "Ben Reed");
+  EXPECT_EQ(defender.defence, 7) << "65% of 10, rounded";
+  EXPECT_EQ(defender.midfield, 3) << "40% of 7, rounded";
+  EXPECT_EQ(defender.attack, 3);
+  EXPECT_EQ(defender.keeping, 1);
+  EXPECT_EQ(defender.ageFrom, 17);
+  EXPECT_EQ(defender.ageSpan, 3);
+
+  rng().script({0.0, 0.5, 0.9999, 0.0, 0.9999, 0.5});
+  const Newcomer keeper = makeYouth(g(), 60, 0, names);
+  EXPECT_EQ(keeper.name, "Amos Shaw");
+  EXPECT_EQ(keeper.keeping, 9) << "95% of 10 is the most, rounded";
+  EXPECT_EQ(keeper.defence, 1) << "a keeper's outfield ratings are at least 1";
+  EXPECT_EQ(keeper.midfield, 3) << "30% of 9, rounded";
+  EXPECT_EQ(keeper.attack, 2) << "20% of 9, rounded";
+}
+
+TEST_F(YouthPlayer, ALeagueGrownSinceTheNewGameBringsOnYouthOnItsOldScale) {
+  for (int s = 1; s <= 4; ++s) addPlayer(230, s, 1, 10, 4, 4);
+  addPlayer(231, 1, 1, 1, 1, 20);
+  addPlayer(100, 1, 1, 1, 1, 30);  // Division Two: another league
+  EXPECT_EQ(leagueScale(g(), 230), 1) << "no starting levels: no scale";
+  keepStartingLevels(g());
+  ASSERT_EQ(g().StartingLevel.size(), static_cast<std::size_t>(kLastClub + 1));
+  EXPECT_EQ(g().StartingLevel[230], 10);
+  EXPECT_EQ(g().StartingLevel[232], 12) << "an empty club: the mean of its league's players";
+  EXPECT_DOUBLE_EQ(leagueScale(g(), 230), 1);
+
+  // The league doubles its level: 230, 231 and the empty 232, 233, ... all follow.
+  for (int p = 1; p <= g().NumPlayers; ++p) g().PlayerDefense(p) *= 2;
+  for (int p = 1; p <= g().NumPlayers; ++p) g().PlayerAttack(p) *= 2;
+  EXPECT_DOUBLE_EQ(leagueScale(g(), 230), 0.5);
+  rng().script({0.0, 0.0, 0.5, 0.5, 0.5, 0.5});  // the middle share, 80%
+  EXPECT_EQ(makeYouth(g(), 230, 1, names).defence, 8) << "80% of 20, on the old scale of 10";
+  EXPECT_DOUBLE_EQ(leagueScale(g(), 100), 0.5);
+}
+
+TEST_F(YouthPlayer, AWeakClubsYouthStillHasABestRatingOfTwo) {
+  addPlayer(40, 1, 1, 1, 1, 1);
+  rng().script({0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
+  const Newcomer forward = makeYouth(g(), 40, 3, names);
+  EXPECT_EQ(forward.attack, 2);
+  EXPECT_EQ(forward.defence, 1);
+}
+
+}  // namespace
+}  // namespace kervale::test

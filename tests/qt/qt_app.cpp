@@ -106,6 +106,31 @@ WindowBackend::~WindowBackend() {
   headless.reset();
 }
 
+QPalette DesktopScheme::dark() {
+  QPalette p;
+  for (QPalette::ColorRole back : {QPalette::Window, QPalette::Button, QPalette::Base})
+    p.setColor(back, QColor(45, 45, 45));
+  for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    p.setColor(text, Qt::white);
+  return p;
+}
+
+QPalette DesktopScheme::light() {
+  QPalette p;
+  for (QPalette::ColorRole back : {QPalette::Window, QPalette::Button, QPalette::Base})
+    p.setColor(back, QColor(239, 239, 239));
+  for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    p.setColor(text, Qt::black);
+  return p;
+}
+
+void DesktopScheme::use(const QPalette& scheme) {
+  QApplication::setPalette(scheme);
+  QCoreApplication::processEvents();
+}
+
+DesktopScheme::~DesktopScheme() { use(before_); }
+
 Watchdog::Watchdog(int ms, std::string what, std::function<void()> end) {
   timer_.setSingleShot(true);
   QObject::connect(&timer_, &QTimer::timeout, [this, ms, what = std::move(what), end = std::move(end)] {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPalette>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -52,6 +53,26 @@ class Watchdog {
  private:
   QTimer timer_;
   bool fired_ = false;
+};
+
+// The desktop's colour scheme for one test: dark or light, switched while
+// windows are up as a desktop does; the scheme before it comes back at the end.
+class DesktopScheme {
+ public:
+  DesktopScheme() = default;
+  ~DesktopScheme();
+  DesktopScheme(const DesktopScheme&) = delete;
+  DesktopScheme& operator=(const DesktopScheme&) = delete;
+
+  // Light text on dark windows and buttons.
+  static QPalette dark();
+  // Dark text on light windows and buttons.
+  static QPalette light();
+  // The application's palette becomes `scheme`; the windows take it in.
+  void use(const QPalette& scheme);
+
+ private:
+  QPalette before_ = qtApp().palette();
 };
 
 // Whether the form's window is up and shows more than one colour.

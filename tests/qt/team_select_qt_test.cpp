@@ -10,12 +10,15 @@
 
 #include "data/mls_module.h"
 #include "newgame/pick_team.h"
+#include "qt/layout_rules.h"
 #include "qt/qt_app.h"
 #include "shell/frm_splash.h"
 #include "shell/main_module.h"
+#include "support/temp_dir.h"
 #include "team/team_select.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/qt/qt_backend.h"
+#include "ui/qt/qt_convert.h"
 #include "ui/screen.h"
 
 namespace {
@@ -94,6 +97,50 @@ TEST(TeamSelectQtTest, RendersFromANewGameAndExchangesByClicks) {
   qt.reset();
   replaceGame(nullptr);
   std::filesystem::current_path(before);
+}
+
+// The grid's rows keep their colours when the desktop turns from a dark
+// scheme (whose text is white like the teal and blue rows') to a light one.
+TEST(TeamSelectQtTest, TheGridKeepsItsRowColoursWhenTheDesktopSchemeChanges) {
+  kervale::test::qtApp();
+  const kervale::test::ScopedCurrentDir inWorld(KERVALE_WORLD_DIR);
+  ASSERT_TRUE(newGame());
+  MLSModule& g = mls();
+  g.BackgroundPicture = "";
+  const int injured = static_cast<int>(g.TeamSquad(4, static_cast<int>(g.MyTeam)));
+  g.PlayerInjury(injured) = 2;
+
+  auto qt = std::make_unique<kervale::test::WindowBackend>();
+  setBackend(qt.get());
+  {
+    kervale::test::DesktopScheme scheme;
+    scheme.use(kervale::test::DesktopScheme::dark());
+    TeamSelect& sheet = screen<TeamSelect>();
+    showTeamSelect();
+    QApplication::processEvents();
+    scheme.use(kervale::test::DesktopScheme::light());
+
+    kervale::test::LayoutCheck check(*qt, "TeamSelect after the scheme changed");
+    check.check(sheet);
+    std::string report;
+    for (const std::string& f : check.failures()) report += f + "\n";
+    EXPECT_TRUE(check.failures().empty()) << report;
+    for (int row : {3, 4, 6}) {
+      for (const Control* cell : {&sheet.PlayerName(row), &sheet.AgeLabel(row), &sheet.injuryview(row)}) {
+        auto* label = qobject_cast<QLabel*>(qt->widget(*cell));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), qcolour(cell->state().foreColor))
+            << cell->name() << "(" << row << ")";
+        EXPECT_EQ(label->palette().color(QPalette::Window), qcolour(cell->state().backColor))
+            << cell->name() << "(" << row << ")";
+      }
+    }
+    sheet.Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  setBackend(nullptr);
+  qt.reset();
+  replaceGame(nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Model to widgets: each kind of control has its own apply function, which
 // pushes what changed since the last push (or everything on a fresh one).
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -131,11 +130,14 @@ void applyButton(QPushButton* button, QtBackend& backend, const Change& c) {
     button->setIconSize(QSize(s.width / kTwipsPerPixel - 6, s.height / kTwipsPerPixel - 6));
   }
   button->setDefault(s.isDefault);
-  // The face colour is the style's own; any other colour marks the button.
+  // The face colour is the style's own and follows the desktop's scheme; any
+  // other colour marks the button.
   if (c.everything || s.backColor != c.last.backColor) {
-    setBackground(
-        button, QPalette::Button,
-        s.backColor == kButtonFace ? QApplication::palette(button).color(QPalette::Button) : qcolour(s.backColor));
+    if (s.backColor == kButtonFace) {
+      button->setPalette(QPalette());
+    } else {
+      setBackground(button, QPalette::Button, qcolour(s.backColor));
+    }
   }
 }
 

@@ -119,11 +119,12 @@ QFont qfont(const Font& f) {
   return known.back().second;
 }
 
-// Text colours are left alone in the disabled group, so a disabled control
-// still looks disabled.
+// The colour is set on the widget even when it already shows it: a colour it
+// only inherits would follow the desktop's scheme when that changes. Setting
+// an unchanged palette costs nothing, Qt drops it. Text colours are left alone
+// in the disabled group, so a disabled control still looks disabled.
 void setForeground(QWidget* w, QPalette::ColorRole role, const QColor& c) {
   QPalette p = w->palette();
-  if (p.color(QPalette::Active, role) == c && p.color(QPalette::Inactive, role) == c) return;
   p.setColor(QPalette::Active, role, c);
   p.setColor(QPalette::Inactive, role, c);
   w->setPalette(p);
@@ -131,7 +132,6 @@ void setForeground(QWidget* w, QPalette::ColorRole role, const QColor& c) {
 
 void setBackground(QWidget* w, QPalette::ColorRole role, const QColor& c) {
   QPalette p = w->palette();
-  if (p.color(QPalette::Active, role) == c && p.color(QPalette::Disabled, role) == c) return;
   p.setColor(role, c);
   w->setPalette(p);
 }

@@ -18,15 +18,21 @@ using K = ValueKind;
 constexpr double kClubs = kLastClub;
 constexpr double kPlayers = kLastPlayer;
 constexpr double kRounds = kLastRound;
+// The longest career the ranges cover: seasons -1 to 300, beyond the 274
+// seasons of the headless runner's most days. Values that grow a little
+// every season (ages of free records, fan demand, approval) are bounded by it.
+constexpr double kLastSeason = 300;
+constexpr double kSeasons = kLastSeason + 2;
 // Ratings and skills start within the skill table's 0..54, but training and
 // each season end's development raise them with no top: a good player gains
 // a few points a season, for as many seasons as he plays. Only wage look-ups
 // index by a rating sum, and they clamp it.
 constexpr double kRating = 10000;
-// Money a club can hold, in currency units: far above what hundreds of
-// seasons of the richest club's income bring, far below where sums lose
-// whole units.
-constexpr double kMoney = 1e10;
+// Money a club can hold, in currency units. A gate is the attendance, which
+// grows with fan demand, times a ticket price the user may raise with it: a
+// club kept winning for decades earns far more than 1e10. Below this, sums
+// keep whole units, and a 75000th of it (the scouting fund) fits 32 bits.
+constexpr double kMoney = 1e14;
 constexpr double kMoneyK = kMoney / 1000;
 // Counters of one season: at most one match a round.
 constexpr double kSeasonMatches = kRounds;
@@ -96,7 +102,7 @@ std::vector<ValueRange> makeRanges() {
       whole("WeekDay", 0, 7),
       whole("MonthDay", 1, 31),
       whole("CurrentMonth", 1, 12),
-      whole("CurrentSeason", -1, 100),
+      whole("CurrentSeason", -1, kLastSeason),
       whole("SeasonStartFlag", 0, 1),
       club("MyTeam"),
       text("ManagerName"),
@@ -117,15 +123,26 @@ std::vector<ValueRange> makeRanges() {
       text("TeamLogo"),
       whole("TeamDivision", 0, 4),
       text("TeamVenue"),
-      whole("StadiumCapacity", 0, 200000),
-      number("ManagerApproval", 0, 1000),
-      number("TeamReputation", 0, 200),
+      // A data file's seats, and up to 30000 more each season the chairman
+      // agrees to build.
+      whole("StadiumCapacity", 0, 200000 + 30000 * kSeasons),
+      // Floored at 0 (reset to 0.1) by a loss; a win adds up to 0.03 with no top.
+      number("ManagerApproval", 0, 1 + 0.03 * kRounds * kSeasons),
+      // An English club below its division's mark gains 5 a season, and loses
+      // 5 net when relegated: three relegations in a row take a club from a
+      // data file's 0 to -15. The top two divisions are brought back within
+      // 10..100 each season; a promoted club gains 5 net.
+      number("TeamReputation", -15, 220),
       whole("TeamCupEntry", 0, 16),
       colour("TeamColour1"),
       colour("TeamColour2"),
       whole("EnglishDivision", 0, 4),
       whole("GermanDivision", 0, 2),
-      number("TeamFanDemand", 0, 1000),
+      // Only the home club's demand is floored (at 0.1) after a match; an away
+      // defeat lowers it by 0.02 with no floor. Every league club plays at
+      // home each season, so a run of away matches spans at most two seasons'
+      // rounds. A home win adds 0.04 with no top.
+      number("TeamFanDemand", 0.1 - 0.02 * 2 * kRounds, 2 + 0.04 * kRounds * kSeasons),
       whole("TicketPrice", 0, kInt16),
       number("TeamMoney", -kMoney, kMoney),
       number("TeamWages", -kMoney, kMoney),
@@ -183,7 +200,9 @@ std::vector<ValueRange> makeRanges() {
       number("PlayerDefense", 0, kRating),
       number("PlayerMidfield", 0, kRating),
       number("PlayerAttack", 0, kRating),
-      whole("PlayerAge", 0, 60),
+      // A data file's ages go to 60. A player past 41 never retires, and a
+      // retired player's free record goes on ageing: one year a season.
+      whole("PlayerAge", 0, 60 + kSeasons),
       whole("PlayerNation", 0, 285),
       number("PlayerAggression", 0, 58),
       number("PlayerTrainingFactor", 0, 100),
@@ -256,7 +275,8 @@ std::vector<ValueRange> makeRanges() {
       club("MatchHomeTeam"),
       club("MatchAwayTeam"),
       whole("TeamTalkStage", 0, 2),
-      whole("BigGameTalks", 0, kSeasonCount),
+      // Never reset: at most a pre-match and a half-time talk a match.
+      whole("BigGameTalks", 0, 2 * kRounds * kSeasons),
       whole("PauseFlag", 0, 1),
       number("MatchRating", -kMatchRating, kMatchRating),
       number("TeamSheetCondition", 0, 1),

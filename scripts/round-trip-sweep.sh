@@ -1,23 +1,23 @@
 #!/usr/bin/env bash
-# Plays careers with kervale-sim --round-trip (every day saved to memory and
-# loaded back) for seeds 1-10 and a club of every league that can be picked,
-# four at a time, and sums the days checked and the refusals.
-# Usage: scripts/round-trip-sweep.sh [DAYS] [OUT_DIR]   (DAYS 3700: ten seasons)
+# Plays careers with kervale-sim --round-trip (every day's game saved to
+# memory and loaded back): seeds 1 to 10, four clubs a seed, taking the
+# leagues a new game can pick in turn (MLS, A-League, English divisions 1 to
+# 4, Australia), four careers at a time. Sums the days checked and the runs
+# that stopped. Usage: scripts/round-trip-sweep.sh [DAYS] [OUT_DIR]
+# (DAYS 3700: ten seasons). KERVALE_SIM names another kervale-sim.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 days=${1:-3700}
 out=${2:-$top/build/round-trip-sweep}
-sim="$top/build/tools/kervale-sim"
+sim=${KERVALE_SIM:-$top/build/tools/kervale-sim}
 mkdir -p "$out"
-# MLS, A-League, English divisions 1 to 4, the Australian league; the club
-# changes with the seed.
-clubs_of_seed() {
-  local s=$1
-  echo "$((1 + s % 10)) $((17 + s % 18)) $((53 + s % 20)) $((73 + s % 24)) $((97 + s % 24)) $((121 + s % 24)) $((225 + s % 13))"
-}
+# The first club of each league and its number of clubs.
+firsts=(1 17 53 73 97 121 225)
+sizes=(10 18 20 24 24 24 13)
 for seed in 1 2 3 4 5 6 7 8 9 10; do
-  for club in $(clubs_of_seed "$seed"); do
-    echo "$seed $club"
+  for k in 0 1 2 3; do
+    league=$(((seed * 4 + k) % 7))
+    echo "$seed $((firsts[league] + (seed * 7 + k) % sizes[league]))"
   done
 done | xargs -P 4 -n 2 sh -c 'nice "$0" --world "$1" --seed "$4" --club "$5" --days "$2" --round-trip \
   >"$3/seed$4-club$5.out" 2>"$3/seed$4-club$5.err"' "$sim" "$top/world" "$days" "$out"

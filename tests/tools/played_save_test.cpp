@@ -5,6 +5,7 @@
 #include "data/mls_module.h"
 #include "shell/saved_game.h"
 #include "sim_run.h"
+#include "support/sanitized.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -18,6 +19,23 @@ TEST(PlayedSave, AGameAfterManyMatchdaysLoadsBack) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NO_THROW(kervale::readSavedGame(file, *kervale::makeEmptyGame())) << "club " << club;
   }
+}
+
+// A career's fourth season, where a club's run of away defeats has taken its
+// fan demand below 0 (the sanitizer build plays less of it).
+TEST(PlayedSave, AClubsFanDemandBelowZeroLoadsBack) {
+  kervale::test::TempDir out;
+  const auto file = out.path() / "x.usa";
+  const std::string days = kervale::test::kSanitized ? "250" : "1203";
+  const auto run = kervale::test::runSim(
+      {"--world", KERVALE_WORLD_DIR, "--seed", "3", "--club", "60", "--days", days, "--save", file.string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto game = kervale::readSavedGame(file, *kervale::makeEmptyGame());
+  if (!kervale::test::kSanitized) {
+    EXPECT_LT(game->TeamFanDemand(99), 0);
+  }
+  const auto loaded = kervale::test::runSim({"--world", KERVALE_WORLD_DIR, "--load", file.string(), "--days", "0"});
+  EXPECT_EQ(loaded.status, 0) << loaded.err;
 }
 
 }  // namespace

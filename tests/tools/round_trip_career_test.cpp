@@ -13,7 +13,7 @@ using kervale::test::kSanitized;
 
 // Three seasons and the start of a fourth; the sanitizer build, many times
 // slower, plays a few weeks.
-constexpr int kDays = kSanitized ? 60 : 1100;
+constexpr int kDays = kSanitized ? 120 : 1100;
 
 TEST(RoundTripCareer, EveryDaysSaveLoadsBack) {
   const std::string days = std::to_string(kDays);

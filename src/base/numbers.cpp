@@ -352,6 +352,15 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(first, last - first + 1));
 }
 
+std::string withoutControlCharacters(std::string_view text) {
+  std::string kept;
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 32 && byte != 127) kept += c;
+  }
+  return kept;
+}
+
 std::string Left(std::string_view text, int count) {
   if (count <= 0) return "";
   return std::string(text.substr(0, static_cast<std::size_t>(count)));

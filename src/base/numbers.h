@@ -74,6 +74,9 @@ std::string Format(double x, std::string_view pattern);
 std::string UCase(std::string_view text);
 std::string LCase(std::string_view text);
 std::string Trim(std::string_view text);
+// The text without control characters (codes below 32 and 127), which no
+// text of a saved game may hold.
+std::string withoutControlCharacters(std::string_view text);
 std::string Left(std::string_view text, int count);
 std::string Right(std::string_view text, int count);
 // 1-based start; count < 0 means to the end.

@@ -32,23 +32,24 @@ void movePlayer(MLSModule& g, int player, int to, int slot) {
   if (player < 1 || player > kLastPlayer) return;
   const double from = g.PlayerTeam(player);
   if (isClub(from)) {
-    bool held = false;
     for (int s = 1; s <= 20; ++s) {
-      if (g.TeamSquad(s, from) != player) continue;
-      g.TeamSquad(s, from) = 0;
-      held = true;
+      if (g.TeamSquad(s, from) == player) g.TeamSquad(s, from) = 0;
     }
-    if (held && g.TeamSquadCount(from) > 0) g.TeamSquadCount(from) -= 1;
+    // Counted by his club with a slot or without one (a club's players past
+    // its twenty slots).
+    if (g.TeamSquadCount(from) > 0) g.TeamSquadCount(from) -= 1;
   }
   g.PlayerTeam(player) = isClub(to) ? to : 0;
-  if (isClub(to) && slot >= 1 && slot <= 20) {
-    g.TeamSquad(slot, to) = player;
+  if (isClub(to)) {
     g.TeamSquadCount(to) += 1;
+    if (slot >= 1 && slot <= 20) g.TeamSquad(slot, to) = player;
   }
 }
 
 void clearRetiredPlayer(MLSModule& g, int player) {
   if (player < 1 || player > kLastPlayer) return;
+  const double club = g.PlayerTeam(player);
+  if (isClub(club) && g.TeamSquadCount(club) > 0) g.TeamSquadCount(club) -= 1;
   g.PlayerTeam(player) = 0;
   g.PlayerName(player).clear();
   g.PlayerInjuryText(player).clear();

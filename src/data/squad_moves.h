@@ -14,12 +14,14 @@ int namedSquadPlayers(const MLSModule& g, int club);
 
 // Moves a player into slot `slot` of club `to` (0: no club, no slot taken):
 // every slot of his old club that holds him is cleared, `PlayerTeam` becomes
-// the new club and both clubs' `TeamSquadCount` follow. Every squad move of
+// the new club and both clubs' `TeamSquadCount` follow (the count is the
+// club's players, with a slot or without). Every squad move of
 // the game goes through here, so a player never stands in two squads.
 void movePlayer(MLSModule& g, int player, int to, int slot);
 
 // A retiring player's record becomes free: no name, club, injury, wage or
-// contract, and ratings of 1. His squad slots are the caller's business.
+// contract, and ratings of 1; his club counts one player fewer. His squad
+// slots are the caller's business.
 void clearRetiredPlayer(MLSModule& g, int player);
 
 }  // namespace kervale

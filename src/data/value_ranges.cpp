@@ -18,21 +18,31 @@ using K = ValueKind;
 constexpr double kClubs = kLastClub;
 constexpr double kPlayers = kLastPlayer;
 constexpr double kRounds = kLastRound;
+// The longest career the ranges cover: seasons -1 to 300, beyond the 274
+// seasons of the headless runner's most days. Values that grow a little
+// every season (ages of free records, fan demand, approval) are bounded by it.
+constexpr double kLastSeason = 300;
+constexpr double kSeasons = kLastSeason + 2;
 // Ratings and skills start within the skill table's 0..54, but training and
 // each season end's development raise them with no top: a good player gains
 // a few points a season, for as many seasons as he plays. Only wage look-ups
 // index by a rating sum, and they clamp it.
 constexpr double kRating = 10000;
-// Money a club can hold, in currency units: far above what hundreds of
-// seasons of the richest club's income bring, far below where sums lose
-// whole units.
-constexpr double kMoney = 1e10;
+// Money a club can hold, in currency units. A gate is up to the stadium's
+// seats, which grow every season the chairman agrees, times a ticket price
+// the user may raise with fan demand: a club kept winning for decades earns
+// far more than 1e10. Below this, sums keep whole units, and a 75000th of it
+// (the scouting fund) fits 32 bits.
+constexpr double kMoney = 1e14;
 constexpr double kMoneyK = kMoney / 1000;
 // Counters of one season: at most one match a round.
 constexpr double kSeasonMatches = kRounds;
-// Goals, shots and cards of one season, and any career counter.
-constexpr double kSeasonCount = 10000;
-constexpr double kCareerCount = 1000000;
+// Goals, shots and cards of one season, and any career counter. A match's
+// minute plays at most one attack or penalty and one foul: a shot, a goal and
+// a card at most, for 120 minutes, in a match a round.
+constexpr double kMinutes = 120;
+constexpr double kSeasonCount = kMinutes * kRounds;
+constexpr double kCareerCount = kSeasonCount * kSeasons;
 constexpr double kStaff = 300;  // coaches and scouts 1..300
 // A match rating is brought back within 0.5..10 for the eleven on the pitch
 // once a minute; the minute's last events and a substitute's rating, never
@@ -40,6 +50,11 @@ constexpr double kStaff = 300;  // coaches and scouts 1..300
 // saves). Far beyond what one match's events move a rating by.
 constexpr double kMatchRating = 1000;
 constexpr double kInt16 = 32767;
+// An English club below its division's mark gains 5 a season, and loses 5 net
+// when relegated: three relegations in a row take a club from a data file's 0
+// to -15. The top two divisions are brought back within 10..100 each season;
+// a promoted club gains 5 net.
+constexpr double kLowestReputation = -15;
 
 ValueRange whole(std::string_view name, double low, double high) { return {name, K::Whole, low, high, false}; }
 ValueRange number(std::string_view name, double low, double high) { return {name, K::Number, low, high, false}; }
@@ -96,7 +111,7 @@ std::vector<ValueRange> makeRanges() {
       whole("WeekDay", 0, 7),
       whole("MonthDay", 1, 31),
       whole("CurrentMonth", 1, 12),
-      whole("CurrentSeason", -1, 100),
+      whole("CurrentSeason", -1, kLastSeason),
       whole("SeasonStartFlag", 0, 1),
       club("MyTeam"),
       text("ManagerName"),
@@ -117,15 +132,22 @@ std::vector<ValueRange> makeRanges() {
       text("TeamLogo"),
       whole("TeamDivision", 0, 4),
       text("TeamVenue"),
-      whole("StadiumCapacity", 0, 200000),
-      number("ManagerApproval", 0, 1000),
-      number("TeamReputation", 0, 200),
+      // A data file's seats, and up to 30000 more each season the chairman
+      // agrees to build.
+      whole("StadiumCapacity", 0, 200000 + 30000 * kSeasons),
+      // Floored at 0 (reset to 0.1) by a loss; a win adds up to 0.03 with no top.
+      number("ManagerApproval", 0, 1 + 0.03 * kRounds * kSeasons),
+      number("TeamReputation", kLowestReputation, 220),
       whole("TeamCupEntry", 0, 16),
       colour("TeamColour1"),
       colour("TeamColour2"),
       whole("EnglishDivision", 0, 4),
       whole("GermanDivision", 0, 2),
-      number("TeamFanDemand", 0, 1000),
+      // Only the home club's demand is floored (at 0.1) after a match; an away
+      // defeat lowers it by 0.02 with no floor. Every league club plays at
+      // home each season, so a run of away matches spans at most two seasons'
+      // rounds. A home win adds 0.04 with no top.
+      number("TeamFanDemand", 0.1 - 0.02 * 2 * kRounds, 2 + 0.04 * kRounds * kSeasons),
       whole("TicketPrice", 0, kInt16),
       number("TeamMoney", -kMoney, kMoney),
       number("TeamWages", -kMoney, kMoney),
@@ -145,9 +167,9 @@ std::vector<ValueRange> makeRanges() {
       whole("TeamTactic", 0, 30),
       whole("TeamFlow", 0, 8),
       whole("TeamPushUp", 0, 3),
-      // Kept within 0.4..1.8 as a match starts; goals, shots and fouls then move
-      // it by up to 0.15 each.
-      number("TeamMorale", -10, 10),
+      // Kept within 0.4..1.8 as a match starts; then each minute's shot, goal
+      // and booking move it by up to +0.2 or -0.12 in all, for 120 minutes.
+      number("TeamMorale", 0.4 - 0.12 * kMinutes, 1.8 + 0.2 * kMinutes),
       whole("TeamKeyPlayerSlot", 0, 20),
       whole("SavedTactic", 0, 30),
       whole("SavedFlow", 0, 8),
@@ -163,7 +185,7 @@ std::vector<ValueRange> makeRanges() {
       whole("TeamGamesPlayed", 0, kSeasonMatches),
       whole("TeamYellowCards", 0, kSeasonCount),
       whole("TeamRedCards", 0, kSeasonCount),
-      whole("TeamDisciplinePoints", 0, kSeasonCount),
+      whole("TeamDisciplinePoints", 0, 4 * kSeasonCount),  // a yellow 1, a red 3
       whole("TeamFirstHalfGoals", 0, kSeasonCount),
       whole("TeamSecondHalfGoals", 0, kSeasonCount),
       whole("TeamExtraTimeGoals", 0, kSeasonCount),
@@ -183,7 +205,9 @@ std::vector<ValueRange> makeRanges() {
       number("PlayerDefense", 0, kRating),
       number("PlayerMidfield", 0, kRating),
       number("PlayerAttack", 0, kRating),
-      whole("PlayerAge", 0, 60),
+      // A data file's ages go to 60. A player past 41 never retires, and a
+      // retired player's free record goes on ageing: one year a season.
+      whole("PlayerAge", 0, 60 + kSeasons),
       whole("PlayerNation", 0, 285),
       number("PlayerAggression", 0, 58),
       number("PlayerTrainingFactor", 0, 100),
@@ -203,8 +227,9 @@ std::vector<ValueRange> makeRanges() {
       whole("PlayerBirthDay", 0, 99),
       number("PlayerWage", 0, kMoneyK),
       // Capped at 100 after a match he played; one left out moves by the
-      // result less 0.5, with no floor and no cap (+0.2 after an away win).
-      number("PlayerForm", -kSeasonCount, kSeasonCount),
+      // result less 0.5, with no floor and no cap (+0.2 after an away win):
+      // less than 1 a match.
+      number("PlayerForm", -kRounds * kSeasons, kRounds * kSeasons),
       whole("PlayerContractYears", 0, 5),
       whole("PlayerInjury", 0, kRounds),
       text("PlayerInjuryText"),
@@ -217,7 +242,7 @@ std::vector<ValueRange> makeRanges() {
       whole("PlayerGamesSeason", 0, kSeasonMatches),
       whole("PlayerGamesCareer", 0, kCareerCount),
       number("PlayerRatingSumSeason", -kMatchRating * kSeasonMatches, kMatchRating * kSeasonMatches),
-      number("PlayerRatingSumCareer", -kCareerCount, kCareerCount),
+      number("PlayerRatingSumCareer", -kMatchRating * kRounds * kSeasons, kMatchRating * kRounds * kSeasons),
       number("PlayerRatingSumWeek", -kMatchRating * kSeasonMatches, kMatchRating * kSeasonMatches),
       // A keeper's goals count down by each goal he concedes.
       whole("PlayerGoalsSeason", -kSeasonCount, kSeasonCount),
@@ -256,7 +281,8 @@ std::vector<ValueRange> makeRanges() {
       club("MatchHomeTeam"),
       club("MatchAwayTeam"),
       whole("TeamTalkStage", 0, 2),
-      whole("BigGameTalks", 0, kSeasonCount),
+      // Never reset: at most a pre-match and a half-time talk a match.
+      whole("BigGameTalks", 0, 2 * kRounds * kSeasons),
       whole("PauseFlag", 0, 1),
       number("MatchRating", -kMatchRating, kMatchRating),
       number("TeamSheetCondition", 0, 1),
@@ -267,7 +293,8 @@ std::vector<ValueRange> makeRanges() {
       whole("SettingsHomeGoals", 0, 1000),
       whole("SettingsAwayGoals", 0, 1000),
       number("TicketIncome", 0, kMoney),
-      number("TvIncome", 0, kMoney),
+      // A thousand times the club's reputation, which may fall below 0.
+      number("TvIncome", kLowestReputation * 1000, kMoney),
       number("SponsorIncome", 0, kMoneyK),
       number("WageBill", 0, kMoney),
       lines("LastResultText"),

@@ -178,7 +178,9 @@ void PickTeam::OkButtonTeamSelect_Click() {
     return;
   }
 
-  game.ManagerName = Text1.text();
+  // A pasted tab or line break would go into every save, which the loader
+  // would then refuse.
+  game.ManagerName = withoutControlCharacters(Text1.text());
   writeChairmansLetter(game);
   addHeadline(game, game.TeamName(game.MyTeam) + " have hired a new manager.");
   if (Option3(0).value() == 1) game.PlayoffTeams = 4;

@@ -69,6 +69,14 @@ bool ageStep(MLSModule& g, int club, int slot, int p) {
   return false;
 }
 
+void clearSeasonFigures(MLSModule& g, int p) {
+  g.PlayerGamesSeason(p) = 0;
+  g.PlayerGoalsSeason(p) = 0;
+  g.PlayerAssistsSeason(p) = 0;
+  g.PlayerShotsSeason(p) = 0;
+  g.PlayerRatingSumSeason(p) = 0;
+}
+
 }  // namespace
 
 void clearRetiredSlots(MLSModule& g) {
@@ -91,14 +99,14 @@ int closeSeason(MLSModule& g) {
       const int p = static_cast<int>(held);
       develop(g, p);
       if (ageStep(g, club, slot, p)) ++retired;
-      g.PlayerGamesSeason(p) = 0;
-      g.PlayerGoalsSeason(p) = 0;
-      g.PlayerAssistsSeason(p) = 0;
-      g.PlayerShotsSeason(p) = 0;
-      g.PlayerRatingSumSeason(p) = 0;
+      clearSeasonFigures(g, p);
       if (g.PlayerContractYears(p) > 0) g.PlayerContractYears(p) -= 1;
     }
   }
+  // Record 0 stands in every empty slot: a keeperless club's conceded goals
+  // count down its goals, and its shots count up. Its season starts again
+  // too, or the counts would grow past any range over many seasons.
+  clearSeasonFigures(g, 0);
   return retired;
 }
 

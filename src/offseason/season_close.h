@@ -11,7 +11,8 @@ void clearRetiredSlots(MLSModule& g);
 
 // The close of the season for every squad player of clubs 1..237: development
 // from the season's games, decline or retirement above 32, season figures
-// cleared, a contract year used. Ages stay: the birthdays add the years.
+// cleared (record 0's too, which empty slots stand for), a contract year
+// used. Ages stay: the birthdays add the years.
 // Returns the number of players who retired.
 int closeSeason(MLSModule& g);
 

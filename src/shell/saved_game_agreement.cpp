@@ -14,6 +14,7 @@ namespace kervale::saved_game {
 namespace {
 
 constexpr int kSquadSlots = 20;
+constexpr int kKeyPlayerSlot = 10;  // every club's, set by the new game
 constexpr int kYoungestCoach = 25;  // the set-up hires coaches of 25 and over
 constexpr int kFirstEnglish = 53;
 constexpr int kLastEnglishInTables = 144;  // English clubs with a division and a table
@@ -28,6 +29,8 @@ class Agreement {
 
   void run() const {
     squads();
+    squadCounts();
+    namedPlayers();
     tactics();
     divisionsAndCoaches();
     orders();
@@ -68,6 +71,44 @@ class Agreement {
       if (inSlots[static_cast<std::size_t>(c)] < kSquadSlots) {
         refuse("PlayerTeam" + at(p) + " is " + numText(c) + ", a club with a free squad slot that leaves him out");
       }
+    }
+  }
+
+  // A club's count is its number of players: above the squad slots only for
+  // a club that has more players than slots (a data file may give it more).
+  void squadCounts() const {
+    std::vector<int> players(kLastClub + 1, 0);
+    for (int p = 1; p <= g_.NumPlayers; ++p) {
+      const double c = g_.PlayerTeam(p);
+      if (c >= 1 && c <= kLastClub) ++players[static_cast<std::size_t>(c)];
+    }
+    for (int c = 1; c <= kLastClub; ++c) {
+      const double count = g_.TeamSquadCount(c);
+      if (count > kSquadSlots && count > players[c]) {
+        refuse("TeamSquadCount" + at(c) + " is " + numText(count) + ", above the " + std::to_string(kSquadSlots) +
+               " squad slots and the club's " + std::to_string(players[c]) + " players");
+      }
+      const double key = g_.TeamKeyPlayerSlot(c);
+      if (key != kKeyPlayerSlot && key != 0) {
+        refuse("TeamKeyPlayerSlot" + at(c) + " is " + numText(key) + ", where " + std::to_string(kKeyPlayerSlot) +
+               " (or 0, never set) belongs");
+      }
+    }
+  }
+
+  // A named player has an age and a birth date; free records may hold zeros.
+  void namedPlayers() const {
+    for (int p = 1; p <= g_.NumPlayers; ++p) {
+      if (!named(p)) continue;
+      auto within = [&](const char* name, double v, int low, int high) {
+        if (!(v >= low && v <= high)) {
+          refuse(name + at(p) + " is " + numText(v) + " for a named player, outside " + std::to_string(low) + " to " +
+                 std::to_string(high));
+        }
+      };
+      if (g_.PlayerAge(p) < 1) refuse("PlayerAge" + at(p) + " is " + numText(g_.PlayerAge(p)) + " for a named player");
+      within("PlayerBirthMonth", g_.PlayerBirthMonth(p), 1, 12);
+      within("PlayerBirthDay", g_.PlayerBirthDay(p), 1, 31);
     }
   }
 

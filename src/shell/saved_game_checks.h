@@ -23,8 +23,9 @@ void checkLoadedGame(const std::string& fileName, const MLSModule& game, bool tr
 // The values that must agree with each other: squad slots with their players'
 // clubs and the squad counts, every club's formation, tactic and flow, the
 // English clubs' divisions, named coaches' ages, each standings order with
-// its league's clubs, and both sides of every fixture. FileError naming the
-// first item that disagrees, its index and its value.
+// its league's clubs, both sides of every fixture, squad counts within the
+// slots, the key player's slot, and named players' ages and birth dates.
+// FileError naming the first item that disagrees, its index and its value.
 void checkAgreement(const std::string& fileName, const MLSModule& game);
 
 }  // namespace kervale::saved_game

@@ -192,6 +192,7 @@ TEST(TextHelpers, CaseTrimAndSlicesNeverRunOutside) {
   EXPECT_EQ(LCase("KerVale"), "kervale");
   EXPECT_EQ(Trim("  two words  "), "two words");
   EXPECT_EQ(Trim("    "), "");
+  EXPECT_EQ(withoutControlCharacters("Al\tex\r\n Mor\x7fgan\xc3\xa9"), "Alex Morgan\xc3\xa9");
   EXPECT_EQ(Left("abcdef", 2), "ab");
   EXPECT_EQ(Left("abc", 10), "abc");
   EXPECT_EQ(Left("abc", -1), "");

@@ -266,6 +266,13 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
        "players2.dat: player 1: line 2, value 2: club is -1, outside 0 to 285"},
       {"players2.dat", "1\r\n" + playerRecord(17, "Too Good", 15, 15, 15, 10), kPlayers,
        "players2.dat: player 1: rating sum 55 of a player of club 17 is outside the wage table 0..54"},
+      // Ages only grow, so a named player of age 0 is one no game can save.
+      {"players2.dat",
+       [] {
+         std::string r = playerRecord(3, "Newborn", 1, 1, 1, 1);
+         return "1\r\n" + r.replace(r.find(",25,"), 4, ",0,");
+       }(),
+       kPlayers, "players2.dat: player 1: a named player's age is 0"},
       {"fixt18.dat", test::scheduleFile(18, 2) + "1,2\r\n3,4\r\n5,1\r\n" + test::scheduleFile(18, 32),
        schedule<kFixt18Schedule>, "fixt18.dat: round 3: team 1 appears twice"},
       {"mls 10.dat", "1,11\r\n", schedule<kMls10Schedule>, "mls 10.dat: round 1: team 11 is outside 1..10"},

@@ -36,7 +36,7 @@ TEST(ValueRanges, NumbersAndTexts) {
       {"PlayerInjury", 2.5, "is 2.5, not a whole number"},
       {"PlayerGoalkeeping", 2.5, ""},
       {"PlayoffTeams", 0, "is 0, outside 4 to 8"},
-      {"TeamMoney", -1e11, "is -100000000000, outside -10000000000 to 10000000000"},
+      {"TeamMoney", -1e15, "is -1E+15, outside -100000000000000 to 100000000000000"},
       // What play produces: a club in debt scouts on a negative budget, a
       // player left out passes the form cap, a late goal sinks a keeper's
       // rating below 0, seasons of development take a rating past the skill
@@ -47,6 +47,14 @@ TEST(ValueRanges, NumbersAndTexts) {
       {"MatchRating", 11.1, ""},
       {"PlayerRatingSumSeason", -0.1, ""},
       {"PlayerDefense", 54.65, ""},  // a good defender after a few season ends
+      // Five away defeats in a row from the home floor of 0.1, and more.
+      {"TeamFanDemand", 0.1 - 5 * 0.02, ""},
+      {"TeamFanDemand", -0.3, ""},
+      {"TeamReputation", -15, ""},  // three relegations in a row from 0
+      {"PlayerAge", 75, ""},        // a free record ageing for decades
+      {"CurrentSeason", 101, ""},   // a career past a hundred seasons
+      {"TeamFanDemand", -4.2, "is -4.2, outside -4.06 to 1258.32"},
+      {"CurrentSeason", 301, "is 301, outside -1 to 300"},
       {"NumNations", 0, "is 0, outside 1 to 285"},
       {"NumSponsors", 0, "is 0, outside 1 to 100"},
   };

@@ -183,7 +183,7 @@ TEST_F(PickTeamTest, OkNeedsANameThenStartsAnAmericanClubWithTheChairmansLetter)
   EXPECT_EQ(mls().ClubNewsCount, 0);
   EXPECT_EQ(mls().CurrentWeek, 0);
 
-  confirm("Alex Morgan");
+  confirm("Alex Morgan\t\r");  // pasted with a tab and a line break
   EXPECT_FALSE(pick.loaded());
   EXPECT_TRUE(screen<MainModule>().shown());
   const MLSModule& g = mls();

@@ -170,6 +170,12 @@ TEST_F(OffSeasonTest, ExpansionFileIsCheckedWhole) {
       {"club 5", "1\r\n" + fileRecord(5, 0), "moved club 5"},
       {"slot 2", "1\r\n" + fileRecord(0, 2), "slot 2"},
       {"51 records", many, "count 51"},
+      // What goes to the club tables must fit their ranges, or a game with
+      // the new club would save a file it refuses.
+      {"half a seat", "1\r\n" + fileRecord(0, 0).replace(fileRecord(0, 0).find(",20000,"), 7, ",20000.5,"),
+       "not a whole number"},
+      {"fans of the world", "1\r\n" + fileRecord(0, 0).replace(fileRecord(0, 0).find(",0.6,"), 5, ",1e6,"),
+       "fan demand is 1000000, outside"},
       {"colour 256", "1\r\n" + fileRecord(0, 0).replace(fileRecord(0, 0).find(",200,"), 5, ",256,"), "256"},
   };
   for (const FileCase& c : bad) {

@@ -100,7 +100,9 @@ TEST_F(OffSeasonFilesTest, TheCheckAtStartOrLoadNamesEveryFileASeasonEndMayNeed)
 TEST_F(OffSeasonFilesTest, AGameLoadsOnlyBesideTheFilesItsSeasonEndsNeed) {
   // Enough of a game for the saved-game checks.
   fillStartedLeagues(g());
-  addPlayer(1, 1, 5, 1, 1, 1);
+  const int player = addPlayer(1, 1, 5, 1, 1, 1);
+  g().PlayerBirthMonth(player) = 3;
+  g().PlayerBirthDay(player) = 9;
   g().CurrentWeek = 42;
   g().CurrentSeason = 1;
   g().CurrentMonth = 1;

@@ -85,6 +85,21 @@ TEST_F(OffSeasonTest, RetireesOfTheDayLoopLeaveTheirSlotsBeforeTheClose) {
   EXPECT_EQ(closeSeason(g()), 0);
 }
 
+// Empty slots stand for record 0: what keeperless and short squads gave it in
+// a season (a count down for every goal conceded) starts again, its career
+// counts stay.
+TEST_F(OffSeasonTest, TheCloseStartsRecordZerosSeasonAgain) {
+  g().PlayerGoalsSeason(0) = -950;
+  g().PlayerShotsSeason(0) = 290;
+  g().PlayerAssistsSeason(0) = 2;
+  g().PlayerGoalsCareer(0) = 11;
+  EXPECT_EQ(closeSeason(g()), 0);
+  EXPECT_EQ(g().PlayerGoalsSeason(0), 0);
+  EXPECT_EQ(g().PlayerShotsSeason(0), 0);
+  EXPECT_EQ(g().PlayerAssistsSeason(0), 0);
+  EXPECT_EQ(g().PlayerGoalsCareer(0), 11);
+}
+
 TEST_F(OffSeasonTest, ExpansionDraftTakesOutOfContractPlayersInClubOrder) {
   g().MLSTeamCount = 12;
   auto outOfContract = [&](int club, int slot, double wage) {

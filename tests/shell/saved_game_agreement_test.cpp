@@ -77,6 +77,52 @@ TEST_F(SavedGameAgreementTest, SquadSlotsAgreeWithTheirPlayers) {
   EXPECT_NO_THROW(parseSavedGame("x.usa", savedGameText(*full), g()));
 }
 
+TEST_F(SavedGameAgreementTest, NamedPlayersKeyPlayersAndCountsHoldWhatPlayWrites) {
+  const int named = smallGamePlayer(2, 3);
+  const std::pair<Spoil, std::string> cases[] = {
+      {[named](MLSModule& m) { m.PlayerAge(named) = 0; }, "PlayerAge(19) is 0 for a named player"},
+      {[named](MLSModule& m) { m.PlayerBirthMonth(named) = 0; },
+       "PlayerBirthMonth(19) is 0 for a named player, outside 1 to 12"},
+      {[named](MLSModule& m) { m.PlayerBirthMonth(named) = 13; },
+       "PlayerBirthMonth(19) is 13 for a named player, outside 1 to 12"},
+      {[named](MLSModule& m) { m.PlayerBirthDay(named) = 0; },
+       "PlayerBirthDay(19) is 0 for a named player, outside 1 to 31"},
+      // Eight clubs of sixteen players each.
+      {[](MLSModule& m) { m.TeamSquadCount(4) = 21; },
+       "TeamSquadCount(4) is 21, above the 20 squad slots and the club's 16 players"},
+      {[](MLSModule& m) { m.TeamKeyPlayerSlot(7) = 4; },
+       "TeamKeyPlayerSlot(7) is 4, where 10 (or 0, never set) belongs"},
+      {[](MLSModule& m) { m.TeamKeyPlayerSlot(285) = 20; },
+       "TeamKeyPlayerSlot(285) is 20, where 10 (or 0, never set) belongs"},
+  };
+  for (const auto& [spoil, problem] : cases) EXPECT_EQ(refusalOf(spoil), problem);
+
+  // Free records hold zeros; a club given more players than slots by a data
+  // file counts them all; the key player stands in slot 10.
+  auto played = std::make_unique<MLSModule>(g());
+  const int free = played->NumPlayers;
+  played->PlayerName(free).clear();
+  played->PlayerTeam(free) = 0;
+  played->TeamSquad(16, 8) = 0;
+  played->TeamSquadCount(8) = 15;
+  played->PlayerAge(free) = 0;
+  played->PlayerBirthMonth(free) = 0;
+  played->PlayerBirthDay(free) = 0;
+  for (int k = 1; k <= 5; ++k) {
+    const int p = smallGamePlayer(6, k);
+    played->PlayerTeam(p) = 5;
+    played->TeamSquad(k, 6) = 0;
+    if (k <= 4) played->TeamSquad(16 + k, 5) = p;
+  }
+  played->TeamSquadCount(5) = 21;
+  played->TeamSquadCount(6) = 11;
+  for (int c = 1; c <= kLastClub; ++c) played->TeamKeyPlayerSlot(c) = 10;
+  const auto loaded = parseSavedGame("x.usa", savedGameText(*played), g());
+  EXPECT_EQ(loaded->TeamSquadCount(5), 21);
+  EXPECT_EQ(loaded->PlayerAge(free), 0);
+  EXPECT_EQ(loaded->TeamKeyPlayerSlot(3), 10);
+}
+
 TEST_F(SavedGameAgreementTest, ClubsPlayWithTacticsAndEnglishClubsInADivision) {
   const std::pair<Spoil, std::string> cases[] = {
       {[](MLSModule& m) { m.TeamFormation(9) = 0; }, "TeamFormation(9) is 0"},

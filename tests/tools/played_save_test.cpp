@@ -2,6 +2,8 @@
 // a season on the committed world loads back whole.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "data/mls_module.h"
 #include "shell/saved_game.h"
 #include "sim_run.h"
@@ -18,6 +20,22 @@ TEST(PlayedSave, AGameAfterManyMatchdaysLoadsBack) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NO_THROW(kervale::readSavedGame(file, *kervale::makeEmptyGame())) << "club " << club;
   }
+}
+
+// The reported career's fourth season, where runs of away defeats have taken
+// clubs' fan demand below the home floor of 0.1 (on this world, one below 0).
+TEST(PlayedSave, AClubsFanDemandBelowTheFloorLoadsBack) {
+  kervale::test::TempDir out;
+  const auto file = out.path() / "x.usa";
+  const auto run = kervale::test::runSim(
+      {"--world", KERVALE_WORLD_DIR, "--seed", "3", "--club", "60", "--days", "1203", "--save", file.string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto game = kervale::readSavedGame(file, *kervale::makeEmptyGame());
+  double lowest = game->TeamFanDemand(1);
+  for (int c = 1; c <= kervale::kLastClub; ++c) lowest = std::min(lowest, game->TeamFanDemand(c));
+  EXPECT_LT(lowest, 0.1);
+  const auto loaded = kervale::test::runSim({"--world", KERVALE_WORLD_DIR, "--load", file.string(), "--days", "0"});
+  EXPECT_EQ(loaded.status, 0) << loaded.err;
 }
 
 }  // namespace

@@ -91,6 +91,29 @@ TEST_F(SimDays, AnUnusableSaveIsAnError) {
   EXPECT_NE(missing.err.find("none.usa"), std::string::npos) << missing.err;
 }
 
+TEST_F(SimDays, RoundTripLoadsEveryDaysSaveBack) {
+  const SimRun run = sim({"--days", "9", "--round-trip"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.values().at("round_trips"), "9");
+  // The days played as they do without the round trip.
+  const SimRun plain = sim({"--days", "9"});
+  EXPECT_EQ(run.values().at("dateline"), plain.values().at("dateline"));
+  EXPECT_EQ(run.values().at("money"), plain.values().at("money"));
+  EXPECT_EQ(plain.values().count("round_trips"), 0u);
+  EXPECT_NE(kervale::test::runSim({"--help"}).out.find("[--round-trip]"), std::string::npos);
+}
+
+// A run that fails after its days still writes what it made, then the error.
+TEST_F(SimDays, AFailedRunKeepsItsOutput) {
+  const SimRun run = sim({"--days", "5", "--round-trip", "--save", file("no such folder/x.usa")});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("no such folder"), std::string::npos) << run.err;
+  const auto values = run.values();
+  EXPECT_EQ(values.at("dateline"), "Saturday June 6, 2003");
+  EXPECT_EQ(values.at("round_trips"), "5");
+  EXPECT_EQ(values.count("money_after"), 1u);
+}
+
 TEST_F(SimDays, InjuredStartersMakeWayForFitSubstitutesOfTheirKind) {
   ASSERT_EQ(sim({"--days", "2", "--save", file("tuesday.usa")}).status, 0);
   auto game = parse("tuesday.usa");

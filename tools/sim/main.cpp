@@ -29,6 +29,44 @@ bool wantsHelp(const std::vector<std::string>& args) {
   return false;
 }
 
+// The exit status and the line for standard error of a run that failed.
+int reportError(const std::string& usageText) {
+  try {
+    throw;
+  } catch (const kervale::sim::UsageError& error) {
+    std::cerr << "error: " << error.what() << "\n" << usageText << "\n";
+    return 2;
+  } catch (const kervale::sim::RunError& error) {
+    std::cerr << "error: " << error.what() << "\n";
+    return 2;
+  } catch (const std::exception& error) {
+    std::cerr << "error: " << error.what() << "\n";
+    return 1;
+  }
+}
+
+// Plays the game the options ask for. What the run made before an error (the
+// season lines, the tables so far) is written out before the error is passed on.
+void playGame(const kervale::sim::Options& options) {
+  using namespace kervale::sim;
+  startNewGame(options);
+  const double moneyBefore = totalMoney();
+  std::exception_ptr failure;
+  try {
+    runDays(options);
+  } catch (const std::exception&) {
+    failure = std::current_exception();
+  }
+  printGameSummary(std::cout);
+  printDaysSummary(options, std::cout);
+  printCupWinners(std::cout);
+  printBetweenEvents(options, moneyBefore, std::cout);
+  printSeasonTables(options, std::cout);
+  printSquadStarts(options, std::cout);
+  std::cout.flush();
+  if (failure) std::rethrow_exception(failure);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,25 +78,9 @@ int main(int argc, char** argv) {
   }
   if (wantsMatches(args)) return runMatches(args, std::cout, std::cerr);
   try {
-    const Options options = parseOptions(args);
-    startNewGame(options);
-    const double moneyBefore = totalMoney();
-    runDays(options);
-    printGameSummary(std::cout);
-    printDaysSummary(options, std::cout);
-    printCupWinners(std::cout);
-    printBetweenEvents(options, moneyBefore, std::cout);
-    printSeasonTables(options, std::cout);
-    printSquadStarts(options, std::cout);
+    playGame(parseOptions(args));
     return 0;
-  } catch (const UsageError& error) {
-    std::cerr << "error: " << error.what() << "\n" << usage() << "\n";
-    return 2;
-  } catch (const RunError& error) {
-    std::cerr << "error: " << error.what() << "\n";
-    return 2;
-  } catch (const std::exception& error) {
-    std::cerr << "error: " << error.what() << "\n";
-    return 1;
+  } catch (const std::exception&) {
+    return reportError(usage());
   }
 }

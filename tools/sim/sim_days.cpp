@@ -80,6 +80,22 @@ void loadGame(const std::filesystem::path& file) {
   }
 }
 
+int& roundTrips() {
+  static int count = 0;
+  return count;
+}
+
+// Saves the running game to memory and loads it back over itself, as the
+// hub's File, Load does; the running game plays on untouched.
+void roundTrip(int day) {
+  try {
+    parseSavedGame("the save of day " + std::to_string(day), savedGameText(mls()), mls());
+  } catch (const FileError& error) {
+    throw RunError("day " + std::to_string(day) + ": the game saved that day is refused: " + error.problem());
+  }
+  ++roundTrips();
+}
+
 void pressContinue(StandInUser& player, int day) {
   MainModule& hub = ui::screen<MainModule>();
   if (!hub.loaded()) hub.Show();
@@ -103,6 +119,7 @@ void runDays(const Options& options) {
   for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) {
     pressContinue(player, day);
     noteSquadStarts(options);
+    if (options.roundTrip) roundTrip(day);
     if (seasonEndsRun() != seasons) {
       seasons = seasonEndsRun();
       draftLines().push_back(seasonLine(lastSeasonEnd()));
@@ -130,6 +147,7 @@ void printDaysSummary(const Options& options, std::ostream& out) {
   out << "money=" << numText(g.TeamMoney(g.MyTeam)) << "\n";
   for (int i = 0; i < kNewsLinesShown && i < g.ClubNewsCount; ++i) out << "news=" << g.ClubNewsLine(i) << "\n";
   if (options.days > 0) printLeagueCounters(out);
+  if (options.roundTrip) out << "round_trips=" << roundTrips() << "\n";
   for (const std::string& line : draftLines()) out << line << "\n";
 }
 

@@ -36,6 +36,7 @@ const std::vector<OptionRule>& optionTable() {
       {"--load", "FILE", [](Options& o, const std::string& v) { o.load = std::filesystem::absolute(v); }},
       {"--tables", nullptr, [](Options& o, const std::string&) { o.tables = true; }},
       {"--results", nullptr, [](Options& o, const std::string&) { o.results = true; }},
+      {"--round-trip", nullptr, [](Options& o, const std::string&) { o.roundTrip = true; }},
   };
   return table;
 }

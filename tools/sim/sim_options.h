@@ -21,6 +21,9 @@ struct Options {
   std::optional<std::filesystem::path> load;  // --load FILE: this saved game is loaded before the days
   bool tables = false;                        // --tables: every league's table after the days
   bool results = false;                       // --results: every league match after the days
+  // --round-trip: after every day the game is saved to memory and loaded back
+  // through the loader's checks; the run stops on a refusal.
+  bool roundTrip = false;
 };
 
 // An unknown option or a bad value.

@@ -19,10 +19,12 @@ std::string colour(CsvReader& file, const std::string& which) {
   return clubColourText(parts[0], parts[1], parts[2]);
 }
 
-double notNegative(CsvReader& file, const std::string& what) {
+// Not below 0, and within the range of the club table it goes to, so that a
+// game with the new club saves and loads again.
+double notNegative(CsvReader& file, const char* table, const std::string& what) {
   const double value = file.nextNumber();
   if (!(value >= 0)) file.fail(what + " " + numText(value) + " is below 0");
-  return value;
+  return readers::checkValue(file, value, table, what);
 }
 
 ExpansionRecord readRecord(CsvReader& file) {
@@ -34,16 +36,16 @@ ExpansionRecord readRecord(CsvReader& file) {
   r.club.logo = file.nextText();
   r.slot = readers::readWhole(file, 0, 1, "slot");
   r.club.venue = file.nextText();
-  r.club.capacity = notNegative(file, "capacity");
-  r.club.fanDemand = notNegative(file, "fan demand");
+  r.club.capacity = notNegative(file, "StadiumCapacity", "capacity");
+  r.club.fanDemand = notNegative(file, "TeamFanDemand", "fan demand");
   r.club.colour1 = colour(file, "first colour");
   r.club.colour2 = colour(file, "second colour");
   r.moved.name = file.nextText();
   r.moved.logo = file.nextText();
   file.next();  // a value the game does not use
   r.moved.venue = file.nextText();
-  r.moved.capacity = notNegative(file, "moved capacity");
-  r.moved.fanDemand = notNegative(file, "moved fan demand");
+  r.moved.capacity = notNegative(file, "StadiumCapacity", "moved capacity");
+  r.moved.fanDemand = notNegative(file, "TeamFanDemand", "moved fan demand");
   r.moved.colour1 = colour(file, "moved first colour");
   r.moved.colour2 = colour(file, "moved second colour");
   if (r.club.name.empty()) file.fail("empty club name");

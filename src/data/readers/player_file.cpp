@@ -40,6 +40,8 @@ void readPlayer(CsvReader& file, PlayerRecord& player) {
   readValue(file, "PlayerUnused", "value 21");  // read and not kept
   player.birthMonth = readValue(file, "PlayerBirthMonth", "birth month");
   player.birthDay = readValue(file, "PlayerBirthDay", "birth day");
+  // Ages only grow: a named player of age 0 would be one no game can save.
+  if (!player.name.empty() && player.age < 1) file.fail("a named player's age is 0");
 
   if (player.team > kLastMlsClub) {
     // The set-up looks up the wage of such a player at Int(rating sum).

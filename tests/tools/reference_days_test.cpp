@@ -25,7 +25,7 @@ TEST(ReferenceDays, SeededRunsSaveTheSameGame) {
     const char* club;  // an MLS, an English and an Australian club
     std::uint64_t digest;
   };
-  const Case cases[] = {{"3", 9445520382453426504ull}, {"70", 1223071870281024290ull}, {"230", 9726540582761700068ull}};
+  const Case cases[] = {{"3", 11770420107825076987ull}, {"70", 1223071870281024290ull}, {"230", 9726540582761700068ull}};
   kervale::test::TempDir out;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.club);

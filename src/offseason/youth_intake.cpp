@@ -28,9 +28,10 @@ int recordForYouth(MLSModule& g, const std::vector<bool>& held) {
   return 0;
 }
 
-// Fills one club; false when no record is left.
+// Fills one club, and gives it its keepers while a slot is free; false when no
+// record is left.
 bool fillClub(MLSModule& g, int club, const YouthNames& names, std::vector<bool>& held, std::vector<int>& made) {
-  while (ownNamedPlayers(g, club) < kIntakeSquad) {
+  while (ownNamedPlayers(g, club) < kIntakeSquad || keeperWanted(g, club)) {
     const int slot = firstFreeSquadSlot(g, club);
     if (slot == 0) return true;
     const int record = recordForYouth(g, held);

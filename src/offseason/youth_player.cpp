@@ -19,6 +19,11 @@ constexpr double kOtherShare = 0.2;
 constexpr double kOtherSpread = 0.4;
 constexpr double kKeeperOtherShare = 0.1;
 constexpr double kKeeperOtherSpread = 0.2;
+// A club whose only keeper is sold or hurt during the season must still have
+// one to put in goal.
+constexpr int kKeepersWanted = 2;
+// Club numbers 1..16 are kept for the MLS, whatever its size.
+constexpr int kLastMlsNumber = 16;
 
 bool isKeeper(const MLSModule& g, int p) {
   const double k = g.PlayerGoalkeeping(p);
@@ -41,16 +46,23 @@ int leagueKey(const MLSModule& g, int club) {
   return key;
 }
 
-// The named players of the club, or of its league when the club has none.
+// An MLS number past the league's size holds a club that plays no league
+// yet; its own youths would only rate the next ones ever lower.
+bool outsideItsLeague(const MLSModule& g, int club) {
+  return g.MLSTeamCount > 0 && club > g.MLSTeamCount && club <= kLastMlsNumber;
+}
+
+// The named players of the club, or of its league when the club has none or
+// plays no league yet.
 std::vector<int> namedPlayers(const MLSModule& g, int club) {
   std::vector<int> players;
-  for (int s = 1; s <= 20; ++s) {
+  for (int s = 1; s <= 20 && !outsideItsLeague(g, club); ++s) {
     if (const int p = squadPlayer(g, club, s)) players.push_back(p);
   }
   if (!players.empty()) return players;
   const int key = leagueKey(g, club);
   for (int c = 1; c <= kLastClub; ++c) {
-    if (c == club || leagueKey(g, c) != key) continue;
+    if (c == club || leagueKey(g, c) != key || outsideItsLeague(g, c)) continue;
     for (int s = 1; s <= 20; ++s) {
       if (const int p = squadPlayer(g, c, s)) players.push_back(p);
     }
@@ -85,11 +97,23 @@ double leagueScale(const MLSModule& g, int club) {
   double then = 0;
   double now = 0;
   for (int c = 1; c <= kLastClub; ++c) {
-    if (leagueKey(g, c) != key) continue;
+    if (leagueKey(g, c) != key || outsideItsLeague(g, c)) continue;
     then += g.StartingLevel[static_cast<std::size_t>(c)];
     now += clubLevel(g, c);
   }
   return now > 0 && then > 0 ? then / now : 1;
+}
+
+double leagueFloor(const MLSModule& g, int club) {
+  if (g.StartingLevel.size() != kLastClub + 1) return 0;
+  const int key = leagueKey(g, club);
+  double floor = 0;
+  for (int c = 1; c <= kLastClub; ++c) {
+    if (leagueKey(g, c) != key || outsideItsLeague(g, c)) continue;
+    const double then = g.StartingLevel[static_cast<std::size_t>(c)];
+    if (then > 0 && (floor == 0 || then < floor)) floor = then;
+  }
+  return floor;
 }
 
 double fittingNation(const MLSModule& g, int club) {
@@ -106,19 +130,23 @@ double fittingNation(const MLSModule& g, int club) {
   return nation;
 }
 
-int youthArea(const MLSModule& g, int club) {
+bool keeperWanted(const MLSModule& g, int club) {
+  int keepers = 0;
   for (int s = 1; s <= 20; ++s) {
     const int p = squadPlayer(g, club, s);
-    if (p != 0 && g.PlayerInjury(p) <= 0 && isKeeper(g, p)) return neededArea(g, club);
+    if (p != 0 && g.PlayerInjury(p) <= 0 && isKeeper(g, p)) ++keepers;
   }
-  return 0;
+  return keepers < kKeepersWanted;
 }
+
+int youthArea(const MLSModule& g, int club) { return keeperWanted(g, club) ? 0 : neededArea(g, club); }
 
 Newcomer makeYouth(const MLSModule& g, int club, int area, const YouthNames& names) {
   Newcomer who;
   const std::string& first = drawName(*names.first);
   who.name = first + " " + drawName(*names.last);
-  const double level = clubLevel(g, club) * leagueScale(g, club);
+  const double scale = leagueScale(g, club);
+  const double level = std::max(clubLevel(g, club) * scale, leagueFloor(g, club) / scale);
   const double best = std::max(kLeastBest, std::round(level * (kLeastShare + kShareSpread * Rnd())));
   const double share = area == 0 ? kKeeperOtherShare : kOtherShare;
   const double spread = area == 0 ? kKeeperOtherSpread : kOtherSpread;

@@ -29,18 +29,30 @@ void keepStartingLevels(MLSModule& g);
 // league's starting levels over its levels now (1 without starting levels).
 double leagueScale(const MLSModule& g, int club);
 
+// The lowest level a club of the club's league had at the new game (0
+// without starting levels). A club's youths are never rated below it, grown
+// as the league has grown: a sunk club's weakness would otherwise breed ever
+// weaker youths.
+double leagueFloor(const MLSModule& g, int club);
+
 // The nation most of the club's named players (else its league's) have; the
 // lowest number among equals, 0 when nobody is named.
 double fittingNation(const MLSModule& g, int club);
 
-// The area the club's next youth player plays: keeping when no named keeper
-// is fit, else the draft's need (0 keeping, 1 defence, 2 midfield, 3 forward).
+// Whether the club has fewer than two fit named keepers: one sold or hurt
+// during the season would leave it none.
+bool keeperWanted(const MLSModule& g, int club);
+
+// The area the club's next youth player plays: keeping while a keeper is
+// wanted, else the draft's need (0 keeping, 1 defence, 2 midfield, 3 forward).
 int youthArea(const MLSModule& g, int club);
 
 // A youth player for `club` in `area`: his best rating a share of 65 to 95 per
 // cent of the club's level, brought back to its league's scale at the new
-// game (at least 2), his other ratings a smaller share of that, a name from `names`, the fitting nation, aged 17..19.
-// Draws the first and last name, the share and three outfield ratings, in that order.
+// game but never below its league's grown floor (at least 2), his other
+// ratings a smaller share of that, a name from `names`, the fitting nation,
+// aged 17..19. Draws the first and last name, the share and three outfield
+// ratings, in that order.
 Newcomer makeYouth(const MLSModule& g, int club, int area, const YouthNames& names);
 
 }  // namespace kervale

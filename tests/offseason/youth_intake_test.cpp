@@ -21,16 +21,18 @@ constexpr int kEnglish = 60;  // a Division Two club
 constexpr int kAmerican = 3;
 constexpr double kHome = 5;    // the nation of most of every squad
 constexpr double kLevel = 10;  // every player's best rating
+constexpr int kSecondKeeper = 11;
 
 class YouthIntake : public OffSeasonTest {
  protected:
   void SetUp() override {
     OffSeasonTest::SetUp();
     for (int c = 53; c <= 148; ++c) g().EnglishDivision(c - 52) = 2;
-    // Every club holds sixteen: a keeper in slot 1, a foreigner in slot 2.
+    // Every club holds sixteen: keepers in slots 1 and 11, a foreigner in slot 2.
     for (int c = 1; c <= kLastIntakeClub; ++c) {
       for (int s = 1; s <= kIntakeSquad; ++s) {
-        const int p = s == 1 ? addPlayer(c, s, kLevel, 2, 2, 2) : addPlayer(c, s, 1, kLevel, 6, 4);
+        const bool keeper = s == 1 || s == kSecondKeeper;
+        const int p = keeper ? addPlayer(c, s, kLevel, 2, 2, 2) : addPlayer(c, s, 1, kLevel, 6, 4);
         g().PlayerNation(p) = s == 2 ? 9 : kHome;
       }
     }
@@ -61,14 +63,14 @@ TEST_F(YouthIntake, ClubsOfSixteenGetNobodyAndTheFirstSeasonsWorldStaysAsItWas) 
   EXPECT_EQ(g().ClubNewsCount, 0);
 }
 
-TEST_F(YouthIntake, AShortClubIsFilledToSixteenWithAKeeperFirstWhenNoneIsFit) {
+TEST_F(YouthIntake, AShortClubIsFilledToSixteenWithAKeeperFirstWhenOneIsMissing) {
   retire(kEnglish, {1, 12, 13, 14});
   g().PlayerInjury(g().TeamSquad(5, kEnglish)) = 3;  // injured players still count
   const std::vector<int> made = intake();
   ASSERT_EQ(made.size(), 4U);
   EXPECT_EQ(ownNamedPlayers(g(), kEnglish), kIntakeSquad);
   EXPECT_EQ(squadOf(kEnglish).size(), 16U);
-  EXPECT_EQ(PositionTag(g(), made[0]), "G ") << "no keeper was left";
+  EXPECT_EQ(PositionTag(g(), made[0]), "G ") << "one keeper was left";
   EXPECT_EQ(g().TeamSquad(1, kEnglish), made[0]) << "the first free slot";
   for (int p : made) {
     EXPECT_EQ(g().PlayerTeam(p), kEnglish);
@@ -82,7 +84,7 @@ TEST_F(YouthIntake, AShortClubIsFilledToSixteenWithAKeeperFirstWhenNoneIsFit) {
     EXPECT_EQ(g().PlayerWage(p), newGameWage(g(), p)) << "an English club's own scale, below a draftee's";
     EXPECT_LT(g().PlayerWage(p), 120);
   }
-  for (std::size_t k = 1; k < made.size(); ++k) EXPECT_NE(PositionTag(g(), made[k]), "G ") << "one keeper is enough";
+  for (std::size_t k = 1; k < made.size(); ++k) EXPECT_NE(PositionTag(g(), made[k]), "G ") << "two keepers are enough";
 }
 
 TEST_F(YouthIntake, AnAmericanClubTakesTheDraftsNamesAndADrafteesWage) {
@@ -151,6 +153,25 @@ TEST_F(YouthIntake, WithoutTheGamesYouthNamesEveryClubTakesTheNorthAmericanOnes)
   const std::vector<int> made = intake();
   ASSERT_EQ(made.size(), 1U);
   EXPECT_EQ(g().PlayerName(made[0]), "Amos Reed");
+}
+
+TEST_F(YouthIntake, AFullStrengthClubShortOfKeepersTakesThemWhileSlotsAreFree) {
+  for (int s = 17; s <= 19; ++s) addPlayer(kEnglish, s, 1, kLevel, 6, 4);
+  retire(kEnglish, {1});
+  g().PlayerInjury(g().TeamSquad(kSecondKeeper, kEnglish)) = 4;  // a hurt keeper is no cover
+  const std::vector<int> made = intake();
+  ASSERT_EQ(made.size(), 2U) << "slots 1 and 20, the only free ones";
+  EXPECT_EQ(g().TeamSquad(1, kEnglish), made[0]);
+  EXPECT_EQ(g().TeamSquad(20, kEnglish), made[1]);
+  for (int p : made) EXPECT_EQ(PositionTag(g(), p), "G ");
+  EXPECT_FALSE(keeperWanted(g(), kEnglish));
+
+  retire(kEnglish + 1, {1});
+  for (int s = 17; s <= 20; ++s) addPlayer(kEnglish + 1, s, 1, kLevel, 6, 4);
+  retire(kEnglish + 1, {12});
+  ASSERT_EQ(intake().size(), 1U) << "a second keeper, and nobody more for a club of eighteen";
+  EXPECT_EQ(PositionTag(g(), static_cast<int>(g().TeamSquad(1, kEnglish + 1))), "G ");
+  EXPECT_TRUE(g().PlayerName(g().TeamSquad(12, kEnglish + 1)).empty()) << "slot 12 stays free";
 }
 
 }  // namespace

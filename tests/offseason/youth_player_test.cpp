@@ -42,13 +42,18 @@ TEST_F(YouthPlayer, TheNationIsTheCommonestAndTheLowestAmongEquals) {
   EXPECT_EQ(fittingNation(g(), 40), 0) << "nobody named in the league";
 }
 
-TEST_F(YouthPlayer, AKeeperFirstWhenNoneIsFitThenTheDraftsNeed) {
+TEST_F(YouthPlayer, AKeeperFirstWhileFewerThanTwoAreFitThenTheDraftsNeed) {
   const int keeper = addPlayer(60, 1, 12, 2, 2, 2);
   addPlayer(60, 2, 1, 3, 9, 9);
+  EXPECT_TRUE(keeperWanted(g(), 60));
+  EXPECT_EQ(youthArea(g(), 60), 0) << "one keeper is no cover";
+  const int second = addPlayer(60, 3, 9, 9, 2, 2);
+  EXPECT_TRUE(keeperWanted(g(), 60)) << "keeping only equal to defence makes no keeper";
+  g().PlayerGoalkeeping(second) = 9.5F;
+  EXPECT_FALSE(keeperWanted(g(), 60));
+  EXPECT_EQ(youthArea(g(), 60), 2) << "midfield is shortest";
   g().PlayerInjury(keeper) = 2;
-  EXPECT_EQ(youthArea(g(), 60), 0);
-  g().PlayerInjury(keeper) = 0;
-  EXPECT_EQ(youthArea(g(), 60), 1) << "defence is shortest";
+  EXPECT_EQ(youthArea(g(), 60), 0) << "a hurt keeper does not count";
 }
 
 TEST_F(YouthPlayer, RatingsAreAShareOfTheClubsLevel) {
@@ -72,24 +77,48 @@ TEST_F(YouthPlayer, RatingsAreAShareOfTheClubsLevel) {
   EXPECT_EQ(keeper.attack, 2) << "20% of 9, rounded";
 }
 
-TEST_F(YouthPlayer, ALeagueGrownSinceTheNewGameBringsOnYouthOnItsOldScale) {
+TEST_F(YouthPlayer, ALeagueGrownSinceTheNewGameBringsOnYouthOnItsOldScaleAboveItsFloor) {
   for (int s = 1; s <= 4; ++s) addPlayer(230, s, 1, 10, 4, 4);
-  addPlayer(231, 1, 1, 1, 1, 20);
+  addPlayer(231, 1, 1, 1, 1, 30);
   addPlayer(100, 1, 1, 1, 1, 30);  // Division Two: another league
   EXPECT_EQ(leagueScale(g(), 230), 1) << "no starting levels: no scale";
+  EXPECT_EQ(leagueFloor(g(), 230), 0) << "no starting levels: no floor";
   keepStartingLevels(g());
   ASSERT_EQ(g().StartingLevel.size(), static_cast<std::size_t>(kLastClub + 1));
   EXPECT_EQ(g().StartingLevel[230], 10);
-  EXPECT_EQ(g().StartingLevel[232], 12) << "an empty club: the mean of its league's players";
+  EXPECT_EQ(g().StartingLevel[232], 14) << "an empty club: the mean of its league's players";
   EXPECT_DOUBLE_EQ(leagueScale(g(), 230), 1);
+  EXPECT_EQ(leagueFloor(g(), 231), 10) << "the weakest start in the league";
+  EXPECT_EQ(leagueFloor(g(), 100), 30);
 
   // The league doubles its level: 230, 231 and the empty 232, 233, ... all follow.
   for (int p = 1; p <= g().NumPlayers; ++p) g().PlayerDefense(p) *= 2;
   for (int p = 1; p <= g().NumPlayers; ++p) g().PlayerAttack(p) *= 2;
   EXPECT_DOUBLE_EQ(leagueScale(g(), 230), 0.5);
   rng().script({0.0, 0.0, 0.5, 0.5, 0.5, 0.5});  // the middle share, 80%
-  EXPECT_EQ(makeYouth(g(), 230, 1, names).defence, 8) << "80% of 20, on the old scale of 10";
+  EXPECT_EQ(makeYouth(g(), 231, 3, names).attack, 24) << "80% of 60, on the old scale of 30";
   EXPECT_DOUBLE_EQ(leagueScale(g(), 100), 0.5);
+
+  // 230, the weakest at the start, is on the old scale no better than its
+  // floor, which grew with the league.
+  rng().script({0.0, 0.0, 0.5, 0.5, 0.5, 0.5});
+  EXPECT_EQ(makeYouth(g(), 230, 1, names).defence, 16) << "80% of the floor of 10, doubled as the league grew";
+}
+
+TEST_F(YouthPlayer, AnMlsNumberOutsideTheLeagueIsMeasuredByTheLeaguesClubs) {
+  g().MLSTeamCount = 10;
+  addPlayer(2, 1, 1, 12, 4, 4);
+  addPlayer(9, 1, 1, 4, 4, 8);
+  g().PlayerNation(addPlayer(12, 1, 1, 3, 3, 3)) = 6;  // a weak youth of an empty expansion slot
+  EXPECT_DOUBLE_EQ(clubLevel(g(), 12), 10) << "the league's clubs, not its own youth";
+  EXPECT_DOUBLE_EQ(clubLevel(g(), 14), 10);
+  EXPECT_DOUBLE_EQ(clubLevel(g(), 2), 12) << "a club of the league keeps its own";
+  EXPECT_EQ(fittingNation(g(), 12), 0);
+  keepStartingLevels(g());
+  for (int p = 1; p <= g().NumPlayers; ++p) g().PlayerDefense(p) *= 2;
+  EXPECT_DOUBLE_EQ(leagueScale(g(), 12), 20.0 / 32.0) << "the league's clubs only";
+  g().MLSTeamCount = 12;
+  EXPECT_DOUBLE_EQ(clubLevel(g(), 12), 6) << "once in the league, its own";
 }
 
 TEST_F(YouthPlayer, AWeakClubsYouthStillHasABestRatingOfTwo) {

@@ -189,4 +189,38 @@ TEST_F(StandInSquad, WithNobodyToSignAndNoMoneyToBidItSaysWhy) {
 }
 
 }  // namespace
+TEST_F(StandInSquad, FromTheSecondSeasonItBringsBetterSubstitutesIntoTheEleven) {
+  hub().Show();
+  int star = 0;
+  int weak = 0;
+  for (int slot = 12; slot <= 20; ++slot) {
+    const int p = squadPlayer(g(), kClub, slot);
+    if (p == 0 || PositionTag(g(), p) == "G ") continue;
+    (star == 0 ? star : weak) = p;
+    if (weak != 0) break;
+  }
+  ASSERT_NE(weak, 0) << "two outfield substitutes";
+  for (int p : squad()) g().PlayerInjury(p) = 0;
+  g().PlayerDefense(star) = g().PlayerMidfield(star) = g().PlayerAttack(star) = 500;
+  g().PlayerDefense(weak) = g().PlayerMidfield(weak) = g().PlayerAttack(weak) = 0.5;
+  const int keeper = squadPlayer(g(), kClub, 1);
+  const auto slotOf = [&](int player) {
+    for (int slot = 1; slot <= 20; ++slot) {
+      if (squadPlayer(g(), kClub, slot) == player) return slot;
+    }
+    return 0;
+  };
+
+  StandInUser standIn;
+  EXPECT_EQ(standIn.pickSeasonEleven(), 0) << "the first season is left as it stands";
+  EXPECT_GE(slotOf(star), 12);
+  g().CurrentSeason = g().CurrentSeason + 1;
+  EXPECT_GE(standIn.pickSeasonEleven(), 1);
+  EXPECT_LE(slotOf(star), 11) << "the best player starts";
+  EXPECT_GT(slotOf(weak), 11) << "a weaker substitute stays on the bench";
+  EXPECT_EQ(squadPlayer(g(), kClub, 1), keeper) << "no outfielder takes the keeper's place";
+  EXPECT_TRUE(hub().loaded());
+  EXPECT_EQ(standIn.pickSeasonEleven(), 0) << "once a season";
+}
+
 }  // namespace kervale::test

@@ -71,6 +71,17 @@ int bestSubstitute(const MLSModule& g, int club, int slot) {
   return best;
 }
 
+// A fit substitute of the starter's kind (keeper or outfield) who suits the
+// fit starter's slot better than he does; 0 none.
+int betterSubstitute(const MLSModule& g, int club, int slot) {
+  const int sub = bestSubstitute(g, club, slot);
+  if (sub == 0) return 0;
+  const int starter = squadPlayer(g, club, slot);
+  const int p = squadPlayer(g, club, sub);
+  if (isKeeper(g, p) != (slot == 1)) return 0;
+  return suitability(g, club, slot, p) > suitability(g, club, slot, starter) ? sub : 0;
+}
+
 // In the team talk, when it waits: the last talk, then to the match.
 bool leaveTalkIn(LockerRoom& room) {
   if (!room.loaded() || mls().TeamTalkStage == 1) return false;
@@ -86,10 +97,18 @@ bool leaveTalkIn(LockerRoom& room) {
 
 bool leaveTeamTalk() { return leaveTalkIn(ui::screen<LockerRoom>()); }
 
-int StandInUser::mendLineUp(bool always) {
+int StandInUser::pickSeasonEleven() {
+  const double season = mls().CurrentSeason;
+  if (season == state_->seasonPicked) return 0;
+  const bool firstSeen = state_->seasonPicked == kNoSeason;
+  state_->seasonPicked = season;
+  return firstSeen ? 0 : mendLineUp(false, true);
+}
+
+int StandInUser::mendLineUp(bool always, bool best) {
   const MLSModule& g = mls();
   const int club = static_cast<int>(g.MyTeam);
-  bool mend = always;
+  bool mend = always || best;
   for (int slot = 1; slot <= 11; ++slot) mend = mend || !fitIn(g, club, slot);
   MainModule& hub = ui::screen<MainModule>();
   if (!mend || !hub.loaded()) return 0;
@@ -98,8 +117,9 @@ int StandInUser::mendLineUp(bool always) {
   if (!sheet.loaded()) return 0;
   int exchanges = 0;
   for (int slot = 1; slot <= 11; ++slot) {
-    if (fitIn(g, club, slot)) continue;
-    const int sub = bestSubstitute(g, club, slot);
+    const bool fit = fitIn(g, club, slot);
+    if (fit && !best) continue;
+    const int sub = fit ? betterSubstitute(g, club, slot) : bestSubstitute(g, club, slot);
     if (sub == 0) continue;
     // The substitute's row first: an empty starter row cannot be selected.
     sheet.PlayerName(sub).userClick();

@@ -43,6 +43,13 @@ class StandInUser {
   // the screen could not be opened.
   int fitLineUp() { return mendLineUp(false); }
 
+  // Once a season, from the second on: as fitLineUp, and also brings in a
+  // fit substitute who suits a starter slot better than its starter, so that
+  // the youngsters and signings of the off-season get their places. The
+  // first season the stand-in sees is left as it stands. Returns the
+  // exchanges made.
+  int pickSeasonEleven();
+
   // What a user does when the hub will not go on: with fewer than eleven fit
   // players he signs free players, one by one, from the league portal's free
   // list through each one's card (a keeper first when none is fit); when no
@@ -74,6 +81,7 @@ class StandInUser {
     int signings = 0;
     int releases = 0;
     int purchases = 0;
+    double seasonPicked = kNoSeason;
     std::function<void()> summaryLook;
     ui::HeadlessBackend* backend = nullptr;
     // The screens it looks at on every doEvents, found at its first look.
@@ -82,9 +90,11 @@ class StandInUser {
     MatchEngine* match = nullptr;
     LockerRoom* room = nullptr;
   };
+  static constexpr double kNoSeason = -1000;
   // fitLineUp; with `always` the squad screen is passed even when the
-  // line-up needs nothing, so that the hub is rebuilt.
-  int mendLineUp(bool always);
+  // line-up needs nothing, so that the hub is rebuilt; with `best` fit
+  // starters give way to better-suited substitutes too.
+  int mendLineUp(bool always, bool best = false);
   bool signFreePlayer();
   bool bidForPlayer();
   bool releaseInjured();

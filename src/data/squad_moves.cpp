@@ -18,12 +18,13 @@ int firstFreeSquadSlot(const MLSModule& g, int club) {
   return 0;
 }
 
-int namedSquadPlayers(const MLSModule& g, int club) {
+int namedSquadPlayers(const MLSModule& g, int club, bool ownOnly) {
   if (!isClub(club)) return 0;
   int named = 0;
   for (int slot = 1; slot <= 20; ++slot) {
     const double player = g.TeamSquad(slot, club);
-    if (player >= 1 && player <= kLastPlayer && !g.PlayerName(player).empty()) ++named;
+    if (!(player >= 1 && player <= kLastPlayer) || g.PlayerName(player).empty()) continue;
+    if (!ownOnly || g.PlayerTeam(player) == club) ++named;
   }
   return named;
 }

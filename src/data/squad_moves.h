@@ -10,7 +10,9 @@ namespace kervale {
 int firstFreeSquadSlot(const MLSModule& g, int club);
 
 // Players named in slots 1..20 of a club; 0 for a club outside the table.
-int namedSquadPlayers(const MLSModule& g, int club);
+// With `ownOnly`, only those whose club it is: a slot of a computer club may
+// still hold a player sold on, until its squad is rebuilt.
+int namedSquadPlayers(const MLSModule& g, int club, bool ownOnly = false);
 
 // Moves a player into slot `slot` of club `to` (0: no club, no slot taken):
 // every slot of his old club that holds him is cleared, `PlayerTeam` becomes

@@ -31,7 +31,7 @@ int recordForYouth(MLSModule& g, const std::vector<bool>& held) {
 // Fills one club, and gives it its keepers while a slot is free; false when no
 // record is left.
 bool fillClub(MLSModule& g, int club, const YouthNames& names, std::vector<bool>& held, std::vector<int>& made) {
-  while (ownNamedPlayers(g, club) < kIntakeSquad || keeperWanted(g, club)) {
+  while (namedSquadPlayers(g, club, true) < kIntakeSquad || keeperWanted(g, club)) {
     const int slot = firstFreeSquadSlot(g, club);
     if (slot == 0) return true;
     const int record = recordForYouth(g, held);
@@ -47,15 +47,6 @@ bool fillClub(MLSModule& g, int club, const YouthNames& names, std::vector<bool>
 }
 
 }  // namespace
-
-int ownNamedPlayers(const MLSModule& g, int club) {
-  int count = 0;
-  for (int s = 1; s <= 20; ++s) {
-    const int p = squadPlayer(g, club, s);
-    count += p != 0 && g.PlayerTeam(p) == club ? 1 : 0;
-  }
-  return count;
-}
 
 std::vector<int> runYouthIntake(MLSModule& g, const std::vector<std::string>& usaFirst,
                                 const std::vector<std::string>& usaLast) {

@@ -22,7 +22,4 @@ inline constexpr int kLastIntakeClub = 237;
 std::vector<int> runYouthIntake(MLSModule& g, const std::vector<std::string>& usaFirst,
                                 const std::vector<std::string>& usaLast);
 
-// Named players in slots 1..20 who belong to the club.
-int ownNamedPlayers(const MLSModule& g, int club);
-
 }  // namespace kervale

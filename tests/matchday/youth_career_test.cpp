@@ -8,6 +8,7 @@
 
 #include "base/random.h"
 #include "data/mls_module.h"
+#include "data/squad_moves.h"
 #include "matchday/driver_world.h"
 #include "offseason/off_season.h"
 #include "offseason/youth_intake.h"
@@ -68,7 +69,7 @@ struct TurnCheck {
       newPlayer(g, p, at);
     }
     for (int club = 1; club <= kLastIntakeClub; ++club) {
-      EXPECT_GE(ownNamedPlayers(g, club), kIntakeSquad) << at << ": club " << club;
+      EXPECT_GE(namedSquadPlayers(g, club, true), kIntakeSquad) << at << ": club " << club;
     }
   }
 

@@ -68,7 +68,7 @@ TEST_F(YouthIntake, AShortClubIsFilledToSixteenWithAKeeperFirstWhenOneIsMissing)
   g().PlayerInjury(g().TeamSquad(5, kEnglish)) = 3;  // injured players still count
   const std::vector<int> made = intake();
   ASSERT_EQ(made.size(), 4U);
-  EXPECT_EQ(ownNamedPlayers(g(), kEnglish), kIntakeSquad);
+  EXPECT_EQ(namedSquadPlayers(g(), kEnglish, true), kIntakeSquad);
   EXPECT_EQ(squadOf(kEnglish).size(), 16U);
   EXPECT_EQ(PositionTag(g(), made[0]), "G ") << "one keeper was left";
   EXPECT_EQ(g().TeamSquad(1, kEnglish), made[0]) << "the first free slot";
@@ -125,7 +125,7 @@ TEST_F(YouthIntake, AFullTableStopsTheIntakeWithoutWritingPastIt) {
   EXPECT_EQ(made[0], kLastPlayer);
   EXPECT_EQ(g().PlayerTeam(kLastPlayer), kAmerican);
   EXPECT_EQ(g().NumPlayers, kLastPlayer);
-  EXPECT_EQ(ownNamedPlayers(g(), kEnglish), 14) << "nothing left for him";
+  EXPECT_EQ(namedSquadPlayers(g(), kEnglish, true), 14) << "nothing left for him";
 }
 
 TEST_F(YouthIntake, AClubWithNoFreeSlotStaysShort) {
@@ -134,7 +134,7 @@ TEST_F(YouthIntake, AClubWithNoFreeSlotStaysShort) {
   for (int s = 17; s <= 20; ++s) addPlayer(kEnglish, s, 1, 1, 1, 1);
   for (int s = 17; s <= 20; ++s) g().PlayerTeam(g().TeamSquad(s, kEnglish)) = 0;
   EXPECT_TRUE(intake().empty());
-  EXPECT_EQ(ownNamedPlayers(g(), kEnglish), 12);
+  EXPECT_EQ(namedSquadPlayers(g(), kEnglish, true), 12);
 }
 
 TEST_F(YouthIntake, TheUsersClubNewsNamesEachNewPlayer) {

@@ -75,10 +75,12 @@ function spreadOf(key,   k, part, one, mean, variance, total, lowSum) {
 
 function aimsOf(season, league, cp, cg, spread, bigShare, hugeShare,   aims, englishTop) {
   aims = ""
-  if (league == "premiership") {
+  # Over several seasons the top flight is measured at the first and at the
+  # fifth, tenth and twentieth: the seasons the aims name.
+  if (league == "premiership" && (!long || season == 1 || season == 5 || season == 10 || season == 20)) {
     if (!within(cp, 2.1, 2.6)) aims = aims " champion_points"
     if (!within(spread, 0.36, 0.48)) aims = aims " spread"
-  } else if (!long) {
+  } else if (!long && league != "premiership") {
     if (!within(cp, 1.9, 2.5)) aims = aims " champion_points"
     if (!within(spread, 0.30, 0.45)) aims = aims " spread"
   }

@@ -25,8 +25,9 @@
 # English divisions, at most 10% of its matches won by four or more; every
 # other league's champion 1.9-2.5 points a game and spread 0.30-0.45; no
 # champion above 3.2 goals a game. Over several seasons, every season: at most
-# 12% of a league's matches won by four or more and 0.5% by ten or more, the
-# Premiership's champion and spread as in season 1, no club below its floor.
+# 12% of a league's matches won by four or more and 0.5% by ten or more, no
+# club below its floor; the Premiership's champion and spread as in season 1
+# in seasons 1, 5, 10 and 20.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 sim=${KERVALE_SIM:-$top/build/tools/kervale-sim}

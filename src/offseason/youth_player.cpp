@@ -146,8 +146,11 @@ Newcomer makeYouth(const MLSModule& g, int club, int area, const YouthNames& nam
   const std::string& first = drawName(*names.first);
   who.name = first + " " + drawName(*names.last);
   const double scale = leagueScale(g, club);
-  const double level = std::max(clubLevel(g, club) * scale, leagueFloor(g, club) / scale);
-  const double best = std::max(kLeastBest, std::round(level * (kLeastShare + kShareSpread * Rnd())));
+  const double drawn = std::round(clubLevel(g, club) * scale * (kLeastShare + kShareSpread * Rnd()));
+  // The floor holds after the share: a floor under the level alone still let
+  // the weakest clubs' youths sink to 65% of it, and such a club sank further
+  // each season while the rest of its league did not.
+  const double best = std::max({kLeastBest, drawn, std::round(leagueFloor(g, club) / scale)});
   const double share = area == 0 ? kKeeperOtherShare : kOtherShare;
   const double spread = area == 0 ? kKeeperOtherSpread : kOtherSpread;
   double* outfield[] = {&who.defence, &who.midfield, &who.attack};

@@ -49,7 +49,7 @@ int youthArea(const MLSModule& g, int club);
 
 // A youth player for `club` in `area`: his best rating a share of 65 to 95 per
 // cent of the club's level, brought back to its league's scale at the new
-// game but never below its league's grown floor (at least 2), his other
+// game, but never below its league's grown floor nor below 2; his other
 // ratings a smaller share of that, a name from `names`, the fitting nation,
 // aged 17..19. Draws the first and last name, the share and three outfield
 // ratings, in that order.

@@ -99,10 +99,14 @@ TEST_F(YouthPlayer, ALeagueGrownSinceTheNewGameBringsOnYouthOnItsOldScaleAboveIt
   EXPECT_EQ(makeYouth(g(), 231, 3, names).attack, 24) << "80% of 60, on the old scale of 30";
   EXPECT_DOUBLE_EQ(leagueScale(g(), 100), 0.5);
 
-  // 230, the weakest at the start, is on the old scale no better than its
-  // floor, which grew with the league.
-  rng().script({0.0, 0.0, 0.5, 0.5, 0.5, 0.5});
-  EXPECT_EQ(makeYouth(g(), 230, 1, names).defence, 16) << "80% of the floor of 10, doubled as the league grew";
+  // 230, the weakest at the start, draws on the old scale below its floor,
+  // which grew with the league: even its least youth is as good as the floor.
+  rng().script({0.0, 0.0, 0.9999, 0.5, 0.5, 0.5});
+  EXPECT_EQ(makeYouth(g(), 230, 1, names).defence, 20) << "95% of 10 is below the floor of 10, doubled";
+  rng().script({0.0, 0.0, 0.0, 0.5, 0.5, 0.5});
+  const Newcomer least = makeYouth(g(), 230, 1, names);
+  EXPECT_EQ(least.defence, 20) << "65% is not taken of the floor";
+  EXPECT_EQ(least.attack, 8) << "the other ratings a share of the floor: 40% of 20";
 }
 
 TEST_F(YouthPlayer, AnMlsNumberOutsideTheLeagueIsMeasuredByTheLeaguesClubs) {

@@ -138,4 +138,13 @@ TEST(RealismReport, SeveralSeasonsCheckBigWinsSquadsAndStoppedRuns) {
   EXPECT_EQ(lines.back(), "aims: missed 2 rows, 1 runs stopped");
 }
 
+TEST(RealismReport, OverSeveralSeasonsTheTopFlightIsMeasuredInTheNamedSeasons) {
+  // The same narrow table (champion 20 of 10 games) in seasons 4 and 5.
+  auto input = league("premiership", 4, {20, 13, 12, 11}, kCloseScores);
+  for (const auto& line : league("premiership", 5, {20, 13, 12, 11}, kCloseScores)) input.push_back(line);
+  const auto lines = report(input, true);
+  EXPECT_TRUE(ends(rowOf(lines, 4, "premiership"), "reached")) << rowOf(lines, 4, "premiership");
+  EXPECT_TRUE(ends(rowOf(lines, 5, "premiership"), "missed: champion_points spread")) << rowOf(lines, 5, "premiership");
+}
+
 }  // namespace

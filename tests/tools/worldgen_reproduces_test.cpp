@@ -57,4 +57,18 @@ TEST(WorldGenerator, ReportsAFolderItCannotWrite) {
   EXPECT_FALSE(fs::exists(blocker / "world"));
 }
 
+TEST(WorldGenerator, TakesNoOptionForAFolder) {
+  // Run inside a scratch folder: a world written there would be named after the option.
+  const kervale::test::TempDir scratch;
+  const auto run = [&scratch](const std::string& arguments) {
+    return std::system(
+        ("cd " + quoted(scratch.path()) + " && " + quoted(KERVALE_WORLDGEN_PATH) + " " + arguments + " 2>/dev/null")
+            .c_str());
+  };
+  EXPECT_EQ(run("--help"), 0);
+  EXPECT_NE(run("-x"), 0);
+  EXPECT_NE(run("one two"), 0);
+  EXPECT_TRUE(fs::is_empty(scratch.path())) << "no world was written";
+}
+
 }  // namespace

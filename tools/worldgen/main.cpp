@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <string_view>
 
 #include "base/csv.h"
 #include "base/file_error.h"
@@ -12,6 +13,11 @@
 int main(int argc, char** argv) {
   using namespace kervale::worldgen;
   QCoreApplication application(argc, argv);  // for the picture format plugins
+  // An option is never a folder name: "--help" would otherwise get a world.
+  if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+    std::fprintf(stderr, "usage: kervale-worldgen [output folder]   (default ./world)\n");
+    return argc == 2 && std::string_view(argv[1]) == "--help" ? 0 : 2;
+  }
   const std::filesystem::path folder = argc > 1 ? argv[1] : "world";
   try {
     std::filesystem::create_directories(folder);

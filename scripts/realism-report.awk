@@ -80,7 +80,7 @@ function aimsOf(season, league, cp, cg, spread, bigShare, hugeShare,   aims, eng
   if (league == "premiership" && (!long || season == 1 || season == 5 || season == 10 || season == 20)) {
     if (!within(cp, 2.1, 2.6)) aims = aims " champion_points"
     if (!within(spread, 0.36, 0.48)) aims = aims " spread"
-  } else if (!long && league != "premiership") {
+  } else if (!long) {
     if (!within(cp, 1.9, 2.5)) aims = aims " champion_points"
     if (!within(spread, 0.30, 0.45)) aims = aims " spread"
   }

@@ -15,8 +15,9 @@ int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);  // for the picture format plugins
   // An option is never a folder name: "--help" would otherwise get a world.
   if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
-    std::fprintf(stderr, "usage: kervale-worldgen [output folder]   (default ./world)\n");
-    return argc == 2 && std::string_view(argv[1]) == "--help" ? 0 : 2;
+    const bool asked = argc == 2 && std::string_view(argv[1]) == "--help";
+    std::fprintf(asked ? stdout : stderr, "usage: kervale-worldgen [output folder]   (default ./world)\n");
+    return asked ? 0 : 2;
   }
   const std::filesystem::path folder = argc > 1 ? argv[1] : "world";
   try {

@@ -121,6 +121,7 @@ TEST_F(DraftScreen, UserDraftsAFreshRecordIntoHisLastFreeSlot) {
   g().PlayerTrainingFactor(retiree) = 7;
   g().CurrentMonth = 5;
   g().MonthDay = 24;
+  g().CurrentSeason = 7;
   open();
   pickLine(4);
   draft().Command2.userClick();
@@ -129,6 +130,7 @@ TEST_F(DraftScreen, UserDraftsAFreshRecordIntoHisLastFreeSlot) {
   EXPECT_TRUE(draft().Command1.enabled());
   EXPECT_FALSE(draft().Command4.enabled());
   EXPECT_EQ(draft().summary().drafted, 14);
+  EXPECT_EQ(draft().summary().season, 2009) << "the year that ended: season 7";
   const int p = static_cast<int>(g().TeamSquad(20, 1));
   ASSERT_EQ(p, retiree);
   EXPECT_EQ(g().PlayerName(p), draft().pool()[5].name);

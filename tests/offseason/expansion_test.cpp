@@ -110,6 +110,18 @@ TEST_F(OffSeasonTest, ManagerOfAMovedClubIsOfferedTheNewClubAboveApproval039) {
   }
 }
 
+TEST_F(OffSeasonTest, ManagerOfTheClubTheSecondNewClubMovedIsOfferedThatClub) {
+  const std::vector<ExpansionRecord> records = {record("Alpha", 0), record("Beta", 1, 21)};
+  g().MLSTeamCount = 10;
+  g().TeamName(11) = "";
+  g().MyTeam = 21;
+  g().ManagerApproval(21) = 0.5;
+  rng().script({0.99});
+  dialogs.answer(ui::MsgResult::OK).answer(ui::MsgResult::OK).answer(ui::MsgResult::Yes);
+  runMlsExpansion(g(), &records, "");
+  EXPECT_EQ(g().MyTeam, 12);
+}
+
 TEST_F(OffSeasonTest, NoFittingRecordRefusesTheVoteAndChangesNothing) {
   const std::vector<ExpansionRecord> noSecond = {record("Alpha", 0), record("Gamma", 0)};
   EXPECT_FALSE(runMlsExpansion(g(), &noSecond, "").expanded);

@@ -77,11 +77,16 @@ INSTANTIATE_TEST_SUITE_P(
     test::PrintedCaseName());
 
 TEST_F(OffSeasonTest, RetireesOfTheDayLoopLeaveTheirSlotsBeforeTheClose) {
-  const int p = addPlayer(3, 7, 1, 5, 5, 5);
-  g().PlayerName(p).clear();  // retired on a birthday: name gone, slot kept
-  g().PlayerTeam(p) = 0;
+  // The first club, the last the close runs over, and the first it leaves alone.
+  for (int club : {3, 237, 238}) {
+    const int p = addPlayer(club, 7, 1, 5, 5, 5);
+    g().PlayerName(p).clear();  // retired on a birthday: name gone, slot kept
+    g().PlayerTeam(p) = 0;
+  }
   clearRetiredSlots(g());
   EXPECT_EQ(g().TeamSquad(7, 3), 0);
+  EXPECT_EQ(g().TeamSquad(7, 237), 0);
+  EXPECT_NE(g().TeamSquad(7, 238), 0) << "clubs past 237 are not closed";
   EXPECT_EQ(closeSeason(g()), 0);
 }
 
@@ -140,12 +145,20 @@ TEST_F(OffSeasonTest, MovedClubGivesUpTheSlotsOfItsRunningWageMaxima) {
     players[s] = addPlayer(20, s, 1, 5, 5, 5);
     g().PlayerWage(players[s]) = wages[s];
   }
+  // The second new club moved club 25, whose only paid player follows it.
+  const int paid = addPlayer(25, 6, 1, 5, 5, 5);
+  g().PlayerWage(paid) = 50;
+  const int unpaid = addPlayer(25, 7, 1, 5, 5, 5);
+  g().PlayerWage(unpaid) = 0;
   g().MyTeam = 20;
-  runExpansionDraft(g(), ExpansionOutcome{true, {0, 20, 0}});
+  runExpansionDraft(g(), ExpansionOutcome{true, {0, 20, 25}});
   EXPECT_EQ(g().PlayerTeam(players[1]), 20);
   for (int s : {2, 3, 4}) EXPECT_EQ(g().PlayerTeam(players[s]), 11) << s;
   EXPECT_EQ(g().TeamSquad(1, 11), players[2]);  // moved in slot order
-  EXPECT_EQ(dialogs.count(), 3U);
+  EXPECT_EQ(g().PlayerTeam(paid), 12);
+  EXPECT_EQ(g().TeamSquad(1, 12), paid);
+  EXPECT_EQ(g().PlayerTeam(unpaid), 25) << "a wage of 0 is never recorded";
+  EXPECT_EQ(dialogs.count(), 3U) << "only the user's club's moves are told";
 }
 
 TEST_F(OffSeasonTest, DraftOrderByPointsWithSupplementalPicks) {

@@ -62,16 +62,17 @@ TEST_F(SeasonEnd, EachUserClubSeesItsLinesAndSquad) {
   struct Case {
     int user;
     const char* champion;
+    const char* cup;
     const char* title;
     int starClub;   // his star makes the squad
     int otherClub;  // this one's does not
   };
   const Case cases[] = {
-      {52, "MLS Champion: ", "All-MLS Team", 5, 53},
-      {53, "Premiership Champion: ", "All-Premiership Squad", 60, 80},
-      {86, "Premiership Champion: ", "All-Premiership Squad", 72, 86},
-      {144, "Premiership Champion: ", "All-Premiership Squad", 53, 5},
-      {230, "Premiership Champion: ", "All-UEFA Team", 90, 60},
+      {52, "MLS Champion: ", "US Open Cup Winner: ", "All-MLS Team", 5, 53},
+      {53, "Premiership Champion: ", "FA Cup Winner: ", "All-Premiership Squad", 60, 80},
+      {86, "Premiership Champion: ", "FA Cup Winner: ", "All-Premiership Squad", 72, 86},
+      {144, "Premiership Champion: ", "FA Cup Winner: ", "All-Premiership Squad", 53, 5},
+      {230, "Premiership Champion: ", "FA Cup Winner: ", "All-UEFA Team", 90, 60},
   };
   EndOfSeason& screen = ui::screen<EndOfSeason>();
   for (const Case& c : cases) {
@@ -80,6 +81,8 @@ TEST_F(SeasonEnd, EachUserClubSeesItsLinesAndSquad) {
     const int other = star(c.otherClub, 13, 20, 9, 1, 9, 2, 2);
     screen.Show();
     EXPECT_EQ(screen.Label1.caption().rfind(c.champion, 0), 0U) << c.user;
+    EXPECT_EQ(screen.Label2.caption().rfind(c.cup, 0), 0U) << c.user;
+    EXPECT_EQ(screen.Label4.caption().rfind("World Club Cup Winner: ", 0), 0U) << c.user;
     EXPECT_EQ(screen.Label6.caption(), c.title) << c.user;
     EXPECT_NE(screen.AllStarLine(2).caption().find(g().PlayerName(mine)), std::string::npos) << c.user;
     for (int place = 1; place <= 11; ++place) {

@@ -29,6 +29,7 @@ TEST_F(YouthPlayer, TheLevelIsTheMeanBestRatingOfTheClubElseOfItsLeague) {
   addPlayer(61, 1, 1, 1, 1, 20);   // the Premiership, like 60
   addPlayer(100, 1, 1, 1, 1, 30);  // Division Two: another league
   EXPECT_DOUBLE_EQ(clubLevel(g(), 62), (14 + 9 + 20) / 3.0) << "an empty club takes its division's";
+  EXPECT_DOUBLE_EQ(clubLevel(g(), 148), 30) << "the last English number plays in its division too";
   EXPECT_DOUBLE_EQ(clubLevel(g(), 17), 2) << "an empty league: the least level";
 }
 

@@ -56,6 +56,9 @@ std::vector<int> runYouthIntake(MLSModule& g, const std::vector<std::string>& us
   std::vector<bool> held = heldRecords(g);
   std::vector<int> made;
   for (int club = 1; club <= kLastIntakeClub; ++club) {
+    // Youths of a club that plays no league would never play, so never grow:
+    // an MLS expansion would open with a squad seasons behind the league.
+    if (outsideItsLeague(g, club)) continue;
     const YouthNames& names = club <= kLastNorthAmericanClub ? northAmerican : youth;
     if (!fillClub(g, club, names, held, made)) break;
   }

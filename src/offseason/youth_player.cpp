@@ -35,21 +35,18 @@ double bestRating(const MLSModule& g, int p) {
       {static_cast<double>(g.PlayerGoalkeeping(p)), g.PlayerDefense(p), g.PlayerMidfield(p), g.PlayerAttack(p)});
 }
 
+bool isEnglish(int club) { return club >= 53 && club <= 148; }
+bool isGerman(int club) { return club >= 165 && club <= 204; }
+
 // Clubs of one league share a key: the English and German divisions by their
 // division, every other league by its block of club numbers.
 int leagueKey(const MLSModule& g, int club) {
-  if (club >= 53 && club <= 148) return 1000 + static_cast<int>(g.EnglishDivision(club - 52));
-  if (club >= 165 && club <= 204) return 2000 + static_cast<int>(g.GermanDivision(club - 164));
+  if (isEnglish(club)) return 1000 + static_cast<int>(g.EnglishDivision(club - 52));
+  if (isGerman(club)) return 2000 + static_cast<int>(g.GermanDivision(club - 164));
   static constexpr int kBlockStarts[] = {1, 17, 35, 149, 205, 225, 238};
   int key = 0;
   for (int start : kBlockStarts) key = club >= start ? start : key;
   return key;
-}
-
-// An MLS number past the league's size holds a club that plays no league
-// yet; its own youths would only rate the next ones ever lower.
-bool outsideItsLeague(const MLSModule& g, int club) {
-  return g.MLSTeamCount > 0 && club > g.MLSTeamCount && club <= kLastMlsNumber;
 }
 
 // The named players of the club, or of its league when the club has none or
@@ -76,7 +73,33 @@ const std::string& drawName(const std::vector<std::string>& names) {
 
 double rounded(double rating) { return std::max(1.0, std::round(rating)); }
 
+// The starting levels of the clubs the club's league holds now.
+struct LeagueStart {
+  double sum = 0;
+  int clubs = 0;
+  double weakest = 0;
+};
+
+LeagueStart leagueStart(const MLSModule& g, int club) {
+  LeagueStart start;
+  const int key = leagueKey(g, club);
+  for (int c = 1; c <= kLastClub; ++c) {
+    if (leagueKey(g, c) != key || outsideItsLeague(g, c)) continue;
+    const double then = g.StartingLevel[static_cast<std::size_t>(c)];
+    start.sum += then;
+    ++start.clubs;
+    if (then > 0 && (start.weakest == 0 || then < start.weakest)) start.weakest = then;
+  }
+  return start;
+}
+
+bool hasStartingLevels(const MLSModule& g) { return g.StartingLevel.size() == kLastClub + 1; }
+
 }  // namespace
+
+bool outsideItsLeague(const MLSModule& g, int club) {
+  return g.MLSTeamCount > 0 && club > g.MLSTeamCount && club <= kLastMlsNumber;
+}
 
 double clubLevel(const MLSModule& g, int club) {
   const std::vector<int> players = namedPlayers(g, club);
@@ -92,28 +115,23 @@ void keepStartingLevels(MLSModule& g) {
 }
 
 double leagueScale(const MLSModule& g, int club) {
-  if (g.StartingLevel.size() != kLastClub + 1) return 1;
+  if (!hasStartingLevels(g)) return 1;
   const int key = leagueKey(g, club);
-  double then = 0;
   double now = 0;
   for (int c = 1; c <= kLastClub; ++c) {
-    if (leagueKey(g, c) != key || outsideItsLeague(g, c)) continue;
-    then += g.StartingLevel[static_cast<std::size_t>(c)];
-    now += clubLevel(g, c);
+    if (leagueKey(g, c) == key && !outsideItsLeague(g, c)) now += clubLevel(g, c);
   }
+  const double then = leagueStart(g, club).sum;
   return now > 0 && then > 0 ? then / now : 1;
 }
 
-double leagueFloor(const MLSModule& g, int club) {
-  if (g.StartingLevel.size() != kLastClub + 1) return 0;
-  const int key = leagueKey(g, club);
-  double floor = 0;
-  for (int c = 1; c <= kLastClub; ++c) {
-    if (leagueKey(g, c) != key || outsideItsLeague(g, c)) continue;
-    const double then = g.StartingLevel[static_cast<std::size_t>(c)];
-    if (then > 0 && (floor == 0 || then < floor)) floor = then;
-  }
-  return floor;
+double leagueFloor(const MLSModule& g, int club) { return hasStartingLevels(g) ? leagueStart(g, club).weakest : 0; }
+
+double clubStanding(const MLSModule& g, int club) {
+  if (!hasStartingLevels(g)) return 1;
+  const LeagueStart start = leagueStart(g, club);
+  const double mean = start.clubs > 0 ? start.sum / start.clubs : 0;
+  return mean > 0 ? g.StartingLevel[static_cast<std::size_t>(club)] / mean : 1;
 }
 
 double fittingNation(const MLSModule& g, int club) {
@@ -146,11 +164,18 @@ Newcomer makeYouth(const MLSModule& g, int club, int area, const YouthNames& nam
   const std::string& first = drawName(*names.first);
   who.name = first + " " + drawName(*names.last);
   const double scale = leagueScale(g, club);
-  const double drawn = std::round(clubLevel(g, club) * scale * (kLeastShare + kShareSpread * Rnd()));
+  // Development adds about as much to every player wherever he plays, which
+  // levels a division within a decade. Where clubs go up and down, the
+  // square of a club's standing at the new game keeps its big clubs big, and
+  // relegation, not a floor grown with the division, catches a sunk club.
+  const bool relegation = isEnglish(club) || isGerman(club);
+  const double standing = relegation ? std::pow(clubStanding(g, club), 2) : 1;
+  const double drawn = std::round(clubLevel(g, club) * scale * standing * (kLeastShare + kShareSpread * Rnd()));
   // The floor holds after the share: a floor under the level alone still let
   // the weakest clubs' youths sink to 65% of it, and such a club sank further
   // each season while the rest of its league did not.
-  const double best = std::max({kLeastBest, drawn, std::round(leagueFloor(g, club) / scale)});
+  const double floor = relegation ? leagueFloor(g, club) : leagueFloor(g, club) / scale;
+  const double best = std::max({kLeastBest, drawn, std::round(floor)});
   const double share = area == 0 ? kKeeperOtherShare : kOtherShare;
   const double spread = area == 0 ? kKeeperOtherSpread : kOtherSpread;
   double* outfield[] = {&who.defence, &who.midfield, &who.attack};

@@ -18,6 +18,9 @@ struct YouthNames {
 inline constexpr int kYouthAgeFrom = 17;
 inline constexpr int kYouthAges = 3;
 
+// An MLS number past the league's size: a club that plays no league yet.
+bool outsideItsLeague(const MLSModule& g, int club);
+
 // A club's level: the mean of its named players' best ratings, or, for a club
 // without one, that of the named players of its league.
 double clubLevel(const MLSModule& g, int club);
@@ -35,6 +38,10 @@ double leagueScale(const MLSModule& g, int club);
 // weaker youths.
 double leagueFloor(const MLSModule& g, int club);
 
+// The club's level at the new game over the mean of those of the clubs its
+// league holds now (1 without starting levels).
+double clubStanding(const MLSModule& g, int club);
+
 // The nation most of the club's named players (else its league's) have; the
 // lowest number among equals, 0 when nobody is named.
 double fittingNation(const MLSModule& g, int club);
@@ -49,7 +56,9 @@ int youthArea(const MLSModule& g, int club);
 
 // A youth player for `club` in `area`: his best rating a share of 65 to 95 per
 // cent of the club's level, brought back to its league's scale at the new
-// game, but never below its league's grown floor nor below 2; his other
+// game, but never below its league's grown floor nor below 2. In the English
+// and German divisions that level is also times the square of the club's
+// standing, and the floor is the division's weakest start, not grown. His other
 // ratings a smaller share of that, a name from `names`, the fitting nation,
 // aged 17..19. Draws the first and last name, the share and three outfield
 // ratings, in that order.

@@ -188,6 +188,57 @@ TEST_F(StandInSquad, WithNobodyToSignAndNoMoneyToBidItSaysWhy) {
   EXPECT_EQ(g().TeamMoney(kClub), 100000);
 }
 
+TEST_F(StandInSquad, AKeeperFarBelowTheOutfieldIsReplacedByOneWorthHisPlace) {
+  hub().Show();
+  StandInUser standIn;
+  const double wanted = standin::keepingWanted(g(), kClub);
+  ASSERT_GT(wanted, 3);
+  EXPECT_GE(standin::bestKeeping(g(), kClub), wanted) << "the world's keepers are fine";
+  EXPECT_FALSE(standIn.replaceWeakKeeper());
+
+  // What a long career can leave: the keepers are never-played youngsters.
+  for (int p : squad()) {
+    if (PositionTag(g(), p) != "G ") continue;
+    g().PlayerGoalkeeping(p) = 3;
+    g().PlayerDefense(p) = g().PlayerMidfield(p) = g().PlayerAttack(p) = 1;
+  }
+  EXPECT_EQ(standin::bestKeeping(g(), kClub), 3);
+  EXPECT_EQ(standin::keepingWanted(g(), kClub), wanted) << "measured by the outfield players only";
+  g().TeamMoney(kClub) = 50e6;
+  EXPECT_FALSE(standIn.replaceWeakKeeper()) << "no slot is free";
+  const int leaving = squadPlayer(g(), kClub, 20);
+  ASSERT_NE(PositionTag(g(), leaving), "G ");
+  movePlayer(g(), leaving, 0, 0);
+  const int slots = static_cast<int>(squad().size());
+  EXPECT_TRUE(standIn.replaceWeakKeeper());
+  EXPECT_EQ(static_cast<int>(squad().size()), slots + 1) << "one keeper, nobody more";
+  const int keeper = squadPlayer(g(), kClub, 1);
+  EXPECT_EQ(PositionTag(g(), keeper), "G ");
+  EXPECT_GE(g().PlayerGoalkeeping(keeper), wanted) << "the new keeper stands in goal";
+  EXPECT_EQ(standIn.signings() + standIn.purchases(), 1);
+  EXPECT_FALSE(standIn.replaceWeakKeeper()) << "one keeper worth his place is enough";
+  EXPECT_TRUE(hub().loaded());
+}
+
+TEST_F(StandInSquad, AWeakKeeperStaysWhenNoBetterKeeperCanBeHad) {
+  for (int p : squad()) {
+    if (PositionTag(g(), p) != "G ") continue;
+    g().PlayerGoalkeeping(p) = 3;
+    g().PlayerDefense(p) = g().PlayerMidfield(p) = g().PlayerAttack(p) = 1;
+  }
+  for (int p = 1; p <= g().NumPlayers; ++p) {
+    if (g().PlayerTeam(p) == 0) g().PlayerInjury(p) = 5;  // no fit free player
+  }
+  g().TeamMoney(kClub) = 100000;                       // no bid either
+  movePlayer(g(), squadPlayer(g(), kClub, 20), 0, 0);  // a free slot
+  hub().Show();
+  StandInUser standIn;
+  EXPECT_FALSE(standIn.replaceWeakKeeper());
+  EXPECT_EQ(standin::bestKeeping(g(), kClub), 3);
+  EXPECT_EQ(standIn.purchases(), 0);
+  EXPECT_EQ(standIn.signings(), 0);
+}
+
 }  // namespace
 TEST_F(StandInSquad, FromTheSecondSeasonItBringsBetterSubstitutesIntoTheEleven) {
   hub().Show();

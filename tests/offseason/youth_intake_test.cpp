@@ -87,6 +87,16 @@ TEST_F(YouthIntake, AShortClubIsFilledToSixteenWithAKeeperFirstWhenOneIsMissing)
   for (std::size_t k = 1; k < made.size(); ++k) EXPECT_NE(PositionTag(g(), made[k]), "G ") << "two keepers are enough";
 }
 
+TEST_F(YouthIntake, AnMlsNumberTheLeagueHasNotReachedGetsNobody) {
+  g().MLSTeamCount = 12;
+  retire(12, {16});
+  retire(13, {15, 16});
+  const std::vector<int> made = intake();
+  ASSERT_EQ(made.size(), 1U);
+  EXPECT_EQ(g().PlayerTeam(made[0]), 12) << "the league's last club";
+  EXPECT_EQ(namedSquadPlayers(g(), 13, true), 14) << "its youths would never play";
+}
+
 TEST_F(YouthIntake, AnAmericanClubTakesTheDraftsNamesAndADrafteesWage) {
   retire(kAmerican, {15, 16});
   const std::vector<int> made = intake();

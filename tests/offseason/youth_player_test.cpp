@@ -110,6 +110,32 @@ TEST_F(YouthPlayer, ALeagueGrownSinceTheNewGameBringsOnYouthOnItsOldScaleAboveIt
   EXPECT_EQ(least.attack, 8) << "the other ratings a share of the floor: 40% of 20";
 }
 
+TEST_F(YouthPlayer, ADivisionsBigClubsStayBigAndItsFloorDoesNotGrow) {
+  for (int s = 1; s <= 4; ++s) addPlayer(53, s, 1, 20, 4, 4);  // the Premiership's biggest
+  for (int s = 1; s <= 4; ++s) addPlayer(54, s, 1, 10, 4, 4);  // and its smallest
+  EXPECT_EQ(clubStanding(g(), 53), 1) << "no starting levels: every club stands alike";
+  keepStartingLevels(g());
+  // The 18 empty clubs start at the division's mean of 15, so the mean start is 15.
+  EXPECT_DOUBLE_EQ(clubStanding(g(), 53), 20.0 / 15);
+  EXPECT_DOUBLE_EQ(clubStanding(g(), 54), 10.0 / 15);
+  EXPECT_DOUBLE_EQ(clubStanding(g(), 100), 1) << "Division Two's clubs all start at its mean";
+
+  rng().script({0.0, 0.0, 0.5, 0.5, 0.5, 0.5});  // the middle share, 80%
+  EXPECT_EQ(makeYouth(g(), 53, 1, names).defence, 28) << "80% of 20, times its standing squared";
+  rng().script({0.0, 0.0, 0.0, 0.5, 0.5, 0.5});
+  EXPECT_EQ(makeYouth(g(), 53, 1, names).defence, 23) << "the least share, 65%";
+  rng().script({0.0, 0.0, 0.9999, 0.5, 0.5, 0.5});
+  EXPECT_EQ(makeYouth(g(), 54, 1, names).defence, 10) << "5 is below the division's weakest start";
+
+  // The division doubles its level: the big club's youths keep their old
+  // scale, and the floor stays the weakest start.
+  for (int p = 1; p <= g().NumPlayers; ++p) g().PlayerDefense(p) *= 2;
+  rng().script({0.0, 0.0, 0.5, 0.5, 0.5, 0.5});
+  EXPECT_EQ(makeYouth(g(), 53, 1, names).defence, 28);
+  rng().script({0.0, 0.0, 0.9999, 0.5, 0.5, 0.5});
+  EXPECT_EQ(makeYouth(g(), 54, 1, names).defence, 10) << "a league without relegation would give 20";
+}
+
 TEST_F(YouthPlayer, AnMlsNumberOutsideTheLeagueIsMeasuredByTheLeaguesClubs) {
   g().MLSTeamCount = 10;
   addPlayer(2, 1, 1, 12, 4, 4);

@@ -100,6 +100,7 @@ void pressContinue(StandInUser& player, int day) {
   MainModule& hub = ui::screen<MainModule>();
   if (!hub.loaded()) hub.Show();
   player.pickSeasonEleven();
+  player.replaceWeakKeeper();
   if (!hub.PlayGamesBUtton.enabled()) {
     const std::string why = player.readySquad();
     if (!why.empty()) throw RunError("day " + std::to_string(day) + ": " + why);

@@ -29,6 +29,12 @@ double outfieldRating(const MLSModule& g, int player) {
   return std::max({g.PlayerDefense(player), g.PlayerMidfield(player), g.PlayerAttack(player)});
 }
 
+// Whether the player may be signed: anyone without a least keeping, else a
+// keeper rated at least that.
+bool meetsKeeping(const MLSModule& g, int player, double leastKeeping) {
+  return leastKeeping <= 0 || (isKeeper(g, player) && g.PlayerGoalkeeping(player) >= leastKeeping);
+}
+
 // How much the squad wants a player: a keeper first when it needs one, then
 // the best in his strongest skill.
 std::pair<bool, double> want(const MLSModule& g, int player, bool wantKeeper) {
@@ -42,9 +48,31 @@ int acceptedWage(const MLSModule& g, int player, int club) {
 }
 
 constexpr int kLastBiddenClub = 237;
-constexpr int kAboveEveryRival = 101;  // a rival bids the asking price + a reputation of at most 100
+constexpr double kKeepingShare = 0.75;  // of the outfield players' mean best rating
+constexpr int kAboveEveryRival = 101;   // a rival bids the asking price + a reputation of at most 100
 
 }  // namespace
+
+double bestKeeping(const MLSModule& g, int club) {
+  double best = 0;
+  for (int slot = 1; slot <= 20; ++slot) {
+    const int p = squadPlayer(g, club, slot);
+    if (fit(g, p) && isKeeper(g, p)) best = std::max(best, static_cast<double>(g.PlayerGoalkeeping(p)));
+  }
+  return best;
+}
+
+double keepingWanted(const MLSModule& g, int club) {
+  double sum = 0;
+  int outfield = 0;
+  for (int slot = 1; slot <= 20; ++slot) {
+    const int p = squadPlayer(g, club, slot);
+    if (!fit(g, p) || isKeeper(g, p)) continue;
+    sum += outfieldRating(g, p);
+    ++outfield;
+  }
+  return outfield > 0 ? kKeepingShare * sum / outfield : 0;
+}
 
 int fitPlayers(const MLSModule& g, int club) {
   int count = 0;
@@ -52,15 +80,15 @@ int fitPlayers(const MLSModule& g, int club) {
   return count;
 }
 
-FreeSigning nextFreeSigning(const MLSModule& g, int club, int mostWage) {
-  const bool wantKeeper = !hasFitKeeper(g, club);
+FreeSigning nextFreeSigning(const MLSModule& g, int club, int mostWage, double leastKeeping) {
+  const bool wantKeeper = !hasFitKeeper(g, club) || leastKeeping > 0;
   const std::vector<PortalRow> rows = freeTransferRows(g);
   FreeSigning best;
   std::pair<bool, double> bestScore{false, 0};
   for (std::size_t row = 0; row < rows.size(); ++row) {
     const int p = rows[row].player;
     const int wage = acceptedWage(g, p, club);
-    if (!fit(g, p) || wage > mostWage) continue;
+    if (!fit(g, p) || wage > mostWage || !meetsKeeping(g, p, leastKeeping)) continue;
     const std::pair<bool, double> score = want(g, p, wantKeeper);
     if (best.player == 0 || score > bestScore) {
       best = {p, static_cast<int>(row), wage};
@@ -70,13 +98,16 @@ FreeSigning nextFreeSigning(const MLSModule& g, int club, int mostWage) {
   return best;
 }
 
-Bid nextBid(const MLSModule& g, int club, int mostWage, double mostBidK) {
-  const bool wantKeeper = !hasFitKeeper(g, club);
+Bid nextBid(const MLSModule& g, int club, int mostWage, double mostBidK, double leastKeeping) {
+  const bool wantKeeper = !hasFitKeeper(g, club) || leastKeeping > 0;
   Bid best;
   std::pair<bool, double> bestScore{false, 0};
   for (int p = 1; p <= g.NumPlayers; ++p) {
     const double owner = g.PlayerTeam(p);
-    if (owner < 1 || owner > kLastBiddenClub || owner == club || g.PlayerName(p).empty() || !fit(g, p)) continue;
+    if (owner < 1 || owner > kLastBiddenClub || owner == club || g.PlayerName(p).empty() || !fit(g, p) ||
+        !meetsKeeping(g, p, leastKeeping)) {
+      continue;
+    }
     const int wage = acceptedWage(g, p, club);
     const int bid = PlayerAskingPrice(g, p) + kAboveEveryRival;
     if (wage > mostWage || bid > mostBidK) continue;

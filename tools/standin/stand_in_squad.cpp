@@ -22,11 +22,11 @@ constexpr int kContractYears = 2;  // what a draftee gets
 
 }  // namespace
 
-bool StandInUser::signFreePlayer() {
+bool StandInUser::signFreePlayer(double leastKeeping) {
   MLSModule& g = mls();
   const int club = static_cast<int>(g.MyTeam);
   PlayerDirectory& card = ui::screen<PlayerDirectory>();
-  const standin::FreeSigning choice = standin::nextFreeSigning(g, club, card.HScroll2.max());
+  const standin::FreeSigning choice = standin::nextFreeSigning(g, club, card.HScroll2.max(), leastKeeping);
   if (choice.player == 0) return false;
   ui::screen<MainModule>().Command4.userClick();
   Website& portal = ui::screen<Website>();
@@ -45,12 +45,12 @@ bool StandInUser::signFreePlayer() {
   return joined;
 }
 
-bool StandInUser::bidForPlayer() {
+bool StandInUser::bidForPlayer(double leastKeeping) {
   MLSModule& g = mls();
   const int club = static_cast<int>(g.MyTeam);
   PlayerDirectory& card = ui::screen<PlayerDirectory>();
   const double mostBidK = std::floor(g.TeamMoney(club) / 1000);
-  const standin::Bid choice = standin::nextBid(g, club, card.HScroll2.max(), mostBidK);
+  const standin::Bid choice = standin::nextBid(g, club, card.HScroll2.max(), mostBidK, leastKeeping);
   if (choice.player == 0) return false;
   showPlayerCard(choice.player);
   if (!card.loaded() || card.shownPlayer() != choice.player) return false;
@@ -83,6 +83,16 @@ bool StandInUser::releaseInjured() {
   const bool released = g.PlayerTeam(player) != club;
   state_->releases += released ? 1 : 0;
   return released;
+}
+
+bool StandInUser::replaceWeakKeeper() {
+  const MLSModule& g = mls();
+  const int club = static_cast<int>(g.MyTeam);
+  const double wanted = standin::keepingWanted(g, club);
+  if (standin::bestKeeping(g, club) >= wanted || firstFreeSquadSlot(g, club) == 0) return false;
+  if (!ui::screen<MainModule>().loaded() || !(signFreePlayer(wanted) || bidForPlayer(wanted))) return false;
+  mendLineUp(true, true);
+  return true;
 }
 
 std::string StandInUser::readySquad() {

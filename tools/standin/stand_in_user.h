@@ -59,6 +59,13 @@ class StandInUser {
   // line-up and brings the hub back. Returns why the hub still cannot go on,
   // or an empty text.
   std::string readySquad();
+
+  // What a user does when the keeper he is left with is no keeper for his
+  // squad: when his best fit keeper is rated below three quarters of his fit
+  // outfield players' mean best rating and a slot is free, he signs a free
+  // keeper rated at least that, else bids for one, as readySquad does, and
+  // the squad screen puts the best in goal. Returns whether one joined.
+  bool replaceWeakKeeper();
   int signings() const { return state_->signings; }
   int releases() const { return state_->releases; }
   int purchases() const { return state_->purchases; }
@@ -95,8 +102,9 @@ class StandInUser {
   // line-up needs nothing, so that the hub is rebuilt; with `best` fit
   // starters give way to better-suited substitutes too.
   int mendLineUp(bool always, bool best = false);
-  bool signFreePlayer();
-  bool bidForPlayer();
+  // With a `leastKeeping` above 0, only a keeper rated at least that.
+  bool signFreePlayer(double leastKeeping = 0);
+  bool bidForPlayer(double leastKeeping = 0);
   bool releaseInjured();
   static void draft(const std::shared_ptr<State>& state);
   // Inlined into its idle action, which runs at every yield of every match.

@@ -196,6 +196,16 @@ TEST_F(StandInSquad, AKeeperFarBelowTheOutfieldIsReplacedByOneWorthHisPlace) {
   EXPECT_GE(standin::bestKeeping(g(), kClub), wanted) << "the world's keepers are fine";
   EXPECT_FALSE(standIn.replaceWeakKeeper());
 
+  // The least keeping is the least a signing may have: a keeper rated just that qualifies.
+  int bestFree = 0;
+  for (int p = 1; p <= g().NumPlayers; ++p) {
+    if (g().PlayerTeam(p) != 0 || g().PlayerName(p).empty() || g().PlayerInjury(p) > 0 || PositionTag(g(), p) != "G ")
+      continue;
+    if (bestFree == 0 || g().PlayerGoalkeeping(p) > g().PlayerGoalkeeping(bestFree)) bestFree = p;
+  }
+  ASSERT_NE(bestFree, 0) << "the world has a free keeper";
+  EXPECT_EQ(standin::nextFreeSigning(g(), kClub, 100000, g().PlayerGoalkeeping(bestFree)).player, bestFree);
+
   // What a long career can leave: the keepers are never-played youngsters.
   for (int p : squad()) {
     if (PositionTag(g(), p) != "G ") continue;

@@ -31,6 +31,8 @@ TEST_F(YouthPlayer, TheLevelIsTheMeanBestRatingOfTheClubElseOfItsLeague) {
   EXPECT_DOUBLE_EQ(clubLevel(g(), 62), (14 + 9 + 20) / 3.0) << "an empty club takes its division's";
   EXPECT_DOUBLE_EQ(clubLevel(g(), 148), 30) << "the last English number plays in its division too";
   EXPECT_DOUBLE_EQ(clubLevel(g(), 17), 2) << "an empty league: the least level";
+  addPlayer(17, 1, 1, 1, 1, 8);  // the A-League's first club
+  EXPECT_DOUBLE_EQ(clubLevel(g(), 18), 8) << "an empty A-League club takes its league's";
 }
 
 TEST_F(YouthPlayer, TheNationIsTheCommonestAndTheLowestAmongEquals) {

@@ -99,7 +99,7 @@ void PlayerDirectory::sign(int player, int user) {
 
 void PlayerDirectory::Command4_Click() {
   if (BidRound == 0) return;  // nothing to repeat yet
-  HScroll3.setValue(CInt(BidAmount));
+  HScroll3.setValue(CLng(BidAmount));
   Command7_Click();
 }
 

@@ -219,6 +219,21 @@ TEST_F(Dealings, AnAgreedSigningPaysTheBidOrNothingHappens) {
   EXPECT_EQ(g.PlayerInterest(kTarget, 3), 0);
 }
 
+TEST_F(Dealings, StayRepeatsABidPastThirtyTwoThousandAsItWas) {
+  MLSModule& g = mls();
+  g.TeamMoney(kUser) = 100e6;
+  g.PlayerInterest(kTarget, 1) = kRival;  // the first bid only shows the rivals'
+  PlayerDirectory& d = open(kTarget);
+  d.HScroll3.userSetValue(40000);
+  d.Command7.userClick();
+  ASSERT_TRUE(d.Frame6.visible());
+  dialogs.answer(ui::MsgResult::OK);
+  d.Command4.userClick();
+  EXPECT_EQ(d.BidAmount, 40000);
+  EXPECT_EQ(d.HScroll3.value(), 40000);
+  EXPECT_EQ(dialogs.last().text, "P21 has agreed to talk with your team.");
+}
+
 TEST_F(Dealings, EqualRivalBidsGoToTheEarlierColumn) {
   MLSModule& g = mls();
   g.TeamName(4) = "Club 4";

@@ -141,7 +141,9 @@ TEST_F(StandInSquad, WithNobodyFreeToSignItBuysOtherClubsPlayersKeeperFirstThrou
   const double sellerMoney = g().TeamMoney(firstSeller);
   std::vector<double> formerClub(static_cast<std::size_t>(g().NumPlayers) + 1);
   for (int p = 1; p <= g().NumPlayers; ++p) formerClub[static_cast<std::size_t>(p)] = g().PlayerTeam(p);
-  EXPECT_EQ(first.bidK, PlayerAskingPrice(g(), first.player) + 101) << "above any rival's bid";
+  double bestReputation = 0;
+  for (int c = 1; c <= kLastClub; ++c) bestReputation = std::max(bestReputation, g().TeamReputation(c));
+  EXPECT_EQ(first.bidK, PlayerAskingPrice(g(), first.player) + bestReputation + 1) << "above any rival's bid";
   EXPECT_EQ(PositionTag(g(), first.player), "G ") << "no keeper is fit";
 
   EXPECT_EQ(standIn.readySquad(), "");
@@ -169,6 +171,14 @@ TEST_F(StandInSquad, WithNobodyFreeToSignItBuysOtherClubsPlayersKeeperFirstThrou
   EXPECT_LT(g().TeamMoney(kClub), money - first.bidK * 1000.0) << "both bids paid";
   EXPECT_FALSE(ui::screen<PlayerDirectory>().loaded());
   EXPECT_EQ(PositionTag(g(), squadPlayer(g(), kClub, 1)), "G ") << "a keeper stands in goal";
+}
+
+TEST_F(StandInSquad, ABidBeatsARivalWhoseReputationHasPassedAHundred) {
+  g().TeamMoney(kClub) = 50e6;
+  g().TeamReputation(3) = 150.5;  // a rival bids the asking price + 150.5, rounded to + 150 or + 151
+  const standin::Bid bid = standin::nextBid(g(), kClub, 50, std::floor(g().TeamMoney(kClub) / 1000));
+  ASSERT_NE(bid.player, 0);
+  EXPECT_EQ(bid.bidK, PlayerAskingPrice(g(), bid.player) + 152);
 }
 
 TEST_F(StandInSquad, WithNobodyToSignAndNoMoneyToBidItSaysWhy) {

@@ -49,7 +49,14 @@ int acceptedWage(const MLSModule& g, int player, int club) {
 
 constexpr int kLastBiddenClub = 237;
 constexpr double kKeepingShare = 0.75;  // of the outfield players' mean best rating
-constexpr int kAboveEveryRival = 101;   // a rival bids the asking price + a reputation of at most 100
+
+// A rival bids the asking price + its reputation, which grows past 100 in a
+// long career.
+int aboveEveryRival(const MLSModule& g) {
+  double best = 0;
+  for (int c = 1; c <= kLastClub; ++c) best = std::max(best, g.TeamReputation(c));
+  return static_cast<int>(std::ceil(best)) + 1;
+}
 
 }  // namespace
 
@@ -100,6 +107,7 @@ FreeSigning nextFreeSigning(const MLSModule& g, int club, int mostWage, double l
 
 Bid nextBid(const MLSModule& g, int club, int mostWage, double mostBidK, double leastKeeping) {
   const bool wantKeeper = !hasFitKeeper(g, club) || leastKeeping > 0;
+  const int above = aboveEveryRival(g);
   Bid best;
   std::pair<bool, double> bestScore{false, 0};
   for (int p = 1; p <= g.NumPlayers; ++p) {
@@ -109,7 +117,7 @@ Bid nextBid(const MLSModule& g, int club, int mostWage, double mostBidK, double 
       continue;
     }
     const int wage = acceptedWage(g, p, club);
-    const int bid = PlayerAskingPrice(g, p) + kAboveEveryRival;
+    const int bid = PlayerAskingPrice(g, p) + above;
     if (wage > mostWage || bid > mostBidK) continue;
     const std::pair<bool, double> score = want(g, p, wantKeeper);
     if (best.player == 0 || score > bestScore) {

@@ -33,8 +33,9 @@ FreeSigning nextFreeSigning(const MLSModule& g, int club, int mostWage, double l
 
 // The other club's player the stand-in bids for next through his card: fit,
 // of a club 1..237 other than `club`, asking a wage below `mostWage` and
-// priced so that a bid beating every rival (his asking price + 101k, a rival
-// bidding the asking price + its reputation) is at most `mostBidK`; chosen as
+// priced so that a bid beating every rival (his asking price + 1k above the
+// best reputation of any club, a rival bidding the asking price + its
+// reputation) is at most `mostBidK`; chosen as
 // nextFreeSigning chooses, the lowest number among equals. Player 0 when
 // nobody fits.
 struct Bid {

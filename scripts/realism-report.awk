@@ -23,6 +23,25 @@ $2 ~ /^squads=/ {
   if (s > lastSeason) lastSeason = s
   next
 }
+$2 ~ /^fielded=/ {
+  s = value("fielded") + 0
+  f = value("league_fewest") + 0
+  if (f >= 0) {
+    if (!(s in fewest) || f < fewest[s]) fewest[s] = f
+    clubSeasons[s]++
+    if (f < 11) below11[s]++
+    if (f < 14) below14[s]++
+  }
+  f = value("cup_fewest") + 0
+  if (f >= 0 && f < 11) cupBelow11[s]++
+  next
+}
+$2 ~ /^nokeeper=/ {
+  s = value("nokeeper") + 0
+  keeperless[s]++
+  keeperlessSide[value("seed") SUBSEP s SUBSEP value("round") SUBSEP value("club")] = 1
+  next
+}
 { seed = value("seed"); season = value("season") + 0 }
 $2 ~ /^result=/ {
   key = season SUBSEP value("result")
@@ -33,7 +52,10 @@ $2 ~ /^result=/ {
   if (h > a) home[key]++; else if (h == a) draws[key]++; else away[key]++
   margin = h > a ? h - a : a - h
   if (margin >= 4) big[key]++
-  if (margin >= 10) huge[key]++
+  if (margin >= 10) {
+    huge[key]++
+    hugeDefeat[++hugeDefeats] = seed SUBSEP season SUBSEP value("round") SUBSEP (h > a ? value("away") : value("home"))
+  }
   if (margin > best[key] || (margin == best[key] && h + a > bestGoals[key])) {
     best[key] = margin; bestGoals[key] = h + a
     bestText[key] = (h > a ? h "-" a : a "-" h)
@@ -101,7 +123,27 @@ function printSquads(s,   aims) {
     squadSeeds[s], long ? aims : ""
 }
 
+# The sides a season's league and cup matches saw: the fewest players of its
+# own a club fielded, the club-seasons with a league match below 11 and below
+# 14, the cup matches below 11, and the sides without a fit keeper.
+function printFielded(s,   aims, share) {
+  if (!(s in clubSeasons)) return
+  share = below14[s] / clubSeasons[s]
+  aims = below11[s] + cupBelow11[s] > 0 ? " below_11" : ""
+  if (share > 0.01) aims = aims " below_14"
+  if (long && aims != "") missed++
+  printf "%6d %-15s fewest %d own, %d of %d club-seasons below 11 and %d below 14 (%.1f%%), %d cup club-seasons below 11, " \
+    "%d sides without a fit keeper (%d of the %d defeats by 10+)  %s\n", s, "fielded", fewest[s], below11[s], clubSeasons[s],
+    below14[s], 100 * share, cupBelow11[s], keeperless[s], keeperlessHuge[s], hugeBySeason[s],
+    long ? (aims == "" ? "reached" : "missed:" aims) : ""
+}
+
 END {
+  for (i = 1; i <= hugeDefeats; ++i) {
+    split(hugeDefeat[i], part, SUBSEP)
+    hugeBySeason[part[2]]++
+    if (hugeDefeat[i] in keeperlessSide) keeperlessHuge[part[2]]++
+  }
   printf "%6s %-15s %7s %6s %6s %6s %6s %7s %7s %7s %6s %7s %7s %7s  %s\n", "season", "league", "matches", "goals",
     "home", "draw", "away", "champ_p", "champ_g", "bottom", "spread", "by_4+", "by_10+", "largest", "aims"
   for (key in rows) order[++count] = key
@@ -142,7 +184,10 @@ END {
     printf "%s  %s\n", line[key], aimsText[key] == "" ? "reached" : "missed:" aimsText[key]
     split(key, part, SUBSEP)
     split(order[i + 1], next_, SUBSEP)
-    if (i == count || next_[1] != part[1]) printSquads(part[1])
+    if (i == count || next_[1] != part[1]) {
+      printSquads(part[1])
+      printFielded(part[1])
+    }
   }
   # Seasons begun without a finished league season.
   for (s = 1; s <= lastSeason; ++s) if (!(s in squadsShown)) printSquads(s)

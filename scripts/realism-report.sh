@@ -18,7 +18,11 @@
 # Table figures are averaged over the seeds. Per season, the squads line gives
 # the smallest number of named players a club started it with (over the
 # seeds) and the clubs below their floor (16, or their number at the new game
-# if lower), summed over the seeds. A run that stops early is named.
+# if lower), summed over the seeds. The fielded line gives, from every league
+# and cup match, the fewest players of its own a club fielded, the
+# club-seasons with a league match below 11 and below 14 of them, the cup
+# sides below 11, and the league sides without a fit keeper with their share
+# of the defeats by ten or more. A run that stops early is named.
 #
 # The aims column checks both bounds of each aim. Season 1: the Premiership's
 # champion 2.1-2.6 points a game, its spread 0.36-0.48 and the widest of the
@@ -26,7 +30,8 @@
 # other league's champion 1.9-2.5 points a game and spread 0.30-0.45; no
 # champion above 3.2 goals a game. Over several seasons, every season: at most
 # 12% of a league's matches won by four or more and 0.5% by ten or more, no
-# club below its floor; the Premiership's champion and spread as in season 1
+# club below its floor, no side below 11 players of its own and at most 1% of
+# the club-seasons with a league match below 14; the Premiership's champion and spread as in season 1
 # in seasons 1, 5, 10 and 20.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -56,5 +61,5 @@ seq 1 "$seeds" | xargs -P "$jobs" -I{} bash -c '
   fi'
 
 for seed in $(seq 1 "$seeds"); do
-  grep -E '^(table|result)=.* final=1 |^(squads|stopped)=' "$runs/$seed.out" | sed "s/^/seed=$seed /"
+  grep -E '^(table|result)=.* final=1 |^(squads|stopped|fielded|nokeeper)=' "$runs/$seed.out" | sed "s/^/seed=$seed /"
 done | awk -v long="$((seasons > 0))" -v club="$club" -f "$top/scripts/realism-report.awk"

@@ -202,9 +202,16 @@ struct MLSModule {
   // loaded game keeps those of the game it replaces.
   std::vector<Text> YouthFirstNames;
   std::vector<Text> YouthLastNames;
+  // The new game's North-American lists, for the youths a club calls up
+  // during a season; not saved either.
+  std::vector<Text> UsaFirstNames;
+  std::vector<Text> UsaLastNames;
   // Each club's level at the new game (by club number), the youth intake's
   // scale; not saved either.
   std::vector<double> StartingLevel;
+  // Each club's named players at the new game (by club number), under the
+  // floor the computer market keeps; not saved either.
+  std::vector<int> StartingSquad;
   Table1<Text, 50> RatingWord{"RatingWord"};
   Table1<Text, 50> AggressionWord{"AggressionWord"};
   Table1<double, 54> SkillValueTable{"SkillValueTable"};

@@ -287,8 +287,10 @@ class MatchEngine : public ui::Form {
   struct BetweenTally {
     long passes = 0;
     long transfers = 0;
-    long sackings = 0;  // clubs whose manager went for a low approval
-    long injuries = 0;  // named players injured by the random roll
+    long salesKept = 0;  // listed players a computer club kept to stay at its floor
+    long callUps = 0;    // youths called up by computer clubs below their floor
+    long sackings = 0;   // clubs whose manager went for a low approval
+    long injuries = 0;   // named players injured by the random roll
     long suspensions = 0;
   };
   std::vector<TransferMove> transfermoves;  // the moves of the last pass, in order

@@ -1,6 +1,7 @@
 // What happens between two matchdays: the transfer market, the manager
 // market with the user's job application, suspensions and injuries, the
-// user's reports, the club finances and the insolvency warnings.
+// user's reports, the club finances, the youths clubs below their floor call
+// up and the insolvency warnings.
 #include <array>
 #include <cmath>
 #include <string>
@@ -10,6 +11,7 @@
 #include "data/mls_module.h"
 #include "data/news.h"
 #include "match/match_engine.h"
+#include "offseason/youth_intake.h"
 #include "ui/backend.h"
 
 namespace kervale {
@@ -89,6 +91,8 @@ void MatchEngine::Minbox_Click() {
   teamfinance();
   sponsorships();
   playercheck();
+  // A club a retirement took below its floor brings on youths before it plays again.
+  betweentally.callUps += static_cast<long>(callUpYouths(mls()).size());
   insolvencywarnings();
 }
 

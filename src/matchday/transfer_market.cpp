@@ -7,6 +7,7 @@
 #include "base/numbers.h"
 #include "base/random.h"
 #include "data/mls_module.h"
+#include "data/squad_floor.h"
 #include "data/squad_moves.h"
 #include "match/match_engine.h"
 #include "ui/backend.h"
@@ -71,6 +72,12 @@ void MatchEngine::transfermarket() {
     if (buyer == 0) continue;
     const int slot = firstFreeSquadSlot(g, buyer);
     if (slot == 0) continue;
+    // A computer club that sold every listed player would soon field fewer
+    // than eleven: it keeps its floor, and its keepers.
+    if (c != 0 && c != g.MyTeam && !saleKeepsFloor(g, c, p)) {
+      ++betweentally.salesKept;
+      continue;
+    }
 
     if (c != 0 && c == g.MyTeam) {
       const std::string question = g.TeamName(buyer) + " have won the bidding war with a bid of " +

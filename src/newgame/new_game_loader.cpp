@@ -10,6 +10,7 @@
 #include "base/random.h"
 #include "data/data_files.h"
 #include "data/readers/reader_support.h"
+#include "data/squad_floor.h"
 #include "newgame/loader_steps.h"
 #include "offseason/youth_player.h"
 
@@ -63,6 +64,7 @@ void setStartingValues(MLSModule& game) {
 // The first- and last-name lists of the three name styles, read once: the
 // draws are the same as reading a file anew for every name.
 struct NameLists {
+  static constexpr int kUsa = 0;
   static constexpr int kEnglish = 1;
   std::array<std::vector<std::string>, 3> first;
   std::array<std::vector<std::string>, 3> last;
@@ -88,15 +90,18 @@ struct NameLists {
   }
 };
 
-// The English lists, at most 200 first and 10000 last names, kept for the
-// youth intake of later seasons.
+// The English and North-American lists, at most 200 first and 10000 last
+// names each, kept for the youths of later seasons.
 void keepYouthNames(MLSModule& game, const NameLists& names) {
+  auto keep = [](std::vector<std::string>& kept, const std::vector<std::string>& list, std::size_t most) {
+    kept.assign(list.begin(), list.begin() + std::ptrdiff_t(std::min(list.size(), most)));
+  };
   constexpr std::size_t kMostFirst = 200;
   constexpr std::size_t kMostLast = 10000;
-  const std::vector<std::string>& first = names.first[NameLists::kEnglish];
-  const std::vector<std::string>& last = names.last[NameLists::kEnglish];
-  game.YouthFirstNames.assign(first.begin(), first.begin() + std::ptrdiff_t(std::min(first.size(), kMostFirst)));
-  game.YouthLastNames.assign(last.begin(), last.begin() + std::ptrdiff_t(std::min(last.size(), kMostLast)));
+  keep(game.YouthFirstNames, names.first[NameLists::kEnglish], kMostFirst);
+  keep(game.YouthLastNames, names.last[NameLists::kEnglish], kMostLast);
+  keep(game.UsaFirstNames, names.first[NameLists::kUsa], kMostFirst);
+  keep(game.UsaLastNames, names.last[NameLists::kUsa], kMostLast);
 }
 
 void generateStaff(MLSModule& game, const NameLists& names, const LoaderProgress& progress) {
@@ -238,6 +243,7 @@ std::unique_ptr<MLSModule> loadNewGame(const std::filesystem::path& folder, cons
   loadPlayers(folder, *game);
   setUpPlayers(*game, *tables);
   keepStartingLevels(*game);
+  keepStartingSquads(*game);
 
   setUpTactics(folder, *game, progress);
 

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "base/random.h"
+#include "data/squad_floor.h"
 #include "team/line_up.h"
 
 namespace kervale {
@@ -19,16 +20,8 @@ constexpr double kOtherShare = 0.2;
 constexpr double kOtherSpread = 0.4;
 constexpr double kKeeperOtherShare = 0.1;
 constexpr double kKeeperOtherSpread = 0.2;
-// A club whose only keeper is sold or hurt during the season must still have
-// one to put in goal.
-constexpr int kKeepersWanted = 2;
 // Club numbers 1..16 are kept for the MLS, whatever its size.
 constexpr int kLastMlsNumber = 16;
-
-bool isKeeper(const MLSModule& g, int p) {
-  const double k = g.PlayerGoalkeeping(p);
-  return k > g.PlayerDefense(p) && k > g.PlayerMidfield(p) && k > g.PlayerAttack(p);
-}
 
 double bestRating(const MLSModule& g, int p) {
   return std::max(
@@ -148,14 +141,7 @@ double fittingNation(const MLSModule& g, int club) {
   return nation;
 }
 
-bool keeperWanted(const MLSModule& g, int club) {
-  int keepers = 0;
-  for (int s = 1; s <= 20; ++s) {
-    const int p = squadPlayer(g, club, s);
-    if (p != 0 && g.PlayerInjury(p) <= 0 && isKeeper(g, p)) ++keepers;
-  }
-  return keepers < kKeepersWanted;
-}
+bool keeperWanted(const MLSModule& g, int club) { return ownKeepers(g, club, true) < kKeepersFloor; }
 
 int youthArea(const MLSModule& g, int club) { return keeperWanted(g, club) ? 0 : neededArea(g, club); }
 

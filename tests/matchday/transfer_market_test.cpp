@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/squad_floor.h"
 #include "matchday/between_game.h"
 
 namespace kervale::test {
@@ -111,6 +112,30 @@ TEST_F(TransferMarket, NoMoveWithoutABidderWhoCanPayAndHasRoom) {
     EXPECT_EQ(g.TeamSquad(1, 0), 0);
     EXPECT_EQ(g.LastWeekTransfersText, "");
   }
+}
+
+TEST_F(TransferMarket, AComputerClubAtItsFloorKeepsItsPlayerWhileTheUserIsStillAsked) {
+  MLSModule& g = game();
+  keepStartingSquads(g);  // every club began with five, its floor
+  const int extra = playerOf(3, kPlayers + 1);
+  g.TeamSquad(kPlayers + 1, 3) = extra;  // Cedar is one above its floor
+  g.PlayerTeam(extra) = 3;
+  g.PlayerName(extra) = "Cedar 6";
+  g.PlayerName(50) = "Nat Loose";
+  g.PlayerInterest(50, 1) = 4;
+  listWith(21, {3});
+  listWith(11, {2});
+  listWith(extra, {4});
+  dialogs.answer(ui::MsgResult::Yes);
+  run({21, 11, extra, 50});  // no draw more for the kept player
+  EXPECT_EQ(g.PlayerTeam(21), 2) << "Birch is at its floor";
+  EXPECT_EQ(g.TeamSquad(1, 2), 21);
+  EXPECT_EQ(dialogs.last().title, "Transfer?") << "the user decides for his own club";
+  EXPECT_EQ(g.PlayerTeam(11), 2);
+  EXPECT_EQ(g.PlayerTeam(extra), 4) << "Cedar sells down to its floor";
+  EXPECT_EQ(g.PlayerTeam(50), 4) << "a free agent leaves no club";
+  EXPECT_EQ(engine().betweentally.transfers, 3);
+  EXPECT_EQ(engine().betweentally.salesKept, 1);
 }
 
 TEST_F(TransferMarket, AFreeAgentComesFromClubZero) {

@@ -8,6 +8,7 @@
 
 #include "base/random.h"
 #include "data/mls_module.h"
+#include "data/squad_floor.h"
 #include "data/squad_moves.h"
 #include "matchday/driver_world.h"
 #include "offseason/off_season.h"
@@ -79,7 +80,7 @@ struct TurnCheck {
       if (waiting) {
         EXPECT_EQ(namedSquadPlayers(g, club, true), 0) << at << ": club " << club;
       } else {
-        EXPECT_GE(namedSquadPlayers(g, club, true), kIntakeSquad) << at << ": club " << club;
+        EXPECT_GE(namedSquadPlayers(g, club, true), kSquadFloor) << at << ": club " << club;
       }
     }
   }
@@ -90,8 +91,11 @@ struct TurnCheck {
     EXPECT_GE(g.PlayerAge(p), 17) << at << ": record " << p;
     if (club <= kLastMlsClub) return;
     ++youths;
-    EXPECT_LE(g.PlayerAge(p), 19) << at << ": record " << p;
-    EXPECT_EQ(g.PlayerContractYears(p), 2) << at;
+    // A youth called up on the season's last matchday has aged, and run a
+    // year of his contract, with the season's close.
+    EXPECT_LE(g.PlayerAge(p), 20) << at << ": record " << p;
+    EXPECT_GE(g.PlayerContractYears(p), 1) << at;
+    EXPECT_LE(g.PlayerContractYears(p), 2) << at;
     const std::string tag = PositionTag(g, p);
     EXPECT_TRUE(tag == "G " || tag == "D " || tag == "M " || tag == "F ") << at << ": one clear position, " << tag;
     keepers += tag == "G " ? 1 : 0;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "data/squad_floor.h"
 #include "data/squad_moves.h"
 #include "newgame/new_game_loader.h"
 #include "offseason/offseason_game.h"
@@ -30,7 +31,7 @@ class YouthIntake : public OffSeasonTest {
     for (int c = 53; c <= 148; ++c) g().EnglishDivision(c - 52) = 2;
     // Every club holds sixteen: keepers in slots 1 and 11, a foreigner in slot 2.
     for (int c = 1; c <= kLastIntakeClub; ++c) {
-      for (int s = 1; s <= kIntakeSquad; ++s) {
+      for (int s = 1; s <= kSquadFloor; ++s) {
         const bool keeper = s == 1 || s == kSecondKeeper;
         const int p = keeper ? addPlayer(c, s, kLevel, 2, 2, 2) : addPlayer(c, s, 1, kLevel, 6, 4);
         g().PlayerNation(p) = s == 2 ? 9 : kHome;
@@ -68,7 +69,7 @@ TEST_F(YouthIntake, AShortClubIsFilledToSixteenWithAKeeperFirstWhenOneIsMissing)
   g().PlayerInjury(g().TeamSquad(5, kEnglish)) = 3;  // injured players still count
   const std::vector<int> made = intake();
   ASSERT_EQ(made.size(), 4U);
-  EXPECT_EQ(namedSquadPlayers(g(), kEnglish, true), kIntakeSquad);
+  EXPECT_EQ(namedSquadPlayers(g(), kEnglish, true), kSquadFloor);
   EXPECT_EQ(squadOf(kEnglish).size(), 16U);
   EXPECT_EQ(PositionTag(g(), made[0]), "G ") << "one keeper was left";
   EXPECT_EQ(g().TeamSquad(1, kEnglish), made[0]) << "the first free slot";
@@ -182,6 +183,54 @@ TEST_F(YouthIntake, AFullStrengthClubShortOfKeepersTakesThemWhileSlotsAreFree) {
   ASSERT_EQ(intake().size(), 1U) << "a second keeper, and nobody more for a club of eighteen";
   EXPECT_EQ(PositionTag(g(), static_cast<int>(g().TeamSquad(1, kEnglish + 1))), "G ");
   EXPECT_TRUE(g().PlayerName(g().TeamSquad(12, kEnglish + 1)).empty()) << "slot 12 stays free";
+}
+
+// During a season a computer club below its floor calls up youths to its floor
+// and no further; the user's club, an MLS number not yet in the league and a
+// club short only of keepers call up nobody.
+TEST_F(YouthIntake, DuringTheSeasonAComputerClubCallsUpYouthsToItsFloorOnly) {
+  keepStartingSquads(g());  // every club began with sixteen
+  g().UsaFirstNames = {"Cole"};
+  g().UsaLastNames = {"Baker"};
+  g().MLSTeamCount = 12;
+  retire(kEnglish, {1, 14, 15});  // a keeper among them
+  retire(kAmerican, {16});
+  retire(g().MyTeam, {16});
+  retire(13, {16});
+  g().PlayerInjury(g().TeamSquad(kSecondKeeper, kEnglish + 1)) = 4;
+  const std::vector<int> made = callUpYouths(g());
+  ASSERT_EQ(made.size(), 4U);
+  EXPECT_EQ(g().PlayerName(made[0]), "Cole Baker") << "a North-American club's names";
+  EXPECT_EQ(g().PlayerTeam(made[0]), kAmerican);
+  EXPECT_EQ(PositionTag(g(), made[1]), "G ") << "one keeper was left";
+  for (std::size_t k = 1; k < made.size(); ++k) {
+    EXPECT_EQ(g().PlayerTeam(made[k]), kEnglish);
+    EXPECT_EQ(g().PlayerName(made[k]), "Oliver Ashworth");
+    EXPECT_LE(g().PlayerAge(made[k]), 19);
+  }
+  EXPECT_EQ(namedSquadPlayers(g(), kEnglish, true), kSquadFloor);
+  EXPECT_EQ(namedSquadPlayers(g(), g().MyTeam, true), 15) << "the user mends his own squad";
+  EXPECT_EQ(namedSquadPlayers(g(), 13, true), 15);
+  EXPECT_EQ(namedSquadPlayers(g(), kEnglish + 1, true), kSquadFloor) << "a hurt keeper is no reason";
+  EXPECT_EQ(g().ClubNewsCount, 0);
+}
+
+TEST_F(YouthIntake, AClubThatBeganWithFewerCallsUpToThatNumber) {
+  keepStartingSquads(g());
+  g().StartingSquad[kEnglish] = 12;
+  retire(kEnglish, {13, 14, 15, 16});
+  EXPECT_TRUE(callUpYouths(g()).empty()) << "twelve, as it began";
+  retire(kEnglish, {12});
+  EXPECT_EQ(callUpYouths(g()).size(), 1U);
+  EXPECT_EQ(namedSquadPlayers(g(), kEnglish, true), 12);
+
+  g().StartingSquad.clear();
+  retire(kEnglish, {11});
+  EXPECT_TRUE(callUpYouths(g()).empty()) << "a game not begun from the data files keeps no floor";
+  keepStartingSquads(g());
+  g().YouthFirstNames.clear();
+  retire(kEnglish, {10});
+  EXPECT_TRUE(callUpYouths(g()).empty()) << "no names, no youths";
 }
 
 }  // namespace

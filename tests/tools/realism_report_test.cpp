@@ -147,4 +147,38 @@ TEST(RealismReport, OverSeveralSeasonsTheTopFlightIsMeasuredInTheNamedSeasons) {
   EXPECT_TRUE(ends(rowOf(lines, 5, "premiership"), "missed: champion_points spread")) << rowOf(lines, 5, "premiership");
 }
 
+// A season's sides: club-seasons of a hundred with a league match below 11
+// and below 14 (1% at most), cup sides below 11, and the keeperless sides
+// among the defeats by ten or more.
+TEST(RealismReport, TheSidesFieldedCheckElevenFourteenAndKeeperlessDefeats) {
+  std::vector<std::string> input;
+  const std::vector<std::pair<int, int>> tenNil = {{10, 0}, {1, 1}, {2, 1}, {0, 1}, {1, 0}};
+  for (int season = 1; season <= 3; ++season) {
+    for (const auto& line : league("a-league", season, {22, 13, 12, 11}, season == 2 ? tenNil : kCloseScores)) {
+      input.push_back(line);
+    }
+    for (int club = 1; club <= 100; ++club) {
+      const bool short14 = (season == 2 && club == 5) || (season == 3 && club <= 2);
+      const int cup = season == 2 && club == 6 ? 10 : -1;
+      input.push_back("seed=1 fielded=" + std::to_string(season) + " club=" + std::to_string(club) +
+                      " start=18 league_fewest=" + (short14 ? "13" : "16") + " cup_fewest=" + std::to_string(cup));
+    }
+  }
+  input.push_back("seed=1 nokeeper=2 round=1 club=2");  // the side beaten 10-0
+  input.push_back("seed=1 nokeeper=3 round=1 club=1");
+  const auto lines = report(input, true);
+  EXPECT_EQ(rowOf(lines, 1, "fielded"),
+            "     1 fielded         fewest 16 own, 0 of 100 club-seasons below 11 and 0 below 14 (0.0%), 0 cup "
+            "club-seasons below 11, 0 sides without a fit keeper (0 of the 0 defeats by 10+)  reached");
+  const std::string second = rowOf(lines, 2, "fielded");
+  EXPECT_NE(second.find("fewest 13 own, 0 of 100 club-seasons below 11 and 1 below 14 (1.0%), 1 cup"),
+            std::string::npos)
+      << second;
+  EXPECT_NE(second.find("1 sides without a fit keeper (1 of the 1 defeats by 10+)"), std::string::npos) << second;
+  EXPECT_TRUE(ends(second, "missed: below_11")) << second;
+  const std::string third = rowOf(lines, 3, "fielded");
+  EXPECT_NE(third.find("2 below 14 (2.0%)"), std::string::npos) << third;
+  EXPECT_TRUE(ends(third, "missed: below_14")) << third;
+}
+
 }  // namespace

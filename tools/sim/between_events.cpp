@@ -19,6 +19,8 @@ void printBetweenEvents(const Options& options, double moneyBefore, std::ostream
   const MatchEngine::BetweenTally& tally = ui::screen<MatchEngine>().betweentally;
   out << "matchdays=" << tally.passes << "\n";
   out << "transfers=" << tally.transfers << "\n";
+  out << "sales_kept=" << tally.salesKept << "\n";
+  out << "call_ups=" << tally.callUps << "\n";
   out << "sackings=" << tally.sackings << "\n";
   out << "injuries=" << tally.injuries << "\n";
   out << "suspensions=" << tally.suspensions << "\n";

@@ -11,6 +11,7 @@
 #include "sim_days.h"
 #include "sim_new_game.h"
 #include "sim_options.h"
+#include "squad_matches.h"
 #include "squad_starts.h"
 
 namespace {
@@ -63,6 +64,7 @@ void playGame(const kervale::sim::Options& options) {
   printBetweenEvents(options, moneyBefore, std::cout);
   printSeasonTables(options, std::cout);
   printSquadStarts(options, std::cout);
+  printSidesFielded(options, std::cout);
   std::cout.flush();
   if (failure) std::rethrow_exception(failure);
 }

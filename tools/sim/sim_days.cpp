@@ -15,6 +15,7 @@
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
 #include "sim_new_game.h"
+#include "squad_matches.h"
 #include "squad_starts.h"
 #include "standin/stand_in_user.h"
 #include "team/locker_room.h"
@@ -96,7 +97,7 @@ void roundTrip(int day) {
   ++roundTrips();
 }
 
-void pressContinue(StandInUser& player, int day) {
+void pressContinue(StandInUser& player, int day, const Options& options) {
   MainModule& hub = ui::screen<MainModule>();
   if (!hub.loaded()) hub.Show();
   player.pickSeasonEleven();
@@ -105,6 +106,7 @@ void pressContinue(StandInUser& player, int day) {
     const std::string why = player.readySquad();
     if (!why.empty()) throw RunError("day " + std::to_string(day) + ": " + why);
   }
+  noteSidesOfRound(options);
   hub.PlayGamesBUtton.userClick();
 }
 
@@ -119,7 +121,7 @@ void runDays(const Options& options) {
   int seasons = seasonEndsRun();
   noteSquadStarts(options);
   for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) {
-    pressContinue(player, day);
+    pressContinue(player, day, options);
     noteSquadStarts(options);
     if (options.roundTrip) roundTrip(day);
     if (seasonEndsRun() != seasons) {

@@ -62,6 +62,10 @@ void noteSquadStarts(const Options& options) {
   w.starts.push_back(squadStart(g, w));
 }
 
+int namedAtRunStart(int club) {
+  return club >= 1 && club <= kLastClub ? watch().first[static_cast<std::size_t>(club)] : 0;
+}
+
 void printSquadStarts(const Options& options, std::ostream& out) {
   if (!options.tables) return;
   for (const SquadStart& s : watch().starts) {

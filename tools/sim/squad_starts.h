@@ -19,4 +19,7 @@ void noteSquadStarts(const Options& options);
 // the number of clubs below their floor.
 void printSquadStarts(const Options& options, std::ostream& out);
 
+// The named players the club had at the run's start (0 before the run).
+int namedAtRunStart(int club);
+
 }  // namespace kervale::sim

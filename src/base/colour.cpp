@@ -51,8 +51,13 @@ std::optional<std::uint32_t> hexValue(std::string_view digits) {
   return static_cast<std::uint32_t>(value);
 }
 
-// The relative luminance of a colour, 0 (black) to 1 (white).
-double luminance(Colour c) {
+constexpr double kReadable = 3.0;
+constexpr Colour kBlackText = 0x000000;
+constexpr Colour kWhiteText = 0xFFFFFF;
+
+}  // namespace
+
+double relativeLuminance(Colour c) {
   auto channel = [](int v) {
     const double s = v / 255.0;
     return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
@@ -60,14 +65,8 @@ double luminance(Colour c) {
   return 0.2126 * channel(redOf(c)) + 0.7152 * channel(greenOf(c)) + 0.0722 * channel(blueOf(c));
 }
 
-constexpr double kReadable = 3.0;
-constexpr Colour kBlackText = 0x000000;
-constexpr Colour kWhiteText = 0xFFFFFF;
-
-}  // namespace
-
 double contrastRatio(Colour a, Colour b) {
-  const double la = luminance(a), lb = luminance(b);
+  const double la = relativeLuminance(a), lb = relativeLuminance(b);
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 

@@ -28,6 +28,9 @@ std::string colourToText(Colour colour);
 // leading zeros, a component 0 written "00" (255, 5, 0 -> "&HFF500").
 std::string clubColourText(int first, int second, int third);
 
+// How light a colour looks: 0 (black) to 1 (white), sRGB made linear and
+// weighted as the eye weighs red, green and blue.
+double relativeLuminance(Colour c);
 // How far apart two colours read: the ratio of their relative luminances,
 // from 1 (the same) to 21 (black on white).
 double contrastRatio(Colour a, Colour b);

@@ -31,6 +31,12 @@ TEST(Colour, FromAndToText) {
   EXPECT_EQ(blueOf(colourFromText("&H800000")), 128);
 }
 
+TEST(Colour, LuminanceRunsFromBlackToWhite) {
+  EXPECT_DOUBLE_EQ(relativeLuminance(0x000000), 0.0);
+  EXPECT_DOUBLE_EQ(relativeLuminance(0xFFFFFF), 1.0);
+  EXPECT_NEAR(relativeLuminance(rgbColour(0, 255, 0)), 0.7152, 1e-12) << "green alone";
+}
+
 TEST(Colour, ContrastRunsFromTheSameToBlackOnWhite) {
   EXPECT_DOUBLE_EQ(contrastRatio(0xFFFFFF, 0x000000), 21.0);
   EXPECT_DOUBLE_EQ(contrastRatio(0x000000, 0xFFFFFF), 21.0) << "either way round";

@@ -25,7 +25,8 @@ TEST(ReferenceDays, SeededRunsSaveTheSameGame) {
     const char* club;  // an MLS, an English and an Australian club
     std::uint64_t digest;
   };
-  const Case cases[] = {{"3", 11770420107825076987ull}, {"70", 1223071870281024290ull}, {"230", 9726540582761700068ull}};
+  const Case cases[] = {
+      {"3", 9518877954911587556ull}, {"70", 17882058552795510351ull}, {"230", 13206948226203239827ull}};
   kervale::test::TempDir out;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.club);

@@ -73,7 +73,8 @@ int colourDistance(const Rgb& a, const Rgb& b) {
 
 int brightness(const Rgb& c) { return (c.red * 3 + c.green * 6 + c.blue) / 10; }
 
-// A first colour and a second one that reads well on it.
+// A first colour and a second one apart from it in brightness, then made to
+// read; the shift draws nothing, so the data drawn after stays as it was.
 void pickColours(WorldRandom& random, Badge& badge) {
   const int count = static_cast<int>(std::size(kPalette));
   badge.colour1 = kPalette[random.range(0, count - 1)];
@@ -85,6 +86,7 @@ void pickColours(WorldRandom& random, Badge& badge) {
     }
   }
   badge.pattern = random.range(0, 9);
+  makeReadable(badge, kPalette);
 }
 
 struct League {

@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,11 @@ struct LevelShape {
 // Lays the levels of clubs first..last, which play in one league, around
 // their mean by `shape`; their order and mean stay (levels.cpp).
 void spreadLevels(std::vector<Club>& clubs, const LevelShape& shape, int first, int last);
+
+// Shifts a drawn pair in lightness, if need be, until the second colour reads
+// on the first, each keeping the look of its colour among `named`
+// (readable_colours.cpp).
+void makeReadable(Badge& badge, std::span<const Rgb> named);
 
 void addClubFiles(const World& world, DataFiles& files);   // mlsdata2, mlsexp, nat
 void addPlayerFile(const World& world, DataFiles& files);  // players2

@@ -198,12 +198,17 @@ TEST_F(YouthIntake, DuringTheSeasonAComputerClubCallsUpYouthsToItsFloorOnly) {
   retire(g().MyTeam, {16});
   retire(13, {16});
   g().PlayerInjury(g().TeamSquad(kSecondKeeper, kEnglish + 1)) = 4;
+  retire(kEnglish + 2, {16});
+  g().PlayerInjury(g().TeamSquad(1, kEnglish + 2)) = 4;
+  g().PlayerInjury(g().TeamSquad(kSecondKeeper, kEnglish + 2)) = 4;
   const std::vector<int> made = callUpYouths(g());
-  ASSERT_EQ(made.size(), 4U);
+  ASSERT_EQ(made.size(), 5U);
   EXPECT_EQ(g().PlayerName(made[0]), "Cole Baker") << "a North-American club's names";
   EXPECT_EQ(g().PlayerTeam(made[0]), kAmerican);
   EXPECT_EQ(PositionTag(g(), made[1]), "G ") << "one keeper was left";
-  for (std::size_t k = 1; k < made.size(); ++k) {
+  EXPECT_EQ(g().PlayerTeam(made[4]), kEnglish + 2) << "both keepers hurt: one youth, a keeper, and no second";
+  EXPECT_EQ(PositionTag(g(), made[4]), "G ");
+  for (std::size_t k = 1; k < 4; ++k) {
     EXPECT_EQ(g().PlayerTeam(made[k]), kEnglish);
     EXPECT_EQ(g().PlayerName(made[k]), "Oliver Ashworth");
     EXPECT_LE(g().PlayerAge(made[k]), 19);

@@ -155,7 +155,8 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
 void MatchEngine::arrangeForScreenMode() {
   if (mls().ScreenMode != "1024 X 768") return;
   Image3.setWidth(16000);
-  Image3.setHeight(10600);
+  // Down to the screen's bottom edge: a window without a title bar takes it all.
+  Image3.setHeight(ui::kLargeScreenHeight);
   auto shift = [](ui::Control& c, int by) { c.setLeft(c.left() + by); };
   // The middle column keeps its place relative to the centre, the away column to the right edge.
   for (ui::Control* c : std::initializer_list<ui::Control*>{&Fastsim, &stadiumname, &Label4, &Commentary,

@@ -66,7 +66,7 @@ void TacticsForm::Form_Load() {
   if (g.ScreenMode == "1024 X 768") {
     // The large layout: the background fills the screen, the buttons keep to its right edge.
     Image2.setWidth(16000);
-    Image2.setHeight(10600);
+    Image2.setHeight(kLargeScreenHeight);
     for (const Idle& idle : kIdleButtons) (this->*idle.button).setLeft(kWideButtonColumn);
     Command2.setLeft(kWideButtonColumn);
   }

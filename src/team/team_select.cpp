@@ -56,7 +56,7 @@ void TeamSelect::Form_Load() {
   Label18.setForeColor(TeamNameLabel.foreColor());
   if (g.ScreenMode == kWideScreen) {
     Image2.setWidth(16000);
-    Image2.setHeight(10500);
+    Image2.setHeight(ui::kLargeScreenHeight - Image2.top());  // down to the screen's bottom edge
     Label19.setWidth(16015);
   }
   RowSelected = 0;

@@ -9,6 +9,9 @@ namespace kervale::ui {
 
 // Geometry is in twips; the real window shows 15 twips a pixel.
 constexpr int kTwipsPerPixel = 15;
+// The height of the 1024 x 768 screen: a full-window screen's background
+// reaches it in that layout.
+constexpr int kLargeScreenHeight = 768 * kTwipsPerPixel;
 
 enum class ControlKind {
   Label,

@@ -103,14 +103,15 @@ void LayoutCheck::checkColumns(const std::vector<Shown>& shown) {
   }
 }
 
-// A full-window screen's background picture reaches the right or the bottom
-// edge of the screen its layout is made for (the hub's right column stands
-// on the window's own colour), not a corner of it: a screen that keeps its
-// small layout on a large screen does.
+// A full-window screen's background picture reaches the bottom edge of the
+// screen its layout is made for, less the window's own menu bar: a band below
+// it shows the window's bare colour. Towards the right it may stop short (the
+// hub's right column stands on the window's own colour).
 void LayoutCheck::checkFillsScreen(const ui::Form& form, const std::vector<Shown>& shown) {
   if (!form.state().maximized || screen_.isEmpty()) return;
   const QWidget* surface = qt_.surface(form);
-  const QSize wanted = screen_.boundedTo(surface->size());
+  const QSize menus = qt_.window(form)->size() - surface->size();
+  const QSize wanted = (screen_ - menus).boundedTo(surface->size());
   const Shown* backdrop = nullptr;
   for (const Shown& s : shown) {
     const ControlKind k = s.control->kind();
@@ -120,8 +121,7 @@ void LayoutCheck::checkFillsScreen(const ui::Form& form, const std::vector<Shown
   }
   if (backdrop == nullptr) return;
   const QRect& box = backdrop->box;
-  constexpr double kNearEdge = 0.85;
-  if (box.right() + 1 >= kNearEdge * wanted.width() || box.bottom() + 1 >= kNearEdge * wanted.height()) return;
+  if (box.bottom() + 1 >= wanted.height()) return;
   fail(*backdrop->control, "fills",
        "ends at " + std::to_string(box.right() + 1) + " x " + std::to_string(box.bottom() + 1) + " px of a " +
            std::to_string(wanted.width()) + " x " + std::to_string(wanted.height()) + " screen");

@@ -247,5 +247,17 @@ TEST_F(LayoutRulesTest, AFullWindowBackgroundCoversTheScreenOfItsLayout) {
   EXPECT_EQ(check(), "");
 }
 
+TEST_F(LayoutRulesTest, AFullWindowBackgroundLeavesNoBandAtTheBottom) {
+  sheet_.setMaximized(true);
+  screen_ = QSize(1024, 768);
+  check();  // the window takes the screen
+  const int bottom = qt_->surface(sheet_)->height();
+  Image& back = sheet_.add<Image>("Back");
+  back.move(0, 0, 16000, (bottom - 1) * kTwipsPerPixel);  // past the right edge, a pixel short of the bottom
+  EXPECT_NE(check().find("Back(0): ends at 1067 x " + std::to_string(bottom - 1) + " px"), std::string::npos);
+  back.setHeight(bottom * kTwipsPerPixel);
+  EXPECT_EQ(check(), "");
+}
+
 }  // namespace
 }  // namespace kervale::test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
@@ -48,12 +49,16 @@ class Cells : public Form {
     Marked.setCaption("Marked");
     Marked.move(120, 1440, 1800, 375);
     Marked.setBackColor(rgbColour(192, 192, 0));
+    Quick.setCaption("Quick Simulation");
+    Quick.move(120, 1920, 2400, 255);
+    Quick.setBackColor(rgbColour(0, 128, 128));
     designDone();
   }
   Label Digits{*this, "Digits"};
   Label Shaded{*this, "Shaded"};
   CommandButton Face{*this, "Face"};
   CommandButton Marked{*this, "Marked"};
+  CheckBox Quick{*this, "Quick"};
 };
 
 // Counts the palette changes a widget takes.
@@ -148,6 +153,22 @@ TEST_F(ControlColoursTest, OnlyAChangedColourChangesTheWidgetsPalette) {
   QCoreApplication::processEvents();
   EXPECT_GE(changes.count, 1);
   EXPECT_EQ(hex(digits->palette().color(QPalette::WindowText)), "#000000");
+}
+
+TEST_F(ControlColoursTest, ACheckBoxShowsItsOwnColourTheFaceFollowsTheScheme) {
+  scheme_.use(DesktopScheme::light());
+  cells_.Show();
+  QCoreApplication::processEvents();
+  auto* quick = widget<QCheckBox>(cells_.Quick);
+  ASSERT_NE(quick, nullptr);
+  auto besideText = [quick] {
+    return hex(quick->grab().toImage().pixelColor(quick->width() - 2, quick->height() / 2));
+  };
+  EXPECT_EQ(besideText(), kTeal);
+
+  cells_.Quick.setBackColor(kButtonFace);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(besideText(), kLightFace);
 }
 
 }  // namespace

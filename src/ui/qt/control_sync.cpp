@@ -226,6 +226,9 @@ void applyCheckOrOption(QAbstractButton* button, const Change& c) {
   } else if (button->isChecked() != (s.value != 0)) {
     button->setChecked(s.value != 0);
   }
+  // As a button's: the face is the style's own and follows the desktop's
+  // scheme; any other colour is the box's backing.
+  button->setBackgroundRole(s.backColor == kButtonFace ? QPalette::Button : QPalette::Window);
   applyBackColour(button, c, s.opaque);
   setForeground(button, QPalette::WindowText, qcolour(s.foreColor));
 }

@@ -25,7 +25,7 @@ std::string listTag(const MLSModule& g, int player) {
 void labelAt(ui::Label& label, const char* text, int left, int top, int width) {
   label.setCaption(text);
   label.move(left, top, width, 285);
-  label.setOpaque(false);
+  ui::setTextBacking(label);  // over the picture
   label.setForeColor(ui::kWhite);
   label.setFontBold(true);
 }

@@ -36,7 +36,7 @@ void frameAt(Frame& frame, const char* caption, int left, int top, int width, in
 }
 
 void overBackground(Label& label, double size) {
-  label.setOpaque(false);
+  setTextBacking(label);
   label.setForeColor(kWhite);
   label.setFont(Font{"Arial", size, true});
 }

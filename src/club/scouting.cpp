@@ -35,7 +35,7 @@ Scouting::Scouting() : Form("Scouting") {
   Label4.move(1560, 2040, 2600, 285);
   Label3.move(4200, 2040, 1500, 285);
   for (ui::Label* l : {&Label1, &Label2, &Label4, &Label3}) {
-    l->setOpaque(false);
+    ui::setTextBacking(*l);  // over the picture
     l->setForeColor(ui::kWhite);
   }
   Command2.setCaption("Leave");

@@ -25,17 +25,18 @@ constexpr Colour kYellow = 0x00FFFF;
 
 void place(ui::Control& c, int left, int top, int width, int height) { c.move(left, top, width, height); }
 
+// The screen's texts stand over the picture, each on its backing.
 void fixedText(ui::Label& label, int left, int top, int width, std::string text) {
   place(label, left, top, width, 255);
   label.setCaption(std::move(text));
-  label.setOpaque(false);
+  ui::setTextBacking(label);
   label.setForeColor(ui::kWhite);
 }
 
 void valueLabel(ui::Label& label, int left, int top, int width) {
   place(label, left, top, width, 255);
   label.setCaption("");
-  label.setOpaque(false);
+  ui::setTextBacking(label);
   label.setForeColor(kYellow);
 }
 
@@ -80,7 +81,7 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
   // The middle column: minute, score, match facts, buttons, commentary.
   place(Label4, 2400, 600, 1680, 285);
   Label4.setCaption("Minute 0");
-  Label4.setOpaque(false);
+  ui::setTextBacking(Label4);
   Label4.setForeColor(ui::kWhite);
   Label4.setFontBold(true);
   place(Minbox, 2400, 960, 1680, 375);
@@ -92,10 +93,10 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
   Label1.setFontBold(true);
   Label1.setFontSize(18);
   Label1.setForeColor(ui::kWhite);
-  Label1.setOpaque(false);
+  ui::setTextBacking(Label1);
   place(Label14, 5520, 1080, 960, 285);
   Label14.setAlignment(ui::Alignment::Center);
-  Label14.setOpaque(false);
+  ui::setTextBacking(Label14);
   Label14.setForeColor(ui::kWhite);
   Label14.setVisible(false);
   fixedText(stadiumname, 2400, 1440, 3360, "at");
@@ -108,7 +109,7 @@ MatchEngine::MatchEngine() : Form("MatchEngine") {
   Command3.setCaption("Away");
   place(Fastsim, 6960, 1440, 2400, 255);
   Fastsim.setCaption("Quick Simulation");
-  Fastsim.setOpaque(false);
+  ui::setTextBacking(Fastsim);
   Fastsim.setForeColor(ui::kWhite);
   fixedText(Label16, kCommentaryLeft, 2280, kAwayPanel - kCommentaryGap - kCommentaryLeft, "Match Commentary:");
   place(Commentary, kCommentaryLeft, 2580, kAwayPanel - kCommentaryGap - kCommentaryLeft, 5880);

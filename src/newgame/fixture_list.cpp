@@ -51,11 +51,11 @@ FixtureList::FixtureList() : Form("FixtureList") {
   Label1.setCaption("FIXTURES");
   Label1.move(240, 720, 2400, 375);
   Label1.setFont(Font{"MS Sans Serif", 12, true, false, false});
-  Label1.setOpaque(false);
-  Label1.setForeColor(kWhite);  // the titles stand on the backdrop's dark sky
+  setTextBacking(Label1);  // the titles stand over the backdrop
+  Label1.setForeColor(kWhite);
   Label5.move(2760, 780, 6000, 315);
   Label5.setFontBold(true);
-  Label5.setOpaque(false);
+  setTextBacking(Label5);
   Label5.setForeColor(kWhite);
 
   // Two columns of fifteen weeks; each week label stands beside its two rounds.

@@ -49,12 +49,14 @@ MainModule::MainModule() : Form("MainModule") {
   Image1.setStretch(true);
   Label2.setCaption("Manager Name");
   Label2.move(kNewsLeft, 840, 7935, 375);
-  Label2.setOpaque(false);
+  ui::setTextBacking(Label2);
   Label2.setForeColor(ui::kWhite);
   Label2.setFont(ui::Font{"Arial", 12, true});
   Label1.setCaption("Club News:");
   Label1.move(kNewsLeft, 1320, 7935, kNewsLineTwips);
-  Label1.setOpaque(false);
+  // Every line stands on the backing: a long news runs past the sky into the
+  // stands and the pitch.
+  ui::setTextBacking(Label1);
   Label1.setForeColor(ui::kWhite);
   Label1.setScrollBars(true);
 
@@ -166,6 +168,8 @@ void MainModule::Form_Load() {
              &Command9, &Label3, &HScroll1, &Label4, &Label6, &Label7, &Label8}) {
       c->setLeft(kWideRightColumn);
     }
+    // The right column stands on the picture here, not on the window's colour.
+    for (ui::Label* l : {&Label6, &Label7, &Label8, &Label3, &Label4}) ui::setTextBacking(*l);
   }
 
   Transactions_Menu.setEnabled(true);

@@ -55,14 +55,14 @@ void TeamSelect::layOutGrid() {
     h.setCaption(headings[c]);
     h.move(c == 0 ? kNameLeft : kNumbersLeft + (c - 1) * kNumberWidth, kGridTop - 280,
            c == 0 ? kNameWidth : kNumberWidth, 255);
-    h.setOpaque(false);
+    ui::setTextBacking(h);  // over the picture
     h.setForeColor(ui::kWhite);
     h.setFontBold(true);
     if (c > 0) h.setAlignment(ui::Alignment::Center);  // over its centred numbers
   }
   Label22.setCaption("Substitutes");
   Label22.move(kNameLeft, rowTop(12) - kRowHeight, kNameWidth, 255);
-  Label22.setOpaque(false);
+  ui::setTextBacking(Label22);
   Label22.setForeColor(ui::kWhite);
   Label22.setFontBold(true);
 
@@ -147,7 +147,7 @@ void TeamSelect::layOutSlotsAndExits(int top) {
   Label11.setCaption("Load...");
   Label11.move(kRight, top + 480, 1080, 255);
   for (ui::Label* l : {&Label10, &Label11}) {
-    l->setOpaque(false);
+    ui::setTextBacking(*l);
     l->setForeColor(ui::kWhite);
   }
   for (int n = 0; n <= 2; ++n) {

@@ -519,4 +519,9 @@ void Control::userScroll(int value) {
   fire(onScroll);
 }
 
+void setTextBacking(Control& text) {
+  text.setOpaque(true);
+  text.setBackColor(kTextBacking);
+}
+
 }  // namespace kervale::ui

@@ -213,6 +213,10 @@ class Control {
   bool changed_ = false;
 };
 
+// A text over a picture stands on a plain backing of its own: the player may
+// choose any picture, and the text must read on every one.
+void setTextBacking(Control& text);
+
 // One class per kind, so that a form's members say what they are.
 #define KERVALE_CONTROL_KIND(Name)                                                                                   \
   class Name : public Control {                                                                                      \

@@ -52,6 +52,9 @@ constexpr Colour kButtonFace = 0xC0C0C0;
 constexpr Colour kWindowText = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kBlack = 0x000000;
+// The plain backing of a text over a picture: the night blue of the sky in
+// the game's own picture, so that it shows where a text leaves the sky.
+constexpr Colour kTextBacking = rgbColour(14, 22, 45);
 
 // Captions mark their access key with "&" ("&File": Alt+F); "&&" is a plain "&".
 // The access key in lower case, 0 when the caption has none.

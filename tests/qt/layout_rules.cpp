@@ -118,6 +118,7 @@ void LayoutCheck::check(const ui::Form& form) {
   }
   checkColumns(shown);
   checkFillsScreen(form, shown);
+  for (const Shown& s : shown) checkBacking(s, shown);
   for (std::size_t i = 0; i < shown.size(); ++i) {
     for (std::size_t j = i + 1; j < shown.size(); ++j) {
       checkOverlap(shown[i], shown[j]);

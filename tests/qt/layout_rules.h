@@ -3,7 +3,8 @@
 // The rules of the layout check, applied to one form as the real window
 // shows it: texts fit and show, controls neither cover one another nor leave
 // the window, texts do not run together, lines pass between text rows, state
-// markers stand out from their face, and long texts scroll.
+// markers stand out from their face, long texts scroll, and texts over a
+// picture stand on a backing.
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -56,6 +57,7 @@ class LayoutCheck {
   void checkMiddle(const Shown& s);
   void checkColumns(const std::vector<Shown>& shown);
   void checkFillsScreen(const ui::Form& form, const std::vector<Shown>& shown);
+  void checkBacking(const Shown& s, const std::vector<Shown>& shown);
 
   ui::QtBackend& qt_;
   std::string where_;

@@ -259,5 +259,29 @@ TEST_F(LayoutRulesTest, AFullWindowBackgroundLeavesNoBandAtTheBottom) {
   EXPECT_EQ(check(), "");
 }
 
+TEST_F(LayoutRulesTest, ATextOverAPictureStandsOnABacking) {
+  Image& picture = sheet_.add<Image>("Picture");
+  picture.move(0, 0, 9000, 6000);
+  picture.setStretch(true);
+  picture.setPicture(std::string(KERVALE_WORLD_DIR) + "/background.jpg");
+  Label& band = sheet_.label("", 0, 0, 4500, 1500);
+  Label& news = sheet_.label("Club News:\rJoins the squad from the youth team.", 150, 150, 4000, 510);
+  news.setForeColor(kWhite);
+  EXPECT_NE(check().find("Text(2): its text is drawn over Picture(0) with no backing"), std::string::npos);
+  news.setOpaque(true);
+  news.setBackColor(0x404040);
+  EXPECT_EQ(check(), "");
+  news.setVisible(false);
+  // The widget's kind follows the design: a scrolling text is made so.
+  Label& scrolling = sheet_.add<Label>("Scrolling");
+  scrolling.setScrollBars(true);
+  scrolling.setCaption(news.caption());
+  scrolling.move(150, 750, 4000, 510);
+  scrolling.setOpaque(false);
+  EXPECT_NE(check().find("Scrolling(3): its text is drawn over Picture(0)"), std::string::npos);
+  band.setOpaque(true);  // a plain band behind it
+  EXPECT_EQ(check(), "");
+}
+
 }  // namespace
 }  // namespace kervale::test

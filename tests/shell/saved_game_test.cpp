@@ -226,6 +226,7 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
   // Faults in the trailer.
   const std::tuple<std::string, std::string, std::string> edits[] = {
       {"\"NumPlayers\",1,128", "\"NumPlayers\",1,12000", "12000"},
+      {"\"NumPlayers\",1,128", "\"NumPlayers\",1,0", "NumPlayers is 0, outside 1 to 10000"},
       {"\"WeekDay\"", "\"Weekday\"", "WeekDay is missing"},
       {"\"TicketPrice\",1,", "\"TicketPrice\",2,", "TicketPrice"},
   };

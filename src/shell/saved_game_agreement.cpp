@@ -89,9 +89,9 @@ class Agreement {
                " squad slots and the club's " + std::to_string(players[c]) + " players");
       }
       const double key = g_.TeamKeyPlayerSlot(c);
-      if (key != kKeyPlayerSlot && key != 0) {
+      if (key != kKeyPlayerSlot) {
         refuse("TeamKeyPlayerSlot" + at(c) + " is " + numText(key) + ", where " + std::to_string(kKeyPlayerSlot) +
-               " (or 0, never set) belongs");
+               " belongs");
       }
     }
   }

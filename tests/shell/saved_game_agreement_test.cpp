@@ -90,10 +90,10 @@ TEST_F(SavedGameAgreementTest, NamedPlayersKeyPlayersAndCountsHoldWhatPlayWrites
       // Eight clubs of sixteen players each.
       {[](MLSModule& m) { m.TeamSquadCount(4) = 21; },
        "TeamSquadCount(4) is 21, above the 20 squad slots and the club's 16 players"},
-      {[](MLSModule& m) { m.TeamKeyPlayerSlot(7) = 4; },
-       "TeamKeyPlayerSlot(7) is 4, where 10 (or 0, never set) belongs"},
-      {[](MLSModule& m) { m.TeamKeyPlayerSlot(285) = 20; },
-       "TeamKeyPlayerSlot(285) is 20, where 10 (or 0, never set) belongs"},
+      {[](MLSModule& m) { m.TeamKeyPlayerSlot(7) = 4; }, "TeamKeyPlayerSlot(7) is 4, where 10 belongs"},
+      {[](MLSModule& m) { m.TeamKeyPlayerSlot(285) = 20; }, "TeamKeyPlayerSlot(285) is 20, where 10 belongs"},
+      // Every new game sets it: a 0 would make slot 2 the penalty taker.
+      {[](MLSModule& m) { m.TeamKeyPlayerSlot(1) = 0; }, "TeamKeyPlayerSlot(1) is 0, where 10 belongs"},
   };
   for (const auto& [spoil, problem] : cases) EXPECT_EQ(refusalOf(spoil), problem);
 

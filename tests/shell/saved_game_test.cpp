@@ -410,11 +410,11 @@ TEST_F(SaveItemTest, ALoadedGamePlaysOnAsTheOriginal) {
     return std::make_pair(savedGameText(g()), std::vector<std::string>(texts.begin() + from, texts.end()));
   };
   const auto original = play();
-  // Seventeen matchdays in sixty days from a Monday, every match shown to its
-  // end (ShowAllMatches): five of the small game's four matches, then, past
-  // the season end at round 42, twelve of next season's grid, which the small
-  // schedules fill with forty-nine matches (nameless clubs included).
-  EXPECT_EQ(finalScoreBoxes(), 5 * 4 + 49);
+  // Seventeen matchdays in sixty days from a Monday, final scores shown
+  // (ShowAllMatches): five of the small game's four matches, then, past the
+  // season end at round 42, ninety-five of next season's grid, which the small
+  // schedules fill (nameless clubs included).
+  EXPECT_EQ(finalScoreBoxes(), 5 * 4 + 95);
 
   replaceGame(smallGame());
   load("Harbour City fork.usa");

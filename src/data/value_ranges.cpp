@@ -317,7 +317,9 @@ std::vector<ValueRange> makeRanges() {
       kept("TeamSaveItem40"),
       kept("TeamSaveItem21"),
       kept("TeamSaveItem27"),
-      kept("TeamSaveItem28"),
+      // The new game sets 0 at every club and play never changes it; club 0
+      // stays blank.
+      {"TeamSaveItem28", K::Whole, 0, 0, true},
       whole("SaveFieldA", -kInt16, kInt16),
       kept("SaveFieldB"),
       whole("SaveFieldC", -kInt16, kInt16),

@@ -217,6 +217,10 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
       {[](MLSModule& m) { m.TeamSquad(3, 2) = 500; }, "TeamSquad"},       // past the last player
       {[](MLSModule& m) { m.PlayerInterest(m.NumPlayers, 2) = -3; }, "PlayerInterest(128, 2) is -3"},
       {[](MLSModule& m) { m.PlayerInterest(1, 5) = 300; }, "PlayerInterest(1, 5) is 300"},  // the last column
+      // Play leaves it at 0.
+      {[](MLSModule& m) { m.TeamSaveItem28(1) = Variant(-7.0); }, "TeamSaveItem28(1) is -7"},
+      {[](MLSModule& m) { m.TeamSaveItem28(3) = Variant(2.5); }, "TeamSaveItem28(3) is 2.5"},
+      {[](MLSModule& m) { m.TeamSaveItem28(285) = Variant(99999999999.0); }, "TeamSaveItem28(285) is 99999999999"},
   };
   for (const auto& [spoil, problem] : values) {
     auto bad = busyGame();

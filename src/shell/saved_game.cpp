@@ -10,6 +10,7 @@
 #include "base/csv.h"
 #include "base/file_error.h"
 #include "base/numbers.h"
+#include "data/squad_moves.h"
 #include "data/value_ranges.h"
 #include "shell/saved_game_checks.h"
 #include "shell/saved_game_layout.h"
@@ -334,6 +335,10 @@ std::unique_ptr<MLSModule> parseSavedGame(const std::string& fileName, std::stri
     }
   }
   saved_game::checkLoadedGame(fileName, *game, trailerRead, unfit);
+  // Play recounts each club's players every matchday. A save of an older
+  // build may hold a count that had drifted from them since (a retirement
+  // it left uncounted), and the squad screens would show it until then.
+  if (trailerRead) recountSquads(*game);
   return game;
 }
 

@@ -123,6 +123,17 @@ TEST_F(SavedGameAgreementTest, NamedPlayersKeyPlayersAndCountsHoldWhatPlayWrites
   EXPECT_EQ(loaded->TeamKeyPlayerSlot(3), 10);
 }
 
+// Play keeps a club's count at its players. An older save's count that had
+// run ahead of them within the squad slots is taken from them.
+TEST_F(SavedGameAgreementTest, SquadCountsAreTakenFromThePlayers) {
+  auto drifted = std::make_unique<MLSModule>(g());
+  drifted->TeamSquadCount(3) = 17;
+  drifted->TeamSquadCount(4) = 20;
+  const auto loaded = parseSavedGame("x.usa", savedGameText(*drifted), g());
+  EXPECT_EQ(loaded->TeamSquadCount(3), 16);
+  EXPECT_EQ(loaded->TeamSquadCount(4), 16);
+}
+
 TEST_F(SavedGameAgreementTest, ClubsPlayWithTacticsAndEnglishClubsInADivision) {
   const std::pair<Spoil, std::string> cases[] = {
       {[](MLSModule& m) { m.TeamFormation(9) = 0; }, "TeamFormation(9) is 0"},

@@ -108,6 +108,10 @@ std::vector<ValueRange> makeRanges() {
 
       // ---- Calendar and the user's game
       whole("CurrentWeek", 1, kRounds),
+      // Not checked against the date: a career's weekdays follow from the day
+      // its league starts (MLS Monday 1 June, English Monday 13 August,
+      // Australian Monday 13 September), so a date falls on different
+      // weekdays in different careers.
       whole("WeekDay", 0, 7),
       whole("MonthDay", 1, 31),
       whole("CurrentMonth", 1, 12),

@@ -57,7 +57,7 @@ export sim world club days runs
 seq 1 "$seeds" | xargs -P "$jobs" -I{} bash -c '
   if ! nice "$sim" --world "$world" --club "$club" --days "$days" --seed {} --tables --results \
       >"$runs/{}.out" 2>"$runs/{}.err"; then
-    echo "stopped=$(tr "\n" " " <"$runs/{}.err")" >>"$runs/{}.out"
+    echo "stopped=$(grep -v -e "^box " -e "^input " "$runs/{}.err" | tr "\n" " ")" >>"$runs/{}.out"
   fi'
 
 for seed in $(seq 1 "$seeds"); do

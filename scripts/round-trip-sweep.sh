@@ -27,10 +27,11 @@ stopped=0
 for f in "$out"/*.out; do
   n=$(grep -m1 '^round_trips=' "$f" | cut -d= -f2)
   checked=$((checked + ${n:-0}))
-  err="${f%.out}.err"
-  [ -s "$err" ] || continue
-  echo "$(basename "${f%.out}"): $(cat "$err")"
-  if grep -q 'is refused' "$err"; then refused=$((refused + 1)); else stopped=$((stopped + 1)); fi
+  # The game's message boxes are written there too, one a line; anything else stopped the career.
+  stop=$(grep -v -e '^box ' -e '^input ' "${f%.out}.err")
+  [ -n "$stop" ] || continue
+  echo "$(basename "${f%.out}"): $stop"
+  if grep -q 'is refused' <<<"$stop"; then refused=$((refused + 1)); else stopped=$((stopped + 1)); fi
 done
 echo "careers=$(ls "$out"/*.out | wc -l) days_checked=$checked refused=$refused stopped_otherwise=$stopped"
 [ "$refused" -eq 0 ] && [ "$stopped" -eq 0 ]

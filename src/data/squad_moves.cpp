@@ -47,6 +47,20 @@ void movePlayer(MLSModule& g, int player, int to, int slot) {
   }
 }
 
+std::array<int, kLastClub + 1> playersByClub(const MLSModule& g) {
+  std::array<int, kLastClub + 1> players{};
+  for (int p = 1; p <= g.NumPlayers && p <= kLastPlayer; ++p) {
+    const double club = g.PlayerTeam(p);
+    if (isClub(club)) ++players[static_cast<std::size_t>(club)];
+  }
+  return players;
+}
+
+void recountSquads(MLSModule& g) {
+  const auto players = playersByClub(g);
+  for (int c = 1; c <= kLastClub; ++c) g.TeamSquadCount(c) = players[static_cast<std::size_t>(c)];
+}
+
 void clearRetiredPlayer(MLSModule& g, int player) {
   if (player < 1 || player > kLastPlayer) return;
   const double club = g.PlayerTeam(player);

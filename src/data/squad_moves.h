@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "data/mls_module.h"
 
 namespace kervale {
@@ -20,6 +22,14 @@ int namedSquadPlayers(const MLSModule& g, int club, bool ownOnly = false);
 // club's players, with a slot or without). Every squad move of
 // the game goes through here, so a player never stands in two squads.
 void movePlayer(MLSModule& g, int player, int to, int slot);
+
+// Each club's players by PlayerTeam, with a squad slot or without; index 0
+// is unused.
+std::array<int, kLastClub + 1> playersByClub(const MLSModule& g);
+
+// Each club's TeamSquadCount set to its players, as every matchday's recount
+// leaves it.
+void recountSquads(MLSModule& g);
 
 // A retiring player's record becomes free: no name, club, injury, wage or
 // contract, and ratings of 1; his club counts one player fewer. His squad

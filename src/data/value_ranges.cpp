@@ -108,6 +108,10 @@ std::vector<ValueRange> makeRanges() {
 
       // ---- Calendar and the user's game
       whole("CurrentWeek", 1, kRounds),
+      // Not checked against the date: a career's weekdays follow from the day
+      // its league starts (MLS Monday 1 June, English Monday 13 August,
+      // Australian Monday 13 September), so a date falls on different
+      // weekdays in different careers.
       whole("WeekDay", 0, 7),
       whole("MonthDay", 1, 31),
       whole("CurrentMonth", 1, 12),
@@ -317,7 +321,9 @@ std::vector<ValueRange> makeRanges() {
       kept("TeamSaveItem40"),
       kept("TeamSaveItem21"),
       kept("TeamSaveItem27"),
-      kept("TeamSaveItem28"),
+      // The new game sets 0 at every club and play never changes it; club 0
+      // stays blank.
+      {"TeamSaveItem28", K::Whole, 0, 0, true},
       whole("SaveFieldA", -kInt16, kInt16),
       kept("SaveFieldB"),
       whole("SaveFieldC", -kInt16, kInt16),

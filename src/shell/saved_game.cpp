@@ -10,6 +10,8 @@
 #include "base/csv.h"
 #include "base/file_error.h"
 #include "base/numbers.h"
+#include "data/squad_moves.h"
+#include "data/value_ranges.h"
 #include "shell/saved_game_checks.h"
 #include "shell/saved_game_layout.h"
 
@@ -251,13 +253,13 @@ class TrailerReader {
   }
 
  private:
-  // The count bounds every player section that follows.
+  // The count bounds every player section that follows, so it is judged
+  // before them, under its own name.
   void checkPlayerCount() {
     const auto unfit = unfit_.find(&g_.NumPlayers);
     const double held = unfit == unfit_.end() ? g_.NumPlayers : unfit->second;
-    if (!(held >= 0 && held <= kLastPlayer && held == std::floor(held))) {
-      in_.fail("trailer: " + numText(held) + " players, at most " + std::to_string(kLastPlayer));
-    }
+    const std::string problem = numberProblem(valueRange("NumPlayers"), held);
+    if (!problem.empty()) in_.fail("NumPlayers " + problem);
   }
   void header(const char* name, long long count) {
     const CsvValue found = in_.next();
@@ -333,6 +335,10 @@ std::unique_ptr<MLSModule> parseSavedGame(const std::string& fileName, std::stri
     }
   }
   saved_game::checkLoadedGame(fileName, *game, trailerRead, unfit);
+  // Play recounts each club's players every matchday. A save of an older
+  // build may hold a count that had drifted from them since (a retirement
+  // it left uncounted), and the squad screens would show it until then.
+  if (trailerRead) recountSquads(*game);
   return game;
 }
 

@@ -7,6 +7,7 @@
 
 #include "base/file_error.h"
 #include "base/numbers.h"
+#include "data/squad_moves.h"
 #include "shell/saved_game_checks.h"
 
 namespace kervale::saved_game {
@@ -77,11 +78,7 @@ class Agreement {
   // A club's count is its number of players: above the squad slots only for
   // a club that has more players than slots (a data file may give it more).
   void squadCounts() const {
-    std::vector<int> players(kLastClub + 1, 0);
-    for (int p = 1; p <= g_.NumPlayers; ++p) {
-      const double c = g_.PlayerTeam(p);
-      if (c >= 1 && c <= kLastClub) ++players[static_cast<std::size_t>(c)];
-    }
+    const auto players = playersByClub(g_);
     for (int c = 1; c <= kLastClub; ++c) {
       const double count = g_.TeamSquadCount(c);
       if (count > kSquadSlots && count > players[c]) {
@@ -89,9 +86,9 @@ class Agreement {
                " squad slots and the club's " + std::to_string(players[c]) + " players");
       }
       const double key = g_.TeamKeyPlayerSlot(c);
-      if (key != kKeyPlayerSlot && key != 0) {
+      if (key != kKeyPlayerSlot) {
         refuse("TeamKeyPlayerSlot" + at(c) + " is " + numText(key) + ", where " + std::to_string(kKeyPlayerSlot) +
-               " (or 0, never set) belongs");
+               " belongs");
       }
     }
   }

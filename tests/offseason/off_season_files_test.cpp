@@ -100,6 +100,7 @@ TEST_F(OffSeasonFilesTest, TheCheckAtStartOrLoadNamesEveryFileASeasonEndMayNeed)
 TEST_F(OffSeasonFilesTest, AGameLoadsOnlyBesideTheFilesItsSeasonEndsNeed) {
   // Enough of a game for the saved-game checks.
   fillStartedLeagues(g());
+  for (int c = 1; c <= kLastClub; ++c) g().TeamKeyPlayerSlot(c) = 10;
   const int player = addPlayer(1, 1, 5, 1, 1, 1);
   g().PlayerBirthMonth(player) = 3;
   g().PlayerBirthDay(player) = 9;

@@ -90,10 +90,10 @@ TEST_F(SavedGameAgreementTest, NamedPlayersKeyPlayersAndCountsHoldWhatPlayWrites
       // Eight clubs of sixteen players each.
       {[](MLSModule& m) { m.TeamSquadCount(4) = 21; },
        "TeamSquadCount(4) is 21, above the 20 squad slots and the club's 16 players"},
-      {[](MLSModule& m) { m.TeamKeyPlayerSlot(7) = 4; },
-       "TeamKeyPlayerSlot(7) is 4, where 10 (or 0, never set) belongs"},
-      {[](MLSModule& m) { m.TeamKeyPlayerSlot(285) = 20; },
-       "TeamKeyPlayerSlot(285) is 20, where 10 (or 0, never set) belongs"},
+      {[](MLSModule& m) { m.TeamKeyPlayerSlot(7) = 4; }, "TeamKeyPlayerSlot(7) is 4, where 10 belongs"},
+      {[](MLSModule& m) { m.TeamKeyPlayerSlot(285) = 20; }, "TeamKeyPlayerSlot(285) is 20, where 10 belongs"},
+      // Every new game sets it: a 0 would make slot 2 the penalty taker.
+      {[](MLSModule& m) { m.TeamKeyPlayerSlot(1) = 0; }, "TeamKeyPlayerSlot(1) is 0, where 10 belongs"},
   };
   for (const auto& [spoil, problem] : cases) EXPECT_EQ(refusalOf(spoil), problem);
 
@@ -121,6 +121,17 @@ TEST_F(SavedGameAgreementTest, NamedPlayersKeyPlayersAndCountsHoldWhatPlayWrites
   EXPECT_EQ(loaded->TeamSquadCount(5), 21);
   EXPECT_EQ(loaded->PlayerAge(free), 0);
   EXPECT_EQ(loaded->TeamKeyPlayerSlot(3), 10);
+}
+
+// Play keeps a club's count at its players. An older save's count that had
+// run ahead of them within the squad slots is taken from them.
+TEST_F(SavedGameAgreementTest, SquadCountsAreTakenFromThePlayers) {
+  auto drifted = std::make_unique<MLSModule>(g());
+  drifted->TeamSquadCount(3) = 17;
+  drifted->TeamSquadCount(4) = 20;
+  const auto loaded = parseSavedGame("x.usa", savedGameText(*drifted), g());
+  EXPECT_EQ(loaded->TeamSquadCount(3), 16);
+  EXPECT_EQ(loaded->TeamSquadCount(4), 16);
 }
 
 TEST_F(SavedGameAgreementTest, ClubsPlayWithTacticsAndEnglishClubsInADivision) {

@@ -217,6 +217,10 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
       {[](MLSModule& m) { m.TeamSquad(3, 2) = 500; }, "TeamSquad"},       // past the last player
       {[](MLSModule& m) { m.PlayerInterest(m.NumPlayers, 2) = -3; }, "PlayerInterest(128, 2) is -3"},
       {[](MLSModule& m) { m.PlayerInterest(1, 5) = 300; }, "PlayerInterest(1, 5) is 300"},  // the last column
+      // Play leaves it at 0.
+      {[](MLSModule& m) { m.TeamSaveItem28(1) = Variant(-7.0); }, "TeamSaveItem28(1) is -7"},
+      {[](MLSModule& m) { m.TeamSaveItem28(3) = Variant(2.5); }, "TeamSaveItem28(3) is 2.5"},
+      {[](MLSModule& m) { m.TeamSaveItem28(285) = Variant(99999999999.0); }, "TeamSaveItem28(285) is 99999999999"},
   };
   for (const auto& [spoil, problem] : values) {
     auto bad = busyGame();
@@ -226,6 +230,7 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
   // Faults in the trailer.
   const std::tuple<std::string, std::string, std::string> edits[] = {
       {"\"NumPlayers\",1,128", "\"NumPlayers\",1,12000", "12000"},
+      {"\"NumPlayers\",1,128", "\"NumPlayers\",1,0", "NumPlayers is 0, outside 1 to 10000"},
       {"\"WeekDay\"", "\"Weekday\"", "WeekDay is missing"},
       {"\"TicketPrice\",1,", "\"TicketPrice\",2,", "TicketPrice"},
   };
@@ -409,11 +414,11 @@ TEST_F(SaveItemTest, ALoadedGamePlaysOnAsTheOriginal) {
     return std::make_pair(savedGameText(g()), std::vector<std::string>(texts.begin() + from, texts.end()));
   };
   const auto original = play();
-  // Seventeen matchdays in sixty days from a Monday, every match shown to its
-  // end (ShowAllMatches): five of the small game's four matches, then, past
-  // the season end at round 42, twelve of next season's grid, which the small
-  // schedules fill with forty-nine matches (nameless clubs included).
-  EXPECT_EQ(finalScoreBoxes(), 5 * 4 + 49);
+  // Seventeen matchdays in sixty days from a Monday, final scores shown
+  // (ShowAllMatches): five of the small game's four matches, then, past the
+  // season end at round 42, ninety-five of next season's grid, which the small
+  // schedules fill (nameless clubs included).
+  EXPECT_EQ(finalScoreBoxes(), 5 * 4 + 95);
 
   replaceGame(smallGame());
   load("Harbour City fork.usa");

@@ -87,6 +87,7 @@ std::unique_ptr<MLSModule> smallGame() {
     }
   }
   g.NumPlayers = kClubs * kSquad;
+  for (int c = 1; c <= kLastClub; ++c) g.TeamKeyPlayerSlot(c) = 10;  // as every new game sets it
   fillStartedLeagues(g);
 
   // Tactical tables under which a matchday's matches score: every flow carries

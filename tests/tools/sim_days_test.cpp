@@ -76,6 +76,7 @@ TEST_F(SimDays, SaveLoadSaveGivesTheSameFile) {
   ASSERT_EQ(sim({"--days", "4", "--save", file("a.usa")}).status, 0);
   const SimRun again = sim({"--load", file("a.usa"), "--save", file("b.usa")});
   ASSERT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(again.err, "box \"KERV\": \"Game loaded successfully\" -> OK\n");
   EXPECT_EQ(kervale::readWholeFile(file("a.usa")), kervale::readWholeFile(file("b.usa")));
   EXPECT_EQ(again.values().at("dateline"), "Friday June 5, 2003");
 }
@@ -86,6 +87,7 @@ TEST_F(SimDays, AnUnusableSaveIsAnError) {
   const SimRun bad = sim({"--load", (other.path() / "short.usa").string()});
   EXPECT_EQ(bad.status, 2);
   EXPECT_NE(bad.err.find("\"short.usa\" could not be loaded"), std::string::npos) << bad.err;
+  EXPECT_EQ(bad.errorLines().size(), 1u) << "the box is the error, told once: " << bad.err;
   const SimRun missing = sim({"--load", file("none.usa")});
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("none.usa"), std::string::npos) << missing.err;

@@ -7,6 +7,7 @@
 #include "between_events.h"
 #include "matches.h"
 #include "season_tables.h"
+#include "shown_boxes.h"
 #include "sim_cups.h"
 #include "sim_days.h"
 #include "sim_new_game.h"
@@ -58,6 +59,7 @@ void playGame(const kervale::sim::Options& options) {
   } catch (const std::exception&) {
     failure = std::current_exception();
   }
+  writeShownBoxes(std::cerr);  // those of a load without days, or of the day that failed
   printGameSummary(std::cout);
   printDaysSummary(options, std::cout);
   printCupWinners(std::cout);

@@ -12,6 +12,7 @@
 #include "data/mls_module.h"
 #include "match/match_engine.h"
 #include "newgame/new_game_loader.h"
+#include "shown_boxes.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/screen.h"
 
@@ -165,6 +166,7 @@ int runMatches(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (match.homegoals < match.awaygoals) ++awayWins;
   }
 
+  writeShownBoxes(err);
   const double n = o.matches;
   out << "matches=" << o.matches << "\n";
   out << "home=" << o.home << " " << g.TeamName(o.home) << "\n";

@@ -1,5 +1,6 @@
 #include "sim_days.h"
 
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "shell/load_bg_picture.h"
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
+#include "shown_boxes.h"
 #include "sim_new_game.h"
 #include "squad_matches.h"
 #include "squad_starts.h"
@@ -72,6 +74,7 @@ void loadGame(const std::filesystem::path& file) {
   picker.LoadBut.userClick();
   if (picker.loaded()) {
     picker.Unload();
+    passShownBoxes();
     const auto& log = ui::headless().log();
     std::string reason = log.size() > dialogsBefore ? log.back().text : "the game was not loaded";
     for (char& c : reason) {
@@ -123,6 +126,7 @@ void runDays(const Options& options) {
   for (int day = 1; day <= options.days && !ui::headless().programEnded(); ++day) {
     pressContinue(player, day, options);
     noteSquadStarts(options);
+    writeShownBoxes(std::cerr);
     if (options.roundTrip) roundTrip(day);
     if (seasonEndsRun() != seasons) {
       seasons = seasonEndsRun();

@@ -9,6 +9,7 @@
 #include "newgame/pick_team.h"
 #include "shell/frm_splash.h"
 #include "shell/main_module.h"
+#include "shown_boxes.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/screen.h"
 
@@ -33,6 +34,7 @@ PickPlace placeOf(PickTeam& pick, int club) {
 }
 
 [[noreturn]] void failLoad(const PickTeam& pick, const char* otherwise) {
+  passShownBoxes();  // the screen's box says what the error says
   if (pick.loadError) {
     const std::string& file = pick.loadError->fileName();
     throw RunError((file.empty() ? "" : file + ": ") + pick.loadError->problem());

@@ -64,13 +64,13 @@ std::string_view buttonsName(MsgButtons b) {
   return "?";
 }
 
-std::string describe(const DialogRecord& r) {
+}  // namespace
+
+std::string describeDialog(const DialogRecord& r) {
   std::string text = r.text;
   std::replace(text.begin(), text.end(), '\r', '|');
   return "\"" + r.title + "\": \"" + text + "\"";
 }
-
-}  // namespace
 
 std::string_view resultName(MsgResult r) {
   switch (r) {
@@ -117,7 +117,7 @@ MsgResult HeadlessBackend::messageBox(std::string_view text, MsgButtons buttons,
       record.answer = "<" + std::string(resultName(answer)) + " does not fit>";
       log_.push_back(record);
       throw UnexpectedDialog("the queued answer " + std::string(resultName(answer)) + " does not fit the " +
-                             std::string(buttonsName(buttons)) + " box " + describe(record));
+                             std::string(buttonsName(buttons)) + " box " + describeDialog(record));
     }
   } else if (policy_ == Policy::Defaults) {
     answer = defaultAnswer(buttons);
@@ -125,7 +125,7 @@ MsgResult HeadlessBackend::messageBox(std::string_view text, MsgButtons buttons,
     record.answer = "<unexpected>";
     log_.push_back(record);
     throw UnexpectedDialog("no answer queued for the " + std::string(buttonsName(buttons)) + " box " +
-                           describe(record));
+                           describeDialog(record));
   }
   record.answer = resultName(answer);
   log_.push_back(std::move(record));
@@ -145,7 +145,7 @@ std::optional<std::string> HeadlessBackend::inputBox(std::string_view prompt, st
   } else {
     record.answer = "<unexpected>";
     log_.push_back(record);
-    throw UnexpectedDialog("no input queued for the input box " + describe(record));
+    throw UnexpectedDialog("no input queued for the input box " + describeDialog(record));
   }
   record.answer = answer ? *answer : "<cancel>";
   log_.push_back(std::move(record));

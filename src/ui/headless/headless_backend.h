@@ -118,6 +118,9 @@ class HeadlessBackend : public Backend {
 
 // "OK", "Cancel", "Abort", "Retry", "Ignore", "Yes", "No": the answer texts of the log.
 std::string_view resultName(MsgResult r);
+// The title and the text of a dialog on one line, quoted, its line breaks as
+// '|': "\"KERV\": \"first|second\"".
+std::string describeDialog(const DialogRecord& r);
 
 // The headless backend installed as the default one.
 HeadlessBackend& headless();

@@ -9,4 +9,8 @@ inline constexpr int kSeasonStartRound = 42;
 
 bool playedThisSeason(int round, int currentWeek);
 
+// The weekday values of the Wednesday and Saturday matchdays: a press of the
+// continue button that brings WeekDay to one of them plays the round.
+constexpr bool isMatchday(double weekDay) { return weekDay == 4 || weekDay == 7; }
+
 }  // namespace kervale

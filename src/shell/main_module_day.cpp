@@ -6,8 +6,9 @@
 #include "base/numbers.h"
 #include "base/random.h"
 #include "data/mls_module.h"
-#include "data/squad_moves.h"
 #include "data/news.h"
+#include "data/season_rounds.h"
+#include "data/squad_moves.h"
 #include "offseason/off_season.h"
 #include "shell/main_module.h"
 #include "ui/backend.h"
@@ -51,7 +52,7 @@ void MainModule::PlayGamesBUtton_Click() {
   }
 
   bool seasonOver = false;
-  if (g.WeekDay == 4 || g.WeekDay == 7) {
+  if (isMatchday(g.WeekDay)) {
     const bool saturday = g.WeekDay == 7;
     ui::backend().setBusyCursor(true);
     playMatchday();  // shows and unloads the match screen

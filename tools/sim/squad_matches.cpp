@@ -6,6 +6,7 @@
 
 #include "base/numbers.h"
 #include "data/mls_module.h"
+#include "data/season_rounds.h"
 #include "data/squad_floor.h"
 #include "data/squad_moves.h"
 #include "squad_starts.h"
@@ -41,17 +42,11 @@ void noteFewest(int& fewest, int players) {
   if (fewest == kNone || players < fewest) fewest = players;
 }
 
-// Whether the next press plays the round: Wednesdays and Saturdays are matchdays.
-bool pressPlaysRound(const MLSModule& g) {
-  const int weekDay = CInt(g.WeekDay) + 1;
-  return weekDay == 4 || weekDay == 7;
-}
-
 }  // namespace
 
 void noteSidesOfRound(const Options& options) {
   const MLSModule& g = mls();
-  if (!options.tables || !pressPlaysRound(g)) return;
+  if (!options.tables || !isMatchday(g.WeekDay + 1)) return;
   const int season = CInt(g.CurrentSeason);
   const int round = CInt(g.CurrentWeek);
   for (int club = 1; club <= kLastClub; ++club) {

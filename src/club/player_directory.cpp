@@ -49,7 +49,7 @@ PlayerDirectory::PlayerDirectory() : Form("PlayerDirectory") {
   setBorderStyle(3);
   setBackColor(kDarkGrey);
 
-  Image2.move(0, 0, 12000, 8600);
+  Image2.move(0, 0, 12000, 9000);  // the whole card: no strip below the picture
   Image2.setStretch(true);
   Label19.move(0, 0, 12015, 615);
   Image1.move(240, 60, 495, 495);

@@ -46,8 +46,9 @@ TEST(SquadFloor, ASaleMustLeaveTheFloorAndTwoKeepers) {
   const auto twoKeepers = squadOf(15, 2, 18);
   EXPECT_TRUE(saleKeepsFloor(*twoKeepers, kClub, 101));
   EXPECT_FALSE(saleKeepsFloor(*twoKeepers, kClub, 116)) << "one of two keepers stays";
-  twoKeepers->PlayerInjury(116) = 4;
-  EXPECT_FALSE(saleKeepsFloor(*twoKeepers, kClub, 117)) << "an injured keeper is still one of the two";
+  const auto threeKeepers = squadOf(15, 3, 18);
+  threeKeepers->PlayerInjury(116) = 4;
+  EXPECT_TRUE(saleKeepsFloor(*threeKeepers, kClub, 117)) << "an injured keeper is still one of the two";
   const auto small = squadOf(10, 2, 11);
   EXPECT_TRUE(saleKeepsFloor(*small, kClub, 101)) << "a club that began with 11 keeps 11";
   small->TeamSquad(1, kClub) = 0;

@@ -40,7 +40,7 @@ FixtureList::FixtureList() : Form("FixtureList") {
   state_.height = 9000;
   state_.borderStyle = 3;
 
-  Image2.move(0, 0, 12000, 8600);
+  Image2.move(0, 0, 12000, 9000);  // the whole window: no strip below the picture
   Image2.setStretch(true);
   Label19.move(0, 0, 12015, 615);
   TeamNameLabel.move(1080, 120, 6000, 375);

@@ -41,7 +41,7 @@ Training::Training() : Form("Training") {
   state_.height = 9000;
   state_.borderStyle = 1;
 
-  Image2.move(0, 0, 12000, 8600);
+  Image2.move(0, 0, 12000, 9000);  // the whole window: no strip below the picture
   Image2.setStretch(true);
   Label19.move(0, 0, 12015, 615);
   TeamNameLabel.move(1080, 120, 8000, 375);

@@ -43,6 +43,20 @@ const LayoutCheck::Shown* leftNeighbour(const LayoutCheck::Shown& cell, const st
   return nullptr;
 }
 
+// A screen's background: its largest picture standing at the window's left
+// edge (a badge or a photo stands inside). A screen without one shows the
+// window's own colour throughout, with no band to leave.
+const LayoutCheck::Shown* background(const std::vector<LayoutCheck::Shown>& shown) {
+  const LayoutCheck::Shown* largest = nullptr;
+  for (const LayoutCheck::Shown& s : shown) {
+    const ControlKind k = s.control->kind();
+    if ((k != ControlKind::Image && k != ControlKind::PictureBox) || s.box.left() > 0) continue;
+    if (largest == nullptr || s.box.width() * s.box.height() > largest->box.width() * largest->box.height())
+      largest = &s;
+  }
+  return largest;
+}
+
 }  // namespace
 
 // An option or check box lower than its mark shows the mark cut, and marks
@@ -106,19 +120,17 @@ void LayoutCheck::checkColumns(const std::vector<Shown>& shown) {
 // A full-window screen's background picture reaches the bottom edge of the
 // screen its layout is made for, less the window's own menu bar: a band below
 // it shows the window's bare colour. Towards the right it may stop short (the
-// hub's right column stands on the window's own colour).
+// hub's right column stands on the window's own colour). A window as large as
+// that screen is a full-window screen too, maximized or not.
 void LayoutCheck::checkFillsScreen(const ui::Form& form, const std::vector<Shown>& shown) {
-  if (!form.state().maximized || screen_.isEmpty()) return;
+  if (screen_.isEmpty()) return;
+  const QWidget* window = qt_.window(form);
+  const bool takesScreen = window->width() >= screen_.width() && window->height() >= screen_.height();
+  if (!form.state().maximized && !takesScreen) return;
   const QWidget* surface = qt_.surface(form);
-  const QSize menus = qt_.window(form)->size() - surface->size();
+  const QSize menus = window->size() - surface->size();
   const QSize wanted = (screen_ - menus).boundedTo(surface->size());
-  const Shown* backdrop = nullptr;
-  for (const Shown& s : shown) {
-    const ControlKind k = s.control->kind();
-    if (k != ControlKind::Image && k != ControlKind::PictureBox) continue;
-    if (backdrop == nullptr || s.box.width() * s.box.height() > backdrop->box.width() * backdrop->box.height())
-      backdrop = &s;
-  }
+  const Shown* backdrop = background(shown);
   if (backdrop == nullptr) return;
   const QRect& box = backdrop->box;
   if (box.bottom() + 1 >= wanted.height()) return;

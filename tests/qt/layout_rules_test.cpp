@@ -259,6 +259,25 @@ TEST_F(LayoutRulesTest, AFullWindowBackgroundLeavesNoBandAtTheBottom) {
   EXPECT_EQ(check(), "");
 }
 
+TEST_F(LayoutRulesTest, AWindowAsLargeAsTheSmallScreenFillsItToTheBottom) {
+  sheet_.move(0, 0, 12000, 9000);  // 800 x 600, not maximized
+  screen_ = QSize(800, 600);
+  Image& badge = sheet_.add<Image>("Badge");
+  badge.move(240, 60, 495, 495);
+  EXPECT_EQ(check(), "") << "a badge is no background: the window's colour fills the screen";
+  Image& back = sheet_.add<Image>("Back");
+  back.move(0, 0, 12000, 8600);
+  EXPECT_NE(check().find("Back(1): ends at 800 x 573 px of a 800 x 600 screen"), std::string::npos);
+  screen_ = QSize(1024, 768);  // the same window on the large screen leaves it room around
+  EXPECT_EQ(check(), "");
+  screen_ = QSize(800, 600);
+  sheet_.setHeight(8700);  // as wide as the screen, not as high: a window on it
+  EXPECT_EQ(check(), "");
+  sheet_.setHeight(9000);
+  back.setHeight(9000);
+  EXPECT_EQ(check(), "");
+}
+
 TEST_F(LayoutRulesTest, ATextOverAPictureStandsOnABacking) {
   Image& picture = sheet_.add<Image>("Picture");
   picture.move(0, 0, 9000, 6000);

@@ -528,6 +528,19 @@ TEST_F(QtBackendTest, ModelChangesReachTheWidgetsWhenTheLoopRuns) {
   form.Unload();
 }
 
+TEST_F(QtBackendTest, AFormWithNoPlaceStandsInTheMiddleOfTheScreen) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  Small form;
+  form.Load();  // the design's size, then the screen's
+  form.move(0, 0, area.width() * 15, area.height() * 15);
+  form.Show();
+  EXPECT_EQ(qt_->window(form)->pos(), area.topLeft()) << "as large as the screen: all of it, no row short";
+  form.Unload();
+  form.Show();  // the design's 3000 x 2000 twips
+  EXPECT_EQ(qt_->window(form)->pos(), area.topLeft() + QPoint((area.width() - 200) / 2, (area.height() - 133) / 2));
+  form.Unload();
+}
+
 TEST_F(QtBackendTest, ActivatingAWindowActivatesItsForm) {
   Small first, second;
   first.Show();

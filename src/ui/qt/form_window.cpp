@@ -111,8 +111,10 @@ void FormWindow::applyForm(bool all) {
       move(px(s.left), px(s.top));
     } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
       // No place given: the middle of the screen.
-      QRect area = screen->availableGeometry();
-      move(area.center() - QPoint(width() / 2, height() / 2));
+      // Halves of the free room, not QRect::center(), which lies half a pixel
+      // up and left: a window as large as the screen would stand at -1, -1.
+      const QRect area = screen->availableGeometry();
+      move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
   }
   if (f || s.backColor != l.backColor || s.picture != l.picture) {

@@ -111,8 +111,9 @@ std::vector<ValueRange> makeRanges() {
       // Not checked against the date: a career's weekdays follow from the day
       // its league starts (MLS Monday 1 June, English Monday 13 August,
       // Australian Monday 13 September), so a date falls on different
-      // weekdays in different careers.
-      whole("WeekDay", 0, 7),
+      // weekdays in different careers. 7 lasts only within the press that
+      // plays the Saturday round and sets it back to 0: no save holds it.
+      whole("WeekDay", 0, 6),
       whole("MonthDay", 1, 31),
       whole("CurrentMonth", 1, 12),
       whole("CurrentSeason", -1, kLastSeason),
@@ -287,7 +288,8 @@ std::vector<ValueRange> makeRanges() {
       whole("TeamTalkStage", 0, 2),
       // Never reset: at most a pre-match and a half-time talk a match.
       whole("BigGameTalks", 0, 2 * kRounds * kSeasons),
-      whole("PauseFlag", 0, 1),
+      // 1 only while a team sheet is open during a match, when no save can be made.
+      whole("PauseFlag", 0, 0),
       number("MatchRating", -kMatchRating, kMatchRating),
       number("TeamSheetCondition", 0, 1),
       whole("SettingsMinute", 0, 120),

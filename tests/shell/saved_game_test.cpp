@@ -243,6 +243,24 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
   }
 }
 
+// Values a game holds only inside one press, when no save can be made, stop
+// or hold play after a load: the next Continue would name a day past
+// Saturday, the next match would wait for a team sheet that is not open.
+TEST_F(SavedGameTest, ValuesHeldOnlyWithinAPressAreRefused) {
+  auto saturdayMatchday = busyGame();
+  saturdayMatchday->WeekDay = 7;
+  EXPECT_EQ(savedGameRefusal(savedGameText(*saturdayMatchday)), "WeekDay is 7, outside 0 to 6");
+  auto sheetOpen = busyGame();
+  sheetOpen->PauseFlag = 1;
+  EXPECT_EQ(savedGameRefusal(savedGameText(*sheetOpen)), "PauseFlag is 1, outside 0 to 0");
+  // Sunday, after the Saturday matchday, and Saturday before it are saved.
+  for (const int day : {0, 6}) {
+    auto saved = busyGame();
+    saved->WeekDay = day;
+    EXPECT_EQ(parseSavedGame("x.usa", savedGameText(*saved), g())->WeekDay, day);
+  }
+}
+
 // What play can reach at the edges of a value's range loads; one step past
 // it does not.
 TEST_F(SavedGameTest, ValuesAtTheirEdgesLoad) {

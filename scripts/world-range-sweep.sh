@@ -3,12 +3,13 @@
 # the lowest or the highest its reader allows (kervale-world-edges lists
 # them: every field once a record, for a player of the managed club and a
 # club of each league), with every day's game saved to memory and loaded back
-# (kervale-sim --round-trip), for each managed club of CLUBS (default "3 60",
-# an MLS and an English club), six runs at a time. Each run is refused at
-# start, played clean, refused a later save, stopped otherwise, or held (past
-# TIME_LIMIT seconds, default 600). A refusal at start must name the file that
-# was changed. Usage: scripts/world-range-sweep.sh [DAYS] [OUT_DIR] (DAYS 364:
-# a season). KERVALE_SIM and KERVALE_WORLD_EDGES name other builds.
+# (kervale-sim --round-trip), for each managed club of CLUBS (default "3 60
+# 225": an MLS, an English and an Australian club), six runs at a time. Each
+# run is refused at start, played clean, refused a later save, stopped
+# otherwise, or held (past TIME_LIMIT seconds, default 600). A refusal at
+# start must name the file that was changed. Usage:
+# scripts/world-range-sweep.sh [DAYS] [OUT_DIR] (DAYS 364: a season).
+# KERVALE_SIM and KERVALE_WORLD_EDGES name other builds.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 export days=${1:-364}
@@ -19,7 +20,7 @@ export world=$top/world
 export limit=${TIME_LIMIT:-600}
 rm -rf "$out"
 mkdir -p "$out/worlds"
-for club in ${CLUBS:-3 60}; do
+for club in ${CLUBS:-3 60 225}; do
   "$edges" --world "$world" --club "$club" --list | sed "s/^/$club\t/" || exit 1
 done >"$out/edits.tsv"
 

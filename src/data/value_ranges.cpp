@@ -28,7 +28,7 @@ constexpr double kSeasons = kLastSeason + 2;
 // a few points a season, for as many seasons as he plays. Only wage look-ups
 // index by a rating sum, and they clamp it.
 constexpr double kRating = 10000;
-// A data file's ratings and skills, twice the committed world's best. A
+// A data file's ratings and skills go to 100 (the committed world's to 20). A
 // season end adds at most the season's average match rating (about 10) and a
 // tenth of the goals and assists; training 0.04 a working day (10 a season):
 // far below the (kRating - 100) / kSeasons, 33 a season, a save allows.
@@ -61,7 +61,8 @@ constexpr double kInt16 = 32767;
 // a promoted club gains 5 net.
 constexpr double kLowestReputation = -15;
 // A data file's reputations, 0 to 200. The most a club gains above its data
-// file's value is 10: promoted from the fourth division, then from the third.
+// file's value is 10, promoted from the fourth division and then from the
+// third; a save allows twice that.
 constexpr Bounds kFileReputation{0, 200};
 // A data file's seats, and up to 30000 more each season the chairman agrees
 // to build.

@@ -28,6 +28,11 @@ constexpr double kSeasons = kLastSeason + 2;
 // a few points a season, for as many seasons as he plays. Only wage look-ups
 // index by a rating sum, and they clamp it.
 constexpr double kRating = 10000;
+// A data file's ratings and skills go to 100 (the committed world's to 20). A
+// season end adds at most the season's average match rating (about 10) and a
+// tenth of the goals and assists; training 0.04 a working day (10 a season):
+// far below the (kRating - 100) / kSeasons, 33 a season, a save allows.
+constexpr Bounds kFileRating{0, 100};
 // Money a club can hold, in currency units. A gate is up to the stadium's
 // seats, which grow every season the chairman agrees, times a ticket price
 // the user may raise with fan demand: a club kept winning for decades earns
@@ -55,6 +60,13 @@ constexpr double kInt16 = 32767;
 // to -15. The top two divisions are brought back within 10..100 each season;
 // a promoted club gains 5 net.
 constexpr double kLowestReputation = -15;
+// A data file's reputations, 0 to 200. The most a club gains above its data
+// file's value is 10, promoted from the fourth division and then from the
+// third; a save allows twice that.
+constexpr Bounds kFileReputation{0, 200};
+// A data file's seats, and up to 30000 more each season the chairman agrees
+// to build.
+constexpr Bounds kFileSeats{0, 200000};
 
 ValueRange whole(std::string_view name, double low, double high) { return {name, K::Whole, low, high, false}; }
 ValueRange number(std::string_view name, double low, double high) { return {name, K::Number, low, high, false}; }
@@ -66,6 +78,12 @@ ValueRange lines(std::string_view name) { return {name, K::Lines, 0, 0, true}; }
 ValueRange colour(std::string_view name) { return {name, K::Colour, 0, 0, true}; }
 // Cells kept only for the file, read by nothing: any number, text or blank.
 ValueRange kept(std::string_view name) { return {name, K::Number, -kMoney, kMoney, true}; }
+// A value play moves on from where a data file left it: the file keeps to
+// `file`, a saved game to the row's own bounds.
+ValueRange grown(ValueRange saved, Bounds file) {
+  saved.dataFile = file;
+  return saved;
+}
 
 std::vector<ValueRange> makeRanges() {
   return {
@@ -137,12 +155,10 @@ std::vector<ValueRange> makeRanges() {
       text("TeamLogo"),
       whole("TeamDivision", 0, 4),
       text("TeamVenue"),
-      // A data file's seats, and up to 30000 more each season the chairman
-      // agrees to build.
-      whole("StadiumCapacity", 0, 200000 + 30000 * kSeasons),
+      grown(whole("StadiumCapacity", 0, kFileSeats.high + 30000 * kSeasons), kFileSeats),
       // Floored at 0 (reset to 0.1) by a loss; a win adds up to 0.03 with no top.
       number("ManagerApproval", 0, 1 + 0.03 * kRounds * kSeasons),
-      number("TeamReputation", kLowestReputation, 220),
+      grown(number("TeamReputation", kLowestReputation, kFileReputation.high + 20), kFileReputation),
       whole("TeamCupEntry", 0, 16),
       colour("TeamColour1"),
       colour("TeamColour2"),
@@ -151,8 +167,8 @@ std::vector<ValueRange> makeRanges() {
       // Only the home club's demand is floored (at 0.1) after a match; an away
       // defeat lowers it by 0.02 with no floor. Every league club plays at
       // home each season, so a run of away matches spans at most two seasons'
-      // rounds. A home win adds 0.04 with no top.
-      number("TeamFanDemand", 0.1 - 0.02 * 2 * kRounds, 2 + 0.04 * kRounds * kSeasons),
+      // rounds. A home win adds 0.04 with no top, from at most 2 in a data file.
+      grown(number("TeamFanDemand", 0.1 - 0.02 * 2 * kRounds, 2 + 0.04 * kRounds * kSeasons), {0, 2}),
       whole("TicketPrice", 0, kInt16),
       number("TeamMoney", -kMoney, kMoney),
       number("TeamWages", -kMoney, kMoney),
@@ -206,13 +222,13 @@ std::vector<ValueRange> makeRanges() {
       // ---- Player table
       club("PlayerTeam"),
       text("PlayerName"),
-      number("PlayerGoalkeeping", 0, kRating),
-      number("PlayerDefense", 0, kRating),
-      number("PlayerMidfield", 0, kRating),
-      number("PlayerAttack", 0, kRating),
+      grown(number("PlayerGoalkeeping", 0, kRating), kFileRating),
+      grown(number("PlayerDefense", 0, kRating), kFileRating),
+      grown(number("PlayerMidfield", 0, kRating), kFileRating),
+      grown(number("PlayerAttack", 0, kRating), kFileRating),
       // A data file's ages go to 60. A player past 41 never retires, and a
       // retired player's free record goes on ageing: one year a season.
-      whole("PlayerAge", 0, 60 + kSeasons),
+      grown(whole("PlayerAge", 0, 60 + kSeasons), {0, 60}),
       whole("PlayerNation", 0, 285),
       number("PlayerAggression", 0, 58),
       number("PlayerTrainingFactor", 0, 100),
@@ -221,8 +237,8 @@ std::vector<ValueRange> makeRanges() {
       number("PlayerPassing", 0, kRating),
       number("PlayerShooting", 0, kRating),
       number("PlayerHeading", 0, kRating),
-      number("PlayerSpeed", 0, kRating),
-      number("PlayerAwareness", 0, kRating),
+      grown(number("PlayerSpeed", 0, kRating), kFileRating),
+      grown(number("PlayerAwareness", 0, kRating), kFileRating),
       number("PlayerAttribute14", 0, kRating),
       number("PlayerAttribute18", 0, kRating),
       number("PlayerAttribute20", 0, kRating),
@@ -454,6 +470,21 @@ const ValueRange& valueRange(std::string_view name) {
   const auto found = byName.find(name);
   if (found == byName.end()) throw std::logic_error("no value range for " + std::string(name));
   return *found->second;
+}
+
+const ValueRange& dataFileRange(std::string_view name) {
+  static const std::unordered_map<std::string_view, ValueRange> tightened = [] {
+    std::unordered_map<std::string_view, ValueRange> rows;
+    for (ValueRange range : valueRanges()) {
+      if (!range.dataFile) continue;
+      range.low = range.dataFile->low;
+      range.high = range.dataFile->high;
+      rows.emplace(range.name, range);
+    }
+    return rows;
+  }();
+  const auto found = tightened.find(name);
+  return found == tightened.end() ? valueRange(name) : found->second;
 }
 
 std::string numberProblem(const ValueRange& range, double value) {

@@ -173,8 +173,8 @@ void setUpTactics(const std::filesystem::path& folder, MLSModule& game, const Lo
   const int tactics = CInt(game.NumTactics);
   for (int t = 1; t <= kLastClub; ++t) {
     int tactic = rng().draw(tactics, 1);
-    // The last tactic is never drawn.
-    if (tactic == tactics) tactic = tactics - 1;
+    // The last tactic is never drawn, unless it is the only one.
+    if (tactic == tactics && tactics > 1) tactic = tactics - 1;
     game.TeamTactic(t) = tactic;
   }
 }

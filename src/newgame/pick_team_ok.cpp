@@ -9,6 +9,7 @@
 #include "newgame/season_fixtures.h"
 #include "offseason/off_season_files.h"
 #include "shell/main_module.h"
+#include "team/line_up.h"
 #include "ui/backend.h"
 #include "ui/screen.h"
 
@@ -19,6 +20,8 @@ using namespace ui;
 namespace {
 
 constexpr int kLastInterestClub = 237;
+constexpr int kSquadSlots = 20;
+constexpr int kStarters = 11;
 
 // The schedules OK may place, read before anything changes so that a bad
 // file leaves the game as it was. At a new game only a 10-club MLS has its
@@ -28,6 +31,18 @@ LeagueSchedules readSchedules(const MLSModule& game) {
   if (game.MLSTeamCount == 10) s.mls = readSchedule(".", kMls10Schedule);
   checkLaterFiles(".");
   return s;
+}
+
+// The hub plays a matchday only with eleven starters, and a world may hold
+// no free player to sign: the club the user takes must field a side.
+void checkManagedSquad(const MLSModule& game) {
+  const int club = CInt(game.MyTeam);
+  int players = 0;
+  for (int slot = 1; slot <= kSquadSlots; ++slot) players += squadPlayer(game, club, slot) != 0 ? 1 : 0;
+  if (players >= kStarters) return;
+  throw FileError("players2.dat", "club " + std::to_string(club) + ", " + game.TeamName(club) + ", has " +
+                                      std::to_string(players) + (players == 1 ? " player" : " players") +
+                                      "; the club you manage needs " + std::to_string(kStarters));
 }
 
 void writeChairmansLetter(MLSModule& game) {
@@ -171,6 +186,8 @@ void PickTeam::OkButtonTeamSelect_Click() {
   LeagueSchedules schedules;
   try {
     schedules = readSchedules(game);
+    // Expansion mode gives the user a club of the expansion draft.
+    if (Option2(1).value() != 1) checkManagedSquad(game);
   } catch (const FileError& error) {
     loadError = error;
     MsgBox("A new game cannot be started: the data file " + error.fileName() + " is not usable.\r" + error.problem(),

@@ -1,4 +1,5 @@
 // The day's training of the user's squad.
+#include <algorithm>
 #include <string>
 
 #include "base/numbers.h"
@@ -16,6 +17,13 @@ constexpr double kStep = 0.04;
 
 void report(MLSModule& g, const char* prefix, const std::string& name, const char* suffix) {
   addClubNews(g, std::string(prefix) + name + suffix);
+}
+
+// A setback stops at 0, as an old player's decline does: the grade words are
+// looked up by a rating's whole part, and a save holds no rating below 0.
+template <class T>
+void setBack(T& rating) {
+  rating = std::max(T{0}, rating - static_cast<T>(kStep));
 }
 
 }  // namespace
@@ -41,18 +49,18 @@ void MainModule::trainingday() {
     if (roll == 0 && type != 0) {
       switch (rng().draw(10, 1)) {
         case 1:
-          g.PlayerGoalkeeping(player) -= static_cast<float>(kStep);
+          setBack(g.PlayerGoalkeeping(player));
           break;
         case 2:
-          g.PlayerDefense(player) -= kStep;
+          setBack(g.PlayerDefense(player));
           report(g, "Your assistant coach says that ", name, " looked a little weaker in defence today.");
           break;
         case 3:
-          g.PlayerMidfield(player) -= kStep;
+          setBack(g.PlayerMidfield(player));
           report(g, "Your assistant coach says that ", name, " looked a little weaker in midfield today.");
           break;
         case 4:
-          g.PlayerAttack(player) -= kStep;
+          setBack(g.PlayerAttack(player));
           report(g, "Your assistant coach says that ", name, " looked a little weaker attacking today.");
           break;
         default:

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "base/file_error.h"
+#include "base/numbers.h"
 #include "data/data_files.h"
+#include "data/readers/reader_support.h"
 #include "data/small_world.h"
 #include "support/temp_dir.h"
 
@@ -131,7 +133,7 @@ TEST_F(ReadersTest, ReferenceFilesFillTheirTables) {
 
 TEST_F(ReadersTest, PlayerValuesLandInTheirTables) {
   loadPlayers(dir.path(), *game);
-  EXPECT_EQ(game->NumPlayers, 3);
+  EXPECT_EQ(game->NumPlayers, 80);
   EXPECT_EQ(game->PlayerName(2), "Bo Back");
   EXPECT_EQ(game->PlayerTeam(2), 20);
   EXPECT_EQ(game->PlayerGoalkeeping(1), 9.0f);
@@ -143,7 +145,27 @@ TEST_F(ReadersTest, PlayerValuesLandInTheirTables) {
       game->PlayerHeading(2),     game->PlayerSpeed(2),      game->PlayerAttribute18(2),    game->PlayerAwareness(2),
       game->PlayerAttribute20(2), game->PlayerBirthMonth(2), game->PlayerBirthDay(2)};
   EXPECT_EQ(read, (std::vector<double>{9, 5, 3, 25, 3, 30, 4, 10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 5, 17}));
-  EXPECT_EQ(game->PlayerName(4), "");
+  EXPECT_EQ(game->PlayerName(81), "");
+}
+
+// The world-edge tool learns from the readers where each checked number
+// stands and which bounds hold it: a data file's own, not a save's.
+TEST_F(ReadersTest, AWatcherIsToldOfEveryCheckedNumber) {
+  std::vector<std::string> told;
+  readers::watchCheckedNumbers([&](const readers::CheckedNumber& n) {
+    if (n.fileName == "refs.dat" || n.name == "PlayerAge") {
+      told.push_back(std::string(n.record) + "|" + std::to_string(n.valueNumber) + "|" + std::string(n.name) + "|" +
+                     numText(n.value) + "|" + numText(n.low) + ".." + numText(n.high));
+    }
+  });
+  readRefs(dir.path());
+  readPlayers(dir.path());
+  readers::watchCheckedNumbers({});
+  readRefs(dir.path());
+  ASSERT_EQ(told.size(), 3u + 80u);
+  EXPECT_EQ(told[0], "|1|NumRefs|2|1..40");
+  EXPECT_EQ(told[2], "referee 2|5|RefStrictness|9|0..100");
+  EXPECT_EQ(told[4], "player 2|31|PlayerAge|25|0..60");
 }
 
 TEST_F(ReadersTest, SchedulesReadTeamsByRound) {
@@ -168,10 +190,10 @@ class BrokenFileTest : public ReadersTest {
     loadSponsors(dir.path(), *game);
   }
   void expectUnchanged() {
-    EXPECT_EQ(game->NumPlayers, 3);
+    EXPECT_EQ(game->NumPlayers, 80);
     EXPECT_EQ(game->PlayerName(2), "Bo Back");
     EXPECT_EQ(game->PlayerTeam(2), 20);
-    EXPECT_EQ(game->PlayerName(4), "");
+    EXPECT_EQ(game->PlayerName(81), "");
     EXPECT_EQ(game->TeamName(1), "Club 1");
     EXPECT_EQ(game->TeamColour1(285), "&HFFFFFF");
     EXPECT_EQ(game->NumTactics, 5);
@@ -273,6 +295,25 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
          return "1\r\n" + r.replace(r.find(",25,"), 4, ",0,");
        }(),
        kPlayers, "players2.dat: player 1: a named player's age is 0"},
+      // Values play grows from where the file leaves them keep below a save's
+      // bounds: ages to 60, ratings to 100, seats to 200000, reputations to 200.
+      {"players2.dat",
+       [] {
+         std::string r = playerRecord(3, "Ancient", 1, 1, 1, 1);
+         return "1\r\n" + r.replace(r.find(",25,"), 4, ",61,");
+       }(),
+       kPlayers, "players2.dat: player 1: line 2, value 8: age is 61, outside 0 to 60"},
+      {"players2.dat", "1\r\n" + playerRecord(3, "Strong", 1, 100.5, 1, 1), kPlayers,
+       "players2.dat: player 1: line 2, value 5: defending is 100.5, outside 0 to 100"},
+      {"mlsdata2.dat", withClub(5, "\"Big\",\"Ground\",\"\",0,\"Arena\",200001,0.5,50,0,0,0,0,0,0,0\r\n"), kClubs,
+       "mlsdata2.dat: club 5: line 5, value 66: seats is 200001, outside 0 to 200000"},
+      {"mlsdata2.dat", withClub(5, "\"Famed\",\"Club\",\"\",0,\"Arena\",0,0.5,201,0,0,0,0,0,0,0\r\n"), kClubs,
+       "mlsdata2.dat: club 5: line 5, value 68: reputation is 201, outside 0 to 200"},
+      // A count past the file's records is what is wrong.
+      {"nat.dat", "40\r\n" + nations, [](const auto& d, auto& g) { loadNations(d, g); },
+       "nat.dat: count 40 is more than the 3 nations the file holds"},
+      {"tactics.dat", "32767\r\n" + test::tacticsFile(5).substr(3), kTactical,
+       "tactics.dat: count 32767 is more than the 5 tactics the file holds"},
       {"fixt18.dat", test::scheduleFile(18, 2) + "1,2\r\n3,4\r\n5,1\r\n" + test::scheduleFile(18, 32),
        schedule<kFixt18Schedule>, "fixt18.dat: round 3: team 1 appears twice"},
       {"mls 10.dat", "1,11\r\n", schedule<kMls10Schedule>, "mls 10.dat: round 1: team 11 is outside 1..10"},
@@ -286,6 +327,13 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
        "formation.dat: formation 1: line 2, value 13: default flow is 0, outside 1 to 8"},
       {"Position.dat", test::positionFile(12, 3), kTactical,
        "Position.dat: number of factor rows 3 is below the 8 flows of flow.dat"},
+      // A count cut short of its own file's records is refused in that file.
+      {"Position.dat", "1" + test::positionFile(12, 8).substr(2), kTactical,
+       "Position.dat: count 1 stops short of the values that follow it, and of position 2, the position of slot 2 "
+       "of formation 1 of formation.dat"},
+      {"flow.dat", "1" + test::flowFile(8).substr(1), kTactical,
+       "flow.dat: count 1 stops short of the values that follow it, and of flow 2, the default flow of formation 1 "
+       "of formation.dat"},
       // Club values the set-up indexes by.
       {"mlsdata2.dat", withClub(60, clubRecord(60, "Fifth Tier", 5)), kClubs,
        "mlsdata2.dat: club 60: line 60, value 889: division code is 5, outside 0 to 4"},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <tuple>
 
@@ -137,6 +138,24 @@ inline void writeLaterFiles(const TempDir& dir) {
   dir.write("usalast.dat", countedNames(4, "Last"));
 }
 
+// The clubs tests start games at: a new game needs the user's club to field
+// a side.
+inline constexpr std::array<int, 7> kStartingClubs = {1, 3, 34, 77, 90, 225, 237};
+
+// Three players (a keeper of club 1, a back of club 20, a free agent), then
+// eleven of rating 1 for each starting club, the first a keeper.
+inline std::string smallWorldPlayers() {
+  std::string players = std::to_string(3 + 11 * kStartingClubs.size()) + "\r\n" +
+                        playerRecord(1, "Ann Keeper", 9, 1, 1, 1) + playerRecord(20, "Bo Back", 1, 9, 5, 3) +
+                        playerRecord(0, "Cy Free", 1, 2, 3, 4);
+  for (int club : kStartingClubs) {
+    for (int k = 1; k <= 11; ++k) {
+      players += playerRecord(club, "Squad " + std::to_string(club) + "-" + std::to_string(k), k == 1 ? 9 : 1, 1, 1, 1);
+    }
+  }
+  return players;
+}
+
 // Every data file of a game, valid and small.
 inline void writeSmallWorld(const TempDir& dir) {
   std::string nat = "3\r\n";
@@ -155,8 +174,7 @@ inline void writeSmallWorld(const TempDir& dir) {
   for (const char* name : {"engfirst.dat", "gerfirst.dat"}) dir.write(name, countedNames(4, "First"));
   for (const char* name : {"englast.dat", "gerlast.dat"}) dir.write(name, countedNames(4, "Last"));
   dir.write("mlsdata2.dat", clubFile());
-  dir.write("players2.dat", "3\r\n" + playerRecord(1, "Ann Keeper", 9, 1, 1, 1) +
-                                playerRecord(20, "Bo Back", 1, 9, 5, 3) + playerRecord(0, "Cy Free", 1, 2, 3, 4));
+  dir.write("players2.dat", smallWorldPlayers());
   dir.write("tactics.dat", tacticsFile(5));
   dir.write("flow.dat", flowFile(8));
   dir.write("formation.dat", formationFile(4));

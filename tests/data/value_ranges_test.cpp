@@ -23,6 +23,39 @@ TEST(ValueRanges, OneRowANameWithItsBoundsInOrder) {
   EXPECT_THROW(valueRange("NoSuchTable"), std::logic_error);
 }
 
+// A data file's value may start only where the most play adds over the
+// longest career (302 seasons) still fits a save: a birthday a season, two
+// promotions of 5 net each, 30000 seats a season, a few rating points a
+// season; three relegations of 5 net below a reputation of 0.
+TEST(ValueRanges, DataFilesStartWhereEveryLaterSaveFits) {
+  for (const auto& range : kervale::valueRanges()) {
+    const auto& file = kervale::dataFileRange(range.name);
+    EXPECT_EQ(file.name, range.name);
+    EXPECT_GE(file.low, range.low) << range.name;
+    EXPECT_LE(file.high, range.high) << range.name;
+    if (!range.dataFile) {
+      EXPECT_EQ(&file, &range) << range.name;
+    }
+  }
+  const struct {
+    const char* name;
+    double down;
+    double up;
+  } growth[] = {{"PlayerAge", 0, 302},
+                {"TeamReputation", 15, 10},
+                {"StadiumCapacity", 0, 30000 * 302},
+                {"PlayerDefense", 0, 25 * 302},
+                {"PlayerSpeed", 0, 10.4 * 302}};
+  for (const auto& g : growth) {
+    const auto& file = kervale::dataFileRange(g.name);
+    EXPECT_GE(file.low - g.down, valueRange(g.name).low) << g.name;
+    EXPECT_LE(file.high + g.up, valueRange(g.name).high) << g.name;
+    EXPECT_GT(file.high, 0) << g.name;
+  }
+  EXPECT_EQ(numberProblem(kervale::dataFileRange("PlayerAge"), 61), "is 61, outside 0 to 60");
+  EXPECT_EQ(numberProblem(valueRange("PlayerAge"), 61), "");
+}
+
 TEST(ValueRanges, NumbersAndTexts) {
   const struct {
     const char* name;

@@ -265,6 +265,25 @@ TEST_F(PickTeamTest, EnglishClubDrawsTheCupFirstStageAndStartsInAugust) {
   }
 }
 
+// The hub plays only with eleven starters, and a world may have no free
+// player to sign: a club of ten is refused before anything changes.
+TEST_F(PickTeamTest, AClubShortOfElevenIsRefusedAtOk) {
+  std::string players = "10\r\n";
+  for (int k = 1; k <= 10; ++k) players += test::playerRecord(4, "Player " + std::to_string(k), 1, 2, 2, 2);
+  world.write("players2.dat", players);
+  start();
+  pick.teambutton(4).userClick();
+  dialogs.answer(MsgResult::OK);
+  confirm();
+  ASSERT_EQ(dialogs.count(), 1u);
+  EXPECT_EQ(dialogs.last().text,
+            "A new game cannot be started: the data file players2.dat is not usable.\rclub 4, Club 4, has 10 "
+            "players; the club you manage needs 11");
+  EXPECT_TRUE(pick.shown());
+  EXPECT_EQ(mls().ClubNewsCount, 0);
+  EXPECT_EQ(mls().CurrentWeek, 0);
+}
+
 TEST_F(PickTeamTest, MissingScheduleStopsOkBeforeAnythingChanges) {
   start();
   world.remove("mls 10.dat");

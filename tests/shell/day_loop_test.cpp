@@ -424,6 +424,25 @@ TEST_F(TrainingTest, SessionsByTypeAndIntensity) {
   }
 }
 
+// A setback of a rating below one step (a data file may give 0) stops at 0:
+// a save holds no rating below it.
+TEST_F(TrainingTest, ASetbackStopsAtZero) {
+  for (double outcome : {0.05, 0.15, 0.25, 0.35}) {  // keeping, defence, midfield, attack
+    replaceGame(smallGame());
+    const int p = player(1);
+    g().PlayerGoalkeeping(p) = 0.02F;
+    g().PlayerDefense(p) = g().PlayerMidfield(p) = g().PlayerAttack(p) = 0.02;
+    plan(1, 1, 7, 2);
+    rng().script({0.2, outcome});
+    train();
+    rng().clearScript();
+    const std::vector<double> after = {g().PlayerGoalkeeping(p), g().PlayerDefense(p), g().PlayerMidfield(p),
+                                       g().PlayerAttack(p)};
+    EXPECT_EQ(std::count(after.begin(), after.end(), 0.0), 1) << outcome;
+    EXPECT_GE(*std::min_element(after.begin(), after.end()), 0.0) << outcome;
+  }
+}
+
 TEST_F(TrainingTest, AnEmptySlotEndsThePass) {
   for (int slot = 1; slot <= 16; ++slot) {
     plan(slot, 1, 4, 1);

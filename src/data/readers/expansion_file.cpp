@@ -14,7 +14,7 @@ constexpr int kLastALeague = 34;
 std::string colour(CsvReader& file, const std::string& which) {
   int parts[3];
   for (int k = 0; k < 3; ++k) {
-    parts[k] = readers::readWhole(file, 0, 255, which + " component " + std::to_string(k + 1));
+    parts[k] = readers::readWholeValue(file, "ColourComponent", which + " component " + std::to_string(k + 1));
   }
   return clubColourText(parts[0], parts[1], parts[2]);
 }
@@ -59,9 +59,7 @@ std::vector<ExpansionRecord> readExpansionFile(const std::filesystem::path& fold
   CsvReader file = readers::openDataFile(folder, kExpansionFile);
   const int count = readers::readWhole(file, 1, kMaxExpansionRecords, "count");
   std::vector<ExpansionRecord> records;
-  for (int k = 1; k <= count; ++k) {
-    readers::inRecord("record " + std::to_string(k), [&] { records.push_back(readRecord(file)); });
-  }
+  readers::readRecords(file, count, "record", [&] { records.push_back(readRecord(file)); });
   if (!file.atEnd()) file.fail("more values than " + std::to_string(count) + " records");
   return records;
 }

@@ -61,10 +61,8 @@ PlayersData readPlayers(const std::filesystem::path& folder) {
   const int count = file.nextInt16();
   checkValue(file, count, "NumPlayers", "count");
   PlayersData data;
-  data.players.resize(static_cast<std::size_t>(count));
-  for (int p = 1; p <= count; ++p) {
-    readers::inRecord("player " + std::to_string(p), [&] { readPlayer(file, data.players[p - 1]); });
-  }
+  data.players.reserve(static_cast<std::size_t>(count));
+  readers::readRecords(file, count, "player", [&] { readPlayer(file, data.players.emplace_back()); });
   return data;
 }
 

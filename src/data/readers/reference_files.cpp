@@ -8,7 +8,6 @@
 namespace kervale {
 
 using readers::checkValue;
-using readers::inRecord;
 using readers::openDataFile;
 using readers::readText;
 using readers::readValue;
@@ -45,14 +44,12 @@ NationsData readNations(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "nat.dat");
   const int count = readWholeValue(file, "NumNations", "count");
   NationsData data;
-  for (int n = 1; n <= count; ++n) {
-    inRecord("nation " + std::to_string(n), [&] {
-      file.next();  // not kept
-      data.names.push_back(readText(file, "NationName", "name"));
-      data.flags.push_back(readText(file, "NationFlagFile", "flag file"));
-      checkNation(file, data);
-    });
-  }
+  readers::readRecords(file, count, "nation", [&] {
+    file.next();  // not kept
+    data.names.push_back(readText(file, "NationName", "name"));
+    data.flags.push_back(readText(file, "NationFlagFile", "flag file"));
+    checkNation(file, data);
+  });
   return data;
 }
 
@@ -104,9 +101,7 @@ std::vector<std::string> readNameList(const std::filesystem::path& folder, const
   // The file's end stops a count that is too large.
   const int count = readWholeValue(file, "NameCount", "count");
   std::vector<std::string> names;
-  for (int k = 1; k <= count; ++k) {
-    inRecord("name " + std::to_string(k), [&] { names.push_back(readText(file, "Name", "name")); });
-  }
+  readers::readRecords(file, count, "name", [&] { names.push_back(readText(file, "Name", "name")); });
   return names;
 }
 
@@ -115,12 +110,10 @@ RefsData readRefs(const std::filesystem::path& folder) {
   const int count = file.nextInt16();
   checkValue(file, count, "NumRefs", "count");
   RefsData data;
-  for (int r = 1; r <= count; ++r) {
-    inRecord("referee " + std::to_string(r), [&] {
-      data.names.push_back(readText(file, "RefName", "name"));
-      data.strictness.push_back(readValue(file, "RefStrictness", "strictness"));
-    });
-  }
+  readers::readRecords(file, count, "referee", [&] {
+    data.names.push_back(readText(file, "RefName", "name"));
+    data.strictness.push_back(readValue(file, "RefStrictness", "strictness"));
+  });
   return data;
 }
 
@@ -138,9 +131,7 @@ SponsorsData readSponsors(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "sponsors.dat");
   const int count = readWholeValue(file, "NumSponsors", "count");
   SponsorsData data;
-  for (int s = 1; s <= count; ++s) {
-    inRecord("sponsor " + std::to_string(s), [&] { data.names.push_back(readText(file, "SponsorName", "name")); });
-  }
+  readers::readRecords(file, count, "sponsor", [&] { data.names.push_back(readText(file, "SponsorName", "name")); });
   return data;
 }
 

@@ -9,7 +9,6 @@
 namespace kervale {
 
 using readers::checkWhole;
-using readers::inRecord;
 using readers::openDataFile;
 using readers::readText;
 using readers::readValue;
@@ -19,14 +18,12 @@ TacticsData readTactics(const std::filesystem::path& folder) {
   CsvReader file = openDataFile(folder, "tactics.dat");
   const int count = readWholeValue(file, "TacticCount", "count");
   TacticsData data;
-  for (int t = 1; t <= std::min(count, kMaxTactics); ++t) {
-    inRecord("tactic " + std::to_string(t), [&] {
-      data.names.push_back(readText(file, "TacticName", "name"));
-      std::array<double, 3> factors{};
-      for (double& factor : factors) factor = readValue(file, "TacticFactor", "factor");
-      data.factors.push_back(factors);
-    });
-  }
+  readers::readRecords(file, count, std::min(count, kMaxTactics), "tactic", [&] {
+    data.names.push_back(readText(file, "TacticName", "name"));
+    std::array<double, 3> factors{};
+    for (double& factor : factors) factor = readValue(file, "TacticFactor", "factor");
+    data.factors.push_back(factors);
+  });
   return data;
 }
 
@@ -43,23 +40,22 @@ FlowsData readFlows(const std::filesystem::path& folder) {
   const int count = file.nextInt16();
   readers::checkValue(file, count, "NumFlows", "count");
   FlowsData data;
-  for (int f = 1; f <= count; ++f) {
-    inRecord("flow " + std::to_string(f), [&] {
-      FlowData flow;
-      flow.name = readText(file, "FlowName", "name");
-      for (int table = 1; table <= 4; ++table) {
-        for (int side : {2, 1}) {
-          for (int zone = 1; zone <= kZones; ++zone) {
-            // The match moves the ball to a zone of table 1 without a check.
-            const std::string what = (table == 1 ? "next zone of zone " : "weight of zone ") + std::to_string(zone) +
-                                     ", side " + std::to_string(side);
-            flow.tables[table - 1][side][zone] = readValue(file, table == 1 ? "FlowTable1" : "FlowWeight", what);
-          }
+  readers::readRecords(file, count, "flow", [&] {
+    FlowData flow;
+    flow.name = readText(file, "FlowName", "name");
+    for (int table = 1; table <= 4; ++table) {
+      for (int side : {2, 1}) {
+        for (int zone = 1; zone <= kZones; ++zone) {
+          // The match moves the ball to a zone of table 1 without a check.
+          const std::string what = (table == 1 ? "next zone of zone " : "weight of zone ") + std::to_string(zone) +
+                                   ", side " + std::to_string(side);
+          flow.tables[table - 1][side][zone] = readValue(file, table == 1 ? "FlowTable1" : "FlowWeight", what);
         }
       }
-      data.flows.push_back(std::move(flow));
-    });
-  }
+    }
+    data.flows.push_back(std::move(flow));
+  });
+  data.pastCount = !file.atEnd();
   return data;
 }
 
@@ -83,17 +79,15 @@ FormationsData readFormations(const std::filesystem::path& folder) {
   // The set-up draws formations 1..count, so a count past the table is an error.
   const int count = readWholeValue(file, "NumFormations", "count");
   FormationsData data;
-  for (int f = 1; f <= count; ++f) {
-    inRecord("formation " + std::to_string(f), [&] {
-      FormationData formation;
-      formation.name = readText(file, "FormationName", "name");
-      for (int j = 1; j <= 10; ++j) {
-        formation.positions[j - 1] = readWholeValue(file, "FormationPos", "position of slot " + std::to_string(j));
-      }
-      formation.flow = readWholeValue(file, "FormationFlow", "default flow");
-      data.formations.push_back(std::move(formation));
-    });
-  }
+  readers::readRecords(file, count, "formation", [&] {
+    FormationData formation;
+    formation.name = readText(file, "FormationName", "name");
+    for (int j = 1; j <= 10; ++j) {
+      formation.positions[j - 1] = readWholeValue(file, "FormationPos", "position of slot " + std::to_string(j));
+    }
+    formation.flow = readWholeValue(file, "FormationFlow", "default flow");
+    data.formations.push_back(std::move(formation));
+  });
   return data;
 }
 
@@ -112,20 +106,19 @@ PositionsData readPositions(const std::filesystem::path& folder) {
   const int count = readWholeValue(file, "NumPositions", "count");
   PositionsData data;
   data.rows = readWholeValue(file, "PositionRows", "number of factor rows");
-  for (int p = 1; p <= count; ++p) {
-    inRecord("position " + std::to_string(p), [&] {
-      PositionData position;
-      position.name = readText(file, "PositionName", "name");
-      position.pickWeight = readValue(file, "PositionPickWeight", "pick weight");
-      for (int k = 0; k < 3; ++k) readValue(file, "PositionUnused", "value");  // not kept
-      for (int j = 1; j <= data.rows; ++j) {
-        std::array<double, 3> row{};
-        for (double& factor : row) factor = readValue(file, "PositionFactor", "factor");
-        position.factors.push_back(row);
-      }
-      data.positions.push_back(std::move(position));
-    });
-  }
+  readers::readRecords(file, count, "position", [&] {
+    PositionData position;
+    position.name = readText(file, "PositionName", "name");
+    position.pickWeight = readValue(file, "PositionPickWeight", "pick weight");
+    for (int k = 0; k < 3; ++k) readValue(file, "PositionUnused", "value");  // not kept
+    for (int j = 1; j <= data.rows; ++j) {
+      std::array<double, 3> row{};
+      for (double& factor : row) factor = readValue(file, "PositionFactor", "factor");
+      position.factors.push_back(row);
+    }
+    data.positions.push_back(std::move(position));
+  });
+  data.pastCount = !file.atEnd();
   return data;
 }
 
@@ -141,6 +134,23 @@ void applyPositions(const PositionsData& data, MLSModule& game) {
   }
 }
 
+namespace {
+
+// A number `used` by a formation (`use` says where) past the `count` of the
+// file it refers to.
+void refusePastCount(const std::string& countFile, bool countFileGoesOn, int count, const std::string& formation,
+                     const std::string& use, int used, const char* things) {
+  if (countFileGoesOn) {
+    throw FileError(countFile, "count " + std::to_string(count) + " stops short of the values that follow it, and of " +
+                                   things + " " + std::to_string(used) + ", the " + use + " of " + formation +
+                                   " of formation.dat");
+  }
+  throw FileError("formation.dat", formation + ": " + use + " " + std::to_string(used) + " is outside 1.." +
+                                       std::to_string(count) + " (the " + things + "s of " + countFile + ")");
+}
+
+}  // namespace
+
 void checkTacticalFiles(const FlowsData& flows, const FormationsData& formations, const PositionsData& positions) {
   const int numFlows = static_cast<int>(flows.flows.size());
   const int numPositions = static_cast<int>(positions.positions.size());
@@ -150,14 +160,12 @@ void checkTacticalFiles(const FlowsData& flows, const FormationsData& formations
     for (int j = 1; j <= 10; ++j) {
       const int position = formation.positions[j - 1];
       if (position > numPositions) {
-        throw FileError("formation.dat", which + ": position of slot " + std::to_string(j) + " " +
-                                             std::to_string(position) + " is outside 1.." +
-                                             std::to_string(numPositions) + " (the positions of Position.dat)");
+        refusePastCount("Position.dat", positions.pastCount, numPositions, which,
+                        "position of slot " + std::to_string(j), position, "position");
       }
     }
     if (formation.flow > numFlows) {
-      throw FileError("formation.dat", which + ": default flow " + std::to_string(formation.flow) + " is outside 1.." +
-                                           std::to_string(numFlows) + " (the flows of flow.dat)");
+      refusePastCount("flow.dat", flows.pastCount, numFlows, which, "default flow", formation.flow, "flow");
     }
   }
   // The match looks up the factors of a position by the club's flow.

@@ -32,6 +32,7 @@ struct FlowData {
 };
 struct FlowsData {
   std::vector<FlowData> flows;  // flow f at f - 1
+  bool pastCount = false;       // the file holds more values after the last flow
 };
 FlowsData readFlows(const std::filesystem::path& folder);
 void applyFlows(const FlowsData& data, MLSModule& game);
@@ -60,12 +61,15 @@ struct PositionData {
 struct PositionsData {
   int rows = 0;
   std::vector<PositionData> positions;  // position p at p - 1
+  bool pastCount = false;               // the file holds more values after the last position
 };
 PositionsData readPositions(const std::filesystem::path& folder);
 void applyPositions(const PositionsData& data, MLSModule& game);
 
 // The files together: every formation position within NumPositions, every
-// default flow within NumFlows, and a factor row for every flow.
+// default flow within NumFlows, and a factor row for every flow. A formation
+// past a count is refused in formation.dat, unless the count's file goes on
+// past its count: then the count falls short and that file is refused.
 void checkTacticalFiles(const FlowsData& flows, const FormationsData& formations, const PositionsData& positions);
 
 // All four files, checked together, then written into the game.

@@ -473,18 +473,27 @@ const ValueRange& valueRange(std::string_view name) {
 }
 
 const ValueRange& dataFileRange(std::string_view name) {
-  static const std::unordered_map<std::string_view, ValueRange> tightened = [] {
-    std::unordered_map<std::string_view, ValueRange> rows;
-    for (ValueRange range : valueRanges()) {
+  // Every row once, tightened where a data file keeps to less: a reader looks
+  // up each value it reads in one hash.
+  static const std::vector<ValueRange> tightened = [] {
+    std::vector<ValueRange> rows = valueRanges();
+    for (ValueRange& range : rows) {
       if (!range.dataFile) continue;
       range.low = range.dataFile->low;
       range.high = range.dataFile->high;
-      rows.emplace(range.name, range);
     }
     return rows;
   }();
-  const auto found = tightened.find(name);
-  return found == tightened.end() ? valueRange(name) : found->second;
+  static const std::unordered_map<std::string_view, const ValueRange*> byName = [] {
+    std::unordered_map<std::string_view, const ValueRange*> rows;
+    for (std::size_t k = 0; k < tightened.size(); ++k) {
+      const ValueRange& range = tightened[k];
+      rows.emplace(range.name, range.dataFile ? &range : &valueRanges()[k]);
+    }
+    return rows;
+  }();
+  const auto found = byName.find(name);
+  return found == byName.end() ? valueRange(name) : *found->second;
 }
 
 std::string numberProblem(const ValueRange& range, double value) {

@@ -5,11 +5,11 @@
 #include "base/random.h"
 #include "data/news.h"
 #include "data/readers/schedule_file.h"
+#include "data/squad_moves.h"
 #include "newgame/pick_team.h"
 #include "newgame/season_fixtures.h"
 #include "offseason/off_season_files.h"
 #include "shell/main_module.h"
-#include "team/line_up.h"
 #include "ui/backend.h"
 #include "ui/screen.h"
 
@@ -20,7 +20,6 @@ using namespace ui;
 namespace {
 
 constexpr int kLastInterestClub = 237;
-constexpr int kSquadSlots = 20;
 constexpr int kStarters = 11;
 
 // The schedules OK may place, read before anything changes so that a bad
@@ -37,8 +36,7 @@ LeagueSchedules readSchedules(const MLSModule& game) {
 // no free player to sign: the club the user takes must field a side.
 void checkManagedSquad(const MLSModule& game) {
   const int club = CInt(game.MyTeam);
-  int players = 0;
-  for (int slot = 1; slot <= kSquadSlots; ++slot) players += squadPlayer(game, club, slot) != 0 ? 1 : 0;
+  const int players = namedSquadPlayers(game, club);
   if (players >= kStarters) return;
   throw FileError("players2.dat", "club " + std::to_string(club) + ", " + game.TeamName(club) + ", has " +
                                       std::to_string(players) + (players == 1 ? " player" : " players") +

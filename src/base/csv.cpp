@@ -98,6 +98,13 @@ bool CsvReader::atEnd() {
   return pos_ >= content_.size();
 }
 
+bool CsvReader::atEmptyLine() const {
+  if (afterComma_) return false;
+  std::size_t at = pos_;
+  while (at < content_.size() && isBlank(content_[at])) ++at;
+  return at < content_.size() && isLineEnd(content_[at]);
+}
+
 CsvValue CsvReader::next() {
   if (afterComma_) {
     while (pos_ < content_.size() && isBlank(content_[pos_])) ++pos_;

@@ -29,7 +29,9 @@ class CsvReader {
   // Reads the whole file; FileError "cannot be opened" when missing.
   static CsvReader fromFile(const std::filesystem::path& path);
 
-  bool atEnd();     // no value left (only blanks and line ends, and no comma before them)
+  bool atEnd();  // no value left (only blanks and line ends, and no comma before them)
+  // The next value's line holds nothing: a blank line, which next() skips.
+  bool atEmptyLine() const;
   CsvValue next();  // FileError "ends after N values" when nothing is left
   std::string nextText();
   // Number values: FileError naming the value when it is not a number.

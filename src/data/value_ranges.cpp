@@ -452,10 +452,26 @@ std::vector<ValueRange> makeRanges() {
 
 bool isControl(unsigned char c) { return c < 32 || c == 127; }
 
+// A bound worked out in doubles (0.4 - 0.12 * 120) can miss the decimal it
+// means by its last bit (-13.999999999999998), and a refusal shows it rounded
+// ("outside -14 to 25.8"): each bound is made the number a refusal shows, so
+// a value equal to it is never refused.
+double asShown(double bound) { return Val(numText(bound)); }
+
+std::vector<ValueRange> shownRanges() {
+  std::vector<ValueRange> rows = makeRanges();
+  for (ValueRange& range : rows) {
+    range.low = asShown(range.low);
+    range.high = asShown(range.high);
+    if (range.dataFile) range.dataFile = Bounds{asShown(range.dataFile->low), asShown(range.dataFile->high)};
+  }
+  return rows;
+}
+
 }  // namespace
 
 const std::vector<ValueRange>& valueRanges() {
-  static const std::vector<ValueRange> ranges = makeRanges();
+  static const std::vector<ValueRange> ranges = shownRanges();
   return ranges;
 }
 

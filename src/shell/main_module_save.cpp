@@ -19,14 +19,16 @@ void MainModule::Save_Game_Click() {
     ui::MsgBox("The game was not saved: it needs a name.", ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
     return;
   }
+  const auto refuse = [&](const std::string& problem) {
+    ui::MsgBox("The game could not be saved as \"" + name + "\": " + problem, ui::MsgButtons::OK,
+               ui::MsgIcon::Critical);
+  };
   try {
     writeSavedGame(std::filesystem::current_path() / name, g);
   } catch (const FileError& error) {
-    ui::MsgBox("The game could not be saved as \"" + name + "\":" + '\r' + error.problem(), ui::MsgButtons::OK,
-               ui::MsgIcon::Critical);
+    refuse(error.problem());
   } catch (const std::filesystem::filesystem_error& error) {
-    ui::MsgBox("The game could not be saved as \"" + name + "\":" + '\r' + error.what(), ui::MsgButtons::OK,
-               ui::MsgIcon::Critical);
+    refuse(error.what());
   }
 }
 

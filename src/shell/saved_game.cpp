@@ -90,6 +90,10 @@ class Writer {
       out_.number(v.number());
     }
   }
+  template <class T>
+  void lone(const T& v) {
+    (*this)(v);
+  }
   void encoded(const std::string& v) { out_.text(encodeClubText(v)); }
   void blank() { out_.text(""); }
   void end() { out_.end(); }
@@ -154,7 +158,7 @@ class TrailerWriter {
 // refuse under the cell's name.
 class Reader {
  public:
-  Reader(CsvReader& in, UnfitValues& unfit) : in_(in), unfit_(unfit) {}
+  Reader(CsvReader& in, const MLSModule& g, UnfitValues& unfit) : in_(in), g_(g), unfit_(unfit) {}
   void operator()(double& v) { v = in_.nextNumber(); }
   void operator()(float& v) { v = in_.nextSingle(); }
   void operator()(Int16& v) { whole(v); }
@@ -177,6 +181,13 @@ class Reader {
       in_.fail("value " + std::to_string(in_.valuesRead()) + " is neither a number nor a text");
     }
   }
+  // The reader skips blank lines: the blank line of an empty lone value would
+  // shift every later value onto the wrong item.
+  template <class T>
+  void lone(T& v) {
+    if (in_.atEmptyLine()) in_.fail(saved_game::cellName(g_, &v) + " is empty");
+    (*this)(v);
+  }
   void encoded(std::string&) { in_.next(); }
   void blank() { in_.next(); }
   void end() {}
@@ -192,6 +203,7 @@ class Reader {
   }
 
   CsvReader& in_;
+  const MLSModule& g_;
   UnfitValues& unfit_;
 };
 
@@ -207,7 +219,7 @@ void inSection(const char* name, Body&& body) {
 
 class TrailerReader {
  public:
-  TrailerReader(CsvReader& in, MLSModule& g, UnfitValues& unfit) : in_(in), cell_(in, unfit), g_(g), unfit_(unfit) {}
+  TrailerReader(CsvReader& in, MLSModule& g, UnfitValues& unfit) : in_(in), cell_(in, g, unfit), g_(g), unfit_(unfit) {}
 
   template <class T>
   void scalar(const char* name, T& v) {
@@ -309,15 +321,23 @@ std::string savedGameText(const MLSModule& game) {
   return out.take();
 }
 
+std::string checkedSavedGameText(const std::string& fileName, const MLSModule& game) {
+  std::string text = savedGameText(game);
+  parseSavedGame(fileName, text, game);
+  return text;
+}
+
+// A file that would not load again must never replace a good save: the loss
+// would show only at the next load, with the career already gone.
 void writeSavedGame(const std::filesystem::path& file, const MLSModule& game) {
-  writeFileAtomically(file, savedGameText(game));
+  writeFileAtomically(file, checkedSavedGameText(file.filename().string(), game));
 }
 
 std::unique_ptr<MLSModule> parseSavedGame(const std::string& fileName, std::string content, const MLSModule& base) {
   auto game = std::make_unique<MLSModule>(base);
   CsvReader in(fileName, std::move(content));
   UnfitValues unfit;
-  Reader reader(in, unfit);
+  Reader reader(in, *game, unfit);
   visitLayout(reader, *game);
   bool trailerRead = false;
   if (!in.atEnd()) {

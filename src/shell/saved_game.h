@@ -17,8 +17,12 @@ namespace kervale {
 
 // The whole file.
 std::string savedGameText(const MLSModule& game);
-// Writes it through a temporary file renamed over the target; FileError when
-// it cannot be written (the old file is then untouched).
+// The whole file, read back as a load reads and checks it: FileError under
+// fileName naming the first item a load would refuse.
+std::string checkedSavedGameText(const std::string& fileName, const MLSModule& game);
+// Writes the checked file through a temporary file renamed over the target;
+// FileError when a load would refuse it or it cannot be written (the old file
+// is then untouched).
 void writeSavedGame(const std::filesystem::path& file, const MLSModule& game);
 
 // Reads a saved game into a copy of base and checks it whole. FileError naming

@@ -170,7 +170,42 @@ class CountCheck {
   const MLSModule& g_;
 };
 
+// Walks the trailer's list of every saved table for the name of one cell.
+class CellNamer {
+ public:
+  explicit CellNamer(const void* cell) : cell_(cell) {}
+
+  template <class T>
+  void scalar(const char* name, const T& v) {
+    if (static_cast<const void*>(&v) == cell_) found_ = name;
+  }
+  template <class Tab>
+  void table(const char* name, const Tab& t) {
+    std::size_t k = 0;
+    for (const auto& v : t) {
+      if (static_cast<const void*>(&v) == cell_) found_ = name + indexText<Tab>(k);
+      ++k;
+    }
+  }
+  template <class Tab>
+  void players(const char*, const Tab&) {}
+  template <class Tab>
+  void playerColumns(const char*, const Tab&) {}
+
+  const std::string& found() const { return found_; }
+
+ private:
+  const void* cell_;
+  std::string found_;
+};
+
 }  // namespace
+
+std::string cellName(const MLSModule& game, const void* cell) {
+  CellNamer namer(cell);
+  visitTrailer(namer, game);
+  return namer.found();
+}
 
 void checkLoadedGame(const std::string& fileName, const MLSModule& game, bool trailerRead, const UnfitValues& unfit) {
   RangeCheck check(fileName, game, trailerRead, unfit);

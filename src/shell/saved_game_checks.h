@@ -28,4 +28,8 @@ void checkLoadedGame(const std::string& fileName, const MLSModule& game, bool tr
 // FileError naming the first item that disagrees, its index and its value.
 void checkAgreement(const std::string& fileName, const MLSModule& game);
 
+// The name a refusal gives a cell of game outside the player tables:
+// "CurrentWeek", "ScoutingFunding(12)", "TeamPosition(3, 12)".
+std::string cellName(const MLSModule& game, const void* cell);
+
 }  // namespace kervale::saved_game

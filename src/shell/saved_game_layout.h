@@ -17,12 +17,13 @@ inline constexpr const char* kTrailerEnd = "End of trailer";
 
 // ---- The layout of the file, walked alike by the writer and the reader.
 
-// io(value) writes or reads one value; io.encoded(text) a scrambled club
-// text that the reader drops; io.blank() one of the twenty unused texts per
-// club; io.end() ends a record line.
+// io(value) writes or reads one value; io.lone(value) the one value of its
+// record line, which is empty when its line is; io.encoded(text) a scrambled
+// club text that the reader drops; io.blank() one of the twenty unused texts
+// per club; io.end() ends a record line.
 template <class IO, class M>
 void visitLayout(IO& io, M& g) {
-  io(g.CurrentWeek);
+  io.lone(g.CurrentWeek);
   io.end();
   for (int i = 1; i <= kLastClub; ++i) {
     io(g.MlsAllocations(i));
@@ -58,7 +59,7 @@ void visitLayout(IO& io, M& g) {
     io.end();
 
     if (i <= kClubsWithScouting) {
-      io(g.ScoutingFunding(i));
+      io.lone(g.ScoutingFunding(i));
       io.end();
     }
 
@@ -506,6 +507,10 @@ class Coverage {
   template <class T>
   void operator()(T& cell) {
     covered_[static_cast<std::size_t>(reinterpret_cast<const char*>(&cell) - base_)] = true;
+  }
+  template <class T>
+  void lone(T& cell) {
+    (*this)(cell);
   }
   void encoded(std::string&) {}  // written, but not restored
   void blank() {}

@@ -7,6 +7,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/csv.h"
+#include "base/numbers.h"
+
 namespace {
 
 using kervale::numberProblem;
@@ -25,8 +28,11 @@ TEST(ValueRanges, OneRowANameWithItsBoundsInOrder) {
 
 // A data file's value may start only where the most play adds over the
 // longest career (302 seasons) still fits a save: a birthday a season, two
-// promotions of 5 net each, 30000 seats a season, a few rating points a
-// season; three relegations of 5 net below a reputation of 0.
+// promotions of 5 net each, 30000 seats a season; a season end's development
+// (about a match rating, 10, and a tenth of the goals and assists) and
+// training (0.04 a working day) on the ratings; a home win's 0.04 on fan
+// demand, and a season of away defeats before the first home match's floor;
+// three relegations of 5 net below a reputation of 0.
 TEST(ValueRanges, DataFilesStartWhereEveryLaterSaveFits) {
   for (const auto& range : kervale::valueRanges()) {
     const auto& file = kervale::dataFileRange(range.name);
@@ -44,16 +50,42 @@ TEST(ValueRanges, DataFilesStartWhereEveryLaterSaveFits) {
   } growth[] = {{"PlayerAge", 0, 302},
                 {"TeamReputation", 15, 10},
                 {"StadiumCapacity", 0, 30000 * 302},
+                {"PlayerGoalkeeping", 0, 25 * 302},
                 {"PlayerDefense", 0, 25 * 302},
-                {"PlayerSpeed", 0, 10.4 * 302}};
+                {"PlayerMidfield", 0, 25 * 302},
+                {"PlayerAttack", 0, 25 * 302},
+                {"PlayerSpeed", 0, 10.4 * 302},
+                {"PlayerAwareness", 0, 10.4 * 302},
+                {"TeamFanDemand", 0.02 * 104, 0.04 * 104 * 302}};
+  std::set<std::string_view> grown;
   for (const auto& g : growth) {
+    grown.insert(g.name);
     const auto& file = kervale::dataFileRange(g.name);
     EXPECT_GE(file.low - g.down, valueRange(g.name).low) << g.name;
     EXPECT_LE(file.high + g.up, valueRange(g.name).high) << g.name;
     EXPECT_GT(file.high, 0) << g.name;
   }
+  for (const auto& range : kervale::valueRanges()) {
+    EXPECT_EQ(grown.contains(range.name), range.dataFile.has_value()) << range.name << ": its growth is named here";
+  }
   EXPECT_EQ(numberProblem(kervale::dataFileRange("PlayerAge"), 61), "is 61, outside 0 to 60");
   EXPECT_EQ(numberProblem(valueRange("PlayerAge"), 61), "");
+}
+
+// A refusal shows each bound to 15 digits. A bound worked out in doubles may
+// miss that decimal by its last bit, and the refusal would then contradict
+// itself ("is -14, outside -14 to 25.8").
+TEST(ValueRanges, AValueEqualToAShownBoundIsInsideIt) {
+  const auto shown = [](double bound) { return kervale::CsvReader("x", kervale::numText(bound)).nextNumber(); };
+  for (const auto& row : kervale::valueRanges()) {
+    for (const auto* range : {&row, &kervale::dataFileRange(row.name)}) {
+      if (range->kind != kervale::ValueKind::Number && range->kind != kervale::ValueKind::Whole) continue;
+      EXPECT_EQ(numberProblem(*range, shown(range->low)), "") << row.name;
+      EXPECT_EQ(numberProblem(*range, shown(range->high)), "") << row.name;
+    }
+  }
+  EXPECT_EQ(valueRange("TeamMorale").low, -14);
+  EXPECT_EQ(numberProblem(valueRange("TeamMorale"), -14.5), "is -14.5, outside -14 to 25.8");
 }
 
 TEST(ValueRanges, NumbersAndTexts) {

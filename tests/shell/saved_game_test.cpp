@@ -189,6 +189,21 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
     EXPECT_NE(savedGameRefusal(std::string(good).replace(myTeam, 1, value)).find(problem), std::string::npos) << value;
   }
 
+  // A value alone on its line, emptied: its blank line is not skipped, which
+  // would read every later value into the item before it.
+  const auto lineStart = [&](int line) {
+    std::size_t at = 0;
+    for (int k = 1; k < line; ++k) at = good.find("\r\n", at) + 2;
+    return at;
+  };
+  const auto emptied = [&](int line) {
+    const std::size_t at = lineStart(line);
+    return std::string(good).erase(at, good.find("\r\n", at) - at);
+  };
+  EXPECT_EQ(savedGameRefusal(emptied(1)), "CurrentWeek is empty");
+  EXPECT_EQ(savedGameRefusal(emptied(4)), "ScoutingFunding(1) is empty");  // after club 1's records A and B
+  EXPECT_NO_THROW(parseSavedGame("x.usa", std::string(good).insert(lineStart(4), "  "), g())) << "a blank before";
+
   // Values out of range, of every kind, in the layout and in the trailer.
   const std::pair<std::function<void(MLSModule&)>, std::string> values[] = {
       {[](MLSModule& m) { m.WestOrder(3) = 400; }, "WestOrder(3) is 400"},
@@ -364,6 +379,33 @@ TEST_F(SaveItemTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
   EXPECT_NE(dialogs.last().text.find("could not be saved as \"Harbour City keep.usa\""), std::string::npos);
   EXPECT_EQ(dialogs.last().icon, ui::MsgIcon::Critical);
   EXPECT_EQ(readWholeFile(file), old);
+}
+
+// A game one step past an edge would be refused at the next load: it is
+// refused at the save instead, and the good file of that name is kept.
+TEST_F(SaveItemTest, AGameTheLoadWouldRefuseNeverReplacesAGoodSave) {
+  save("keep");
+  const fs::path file = folder.path() / "Harbour City keep.usa";
+  const std::string good = readWholeFile(file);
+  g().TeamGames(1) = 105;
+  const std::string inPlay = savedGameText(g());
+  save("keep", true);
+  EXPECT_EQ(dialogs.last().text,
+            "The game could not be saved as \"Harbour City keep.usa\": TeamGames(1) is 105, outside 0 to 104");
+  EXPECT_EQ(dialogs.last().icon, ui::MsgIcon::Critical);
+  EXPECT_EQ(readWholeFile(file), good);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1) << "no file left over";
+  EXPECT_EQ(savedGameText(g()), inPlay) << "the game in play is untouched";
+  EXPECT_THROW(writeSavedGame(folder.path() / "new.usa", g()), FileError);
+  EXPECT_FALSE(fs::exists(folder.path() / "new.usa"));
+
+  // At the edge itself the game saves, over the good file, and loads.
+  g().TeamGames(1) = 104;
+  save("keep");
+  kervale::test::writeLaterFiles(folder);  // a game loads only beside them
+  load("Harbour City keep.usa");
+  EXPECT_EQ(dialogs.last().text, "Game loaded successfully");
+  EXPECT_EQ(g().TeamGames(1), 104);
 }
 
 TEST_F(SaveItemTest, LoaderListsSavedGamesAndClosesWithoutLoading) {

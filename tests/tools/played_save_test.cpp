@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/csv.h"
 #include "data/mls_module.h"
 #include "shell/saved_game.h"
 #include "sim_run.h"
@@ -36,6 +37,27 @@ TEST(PlayedSave, AClubsFanDemandBelowTheFloorLoadsBack) {
   EXPECT_LT(lowest, 0.1);
   const auto loaded = kervale::test::runSim({"--world", KERVALE_WORLD_DIR, "--load", file.string(), "--days", "0"});
   EXPECT_EQ(loaded.status, 0) << loaded.err;
+}
+
+// A week's play takes a hand-edited count one past its top: the runner's save
+// is refused with the reason, and the good save of that name is kept.
+TEST(PlayedSave, ASaveTheLoadWouldRefuseKeepsTheGoodFile) {
+  kervale::test::TempDir out;
+  const auto good = out.path() / "career.usa";
+  const auto run = kervale::test::runSim(
+      {"--world", KERVALE_WORLD_DIR, "--seed", "2", "--club", "60", "--days", "800", "--save", good.string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string goodText = kervale::readWholeFile(good);
+  auto edited = kervale::readSavedGame(good, *kervale::makeEmptyGame());
+  edited->TeamGames(60) = 104;
+  const auto edge = out.path() / "edge.usa";
+  kervale::writeSavedGame(edge, *edited);
+
+  const auto played = kervale::test::runSim(
+      {"--world", KERVALE_WORLD_DIR, "--load", edge.string(), "--days", "7", "--save", good.string()});
+  EXPECT_NE(played.status, 0);
+  EXPECT_NE(played.err.find("career.usa: TeamGames(60) is 105, outside 0 to 104"), std::string::npos) << played.err;
+  EXPECT_EQ(kervale::readWholeFile(good), goodText);
 }
 
 }  // namespace

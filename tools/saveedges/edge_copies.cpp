@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "base/csv.h"
 #include "base/numbers.h"
 #include "data/value_ranges.h"
 #include "shell/saved_game.h"
@@ -133,7 +134,8 @@ class EdgeCopies {
     for (const bool high : {false, true}) {
       setEdge(cell, range, high);
       const std::string file = std::string(name) + (high ? "-high.usa" : "-low.usa");
-      writeSavedGame(folder_ / file, g_);
+      // Unchecked: a copy at an edge may be one the load refuses, as it should.
+      writeFileAtomically(folder_ / file, savedGameText(g_));
       out_ << file << " " << item << " " << shown(cell) << "\n";
     }
     cell = kept;

@@ -93,7 +93,7 @@ int& roundTrips() {
 // hub's File, Load does; the running game plays on untouched.
 void roundTrip(int day) {
   try {
-    parseSavedGame("the save of day " + std::to_string(day), savedGameText(mls()), mls());
+    checkedSavedGameText("the save of day " + std::to_string(day), mls());
   } catch (const FileError& error) {
     throw RunError("day " + std::to_string(day) + ": the game saved that day is refused: " + error.problem());
   }

@@ -198,6 +198,9 @@ TEST_F(LoaderTest, DrawsTacticsAndFlows) {
   const auto first = load();
   for (const double t : first->TeamTactic) drawn.insert(t);
   EXPECT_EQ(drawn, (std::set<double>{0, 1, 2, 3, 4}));  // index 0 is no club
+  world.write("tactics.dat", test::tacticsFile(2));
+  const auto two = load();
+  for (int t = 1; t <= 285; ++t) EXPECT_EQ(two->TeamTactic(t), 1) << "club " << t << " drew the last of two";
   world.write("tactics.dat", test::tacticsFile(1));
   world.write("formation.dat", test::formationFile(3, 3, 6));
   const auto g = load();

@@ -187,7 +187,12 @@ TEST_F(OffSeasonTest, ExpansionFileIsCheckedWhole) {
       {"half a seat", "1\r\n" + fileRecord(0, 0).replace(fileRecord(0, 0).find(",20000,"), 7, ",20000.5,"),
        "not a whole number"},
       {"fans of the world", "1\r\n" + fileRecord(0, 0).replace(fileRecord(0, 0).find(",0.6,"), 5, ",1e6,"),
-       "fan demand is 1000000, outside"},
+       "fan demand is 1000000, outside 0 to 2"},
+      // Past the file's bounds, within a save's: play grows both from here.
+      {"fans past 2", "1\r\n" + fileRecord(0, 0).replace(fileRecord(0, 0).find(",0.6,"), 5, ",2.5,"),
+       "fan demand is 2.5, outside 0 to 2"},
+      {"seats past 200000", "1\r\n" + fileRecord(0, 0).replace(fileRecord(0, 0).find(",20000,"), 7, ",200001,"),
+       "capacity is 200001, outside 0 to 200000"},
       {"colour 256", "1\r\n" + fileRecord(0, 0).replace(fileRecord(0, 0).find(",200,"), 5, ",256,"), "256"},
   };
   for (const FileCase& c : bad) {

@@ -278,6 +278,18 @@ TEST_F(LayoutRulesTest, AWindowAsLargeAsTheSmallScreenFillsItToTheBottom) {
   EXPECT_EQ(check(), "");
 }
 
+TEST_F(LayoutRulesTest, TheBackgroundIsThePictureAtTheLeftEdgeNotALargerOneInside) {
+  sheet_.move(0, 0, 12000, 9000);  // 800 x 600, as large as the small screen
+  screen_ = QSize(800, 600);
+  Image& back = sheet_.add<Image>("Back");
+  back.move(0, 0, 12000, 9000);
+  Image& photo = sheet_.add<Image>("Photo");
+  photo.move(1500, 0, 13500, 8400);  // 900 x 560 px from the top, past the right edge: more than the background
+  EXPECT_EQ(check(), "") << "the photo ends short, the background does not";
+  back.setHeight(8600);
+  EXPECT_NE(check().find("Back(0): ends at 800 x 573 px of a 800 x 600 screen"), std::string::npos);
+}
+
 TEST_F(LayoutRulesTest, ATextOverAPictureStandsOnABacking) {
   Image& picture = sheet_.add<Image>("Picture");
   picture.move(0, 0, 9000, 6000);

@@ -43,7 +43,9 @@ void offscreenScreen() {
   if (!platform.isEmpty() && platform != "offscreen") return;
   QFile file(screenFile());
   if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    file.write(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1024, "height": 768,)"
+    // Off the desktop's corner, as beside a panel: placing a window on the
+    // screen must count from its origin.
+    file.write(R"({"screens": [{"name": "test", "x": 64, "y": 32, "width": 1024, "height": 768,)"
                R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     file.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + file.fileName().toUtf8());

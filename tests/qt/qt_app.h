@@ -15,7 +15,8 @@
 namespace kervale::test {
 
 // The one application of the window tests, made on first use. Offscreen, its
-// screen is 1024 x 768 at 96 dots per inch, so both layouts of the game fit.
+// screen is 1024 x 768 at 96 dots per inch, so both layouts of the game fit,
+// and stands at 64, 32 on the desktop.
 QApplication& qtApp();
 
 // Where window tests put what a person may want to look at (grabs of

@@ -530,6 +530,9 @@ TEST_F(QtBackendTest, ModelChangesReachTheWidgetsWhenTheLoopRuns) {
 
 TEST_F(QtBackendTest, AFormWithNoPlaceStandsInTheMiddleOfTheScreen) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  if (QGuiApplication::platformName() == "offscreen") {
+    ASSERT_NE(area.topLeft(), QPoint(0, 0)) << "on a screen at the desktop's corner, dropping its origin goes unseen";
+  }
   Small form;
   form.Load();  // the design's size, then the screen's
   form.move(0, 0, area.width() * 15, area.height() * 15);

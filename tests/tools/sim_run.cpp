@@ -40,11 +40,13 @@ std::vector<std::string> SimRun::all(const std::string& key) const {
   return result;
 }
 
+std::vector<std::string> SimRun::outLines() const { return linesOf(out); }
+
 std::vector<std::string> SimRun::errorLines() const { return linesOf(err); }
 
-SimRun runSim(const std::vector<std::string>& args) {
+SimRun runTool(const char* path, const std::vector<std::string>& args) {
   const TempDir scratch;
-  std::string command = quoted(KERVALE_SIM_PATH);
+  std::string command = quoted(path);
   for (const std::string& arg : args) command += " " + quoted(arg);
   command += " >" + quoted((scratch.path() / "out").string()) + " 2>" + quoted((scratch.path() / "err").string());
   SimRun run;
@@ -54,5 +56,7 @@ SimRun runSim(const std::vector<std::string>& args) {
   run.err = readWholeFile(scratch.path() / "err");
   return run;
 }
+
+SimRun runSim(const std::vector<std::string>& args) { return runTool(KERVALE_SIM_PATH, args); }
 
 }  // namespace kervale::test

@@ -263,10 +263,14 @@ std::string readWholeFile(const std::filesystem::path& path) {
   return content;
 }
 
+std::filesystem::path stagingFileOf(const std::filesystem::path& path) {
+  return path.parent_path() / (".kervale-" + std::to_string(::getpid()) + ".tmp");
+}
+
 void writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
   const std::string name = bareName(path);
   if (name.empty()) throw FileError(path.string(), "is not a file name");
-  const std::filesystem::path temporary = path.string() + ".tmp-" + std::to_string(::getpid());
+  const std::filesystem::path temporary = stagingFileOf(path);
 
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) throw FileError(name, "cannot be written (" + systemReason() + ")");

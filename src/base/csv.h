@@ -32,6 +32,8 @@ class CsvReader {
   bool atEnd();  // no value left (only blanks and line ends, and no comma before them)
   // The next value's line holds nothing: a blank line, which next() skips.
   bool atEmptyLine() const;
+  // A comma ended the last value read: more of its record stands on its line.
+  bool moreOnLine() const { return afterComma_; }
   CsvValue next();  // FileError "ends after N values" when nothing is left
   std::string nextText();
   // Number values: FileError naming the value when it is not a number.
@@ -93,5 +95,8 @@ std::string readWholeFile(const std::filesystem::path& path);
 // the target, so a failed write never destroys the old file. FileError on any
 // failure (the temporary file is removed).
 void writeFileAtomically(const std::filesystem::path& path, std::string_view content);
+// The temporary file writeFileAtomically writes path through: a short name of
+// its own in path's folder, which fits wherever path's own name fits.
+std::filesystem::path stagingFileOf(const std::filesystem::path& path);
 
 }  // namespace kervale

@@ -138,6 +138,14 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 std::string numText(double x) { return significantText(x, 15); }
 std::string numText(float x) { return significantText(static_cast<double>(x), 7); }
 
+std::string exactNumText(double x) {
+  for (int precision = 15; precision < 17; ++precision) {
+    std::string text = significantText(x, precision);
+    if (Val(text) == x) return text;
+  }
+  return significantText(x, 17);
+}
+
 std::string Str(double x) {
   if (isShortWhole(x, 15)) return wholeText(x, " ");
   return x >= 0 ? " " + numText(x) : numText(x);

@@ -15,6 +15,9 @@ namespace kervale {
 std::string numText(double x);
 // The same for a single-precision value: up to 7 significant digits.
 std::string numText(float x);
+// numText with the digits x needs to read back as itself (up to 17), for a
+// message that must tell x from a number 15 digits would round it to.
+std::string exactNumText(double x);
 inline std::string numText(int x) { return numText(static_cast<double>(x)); }
 inline std::string numText(long x) { return numText(static_cast<double>(x)); }
 inline std::string numText(long long x) { return numText(static_cast<double>(x)); }

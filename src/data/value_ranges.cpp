@@ -1,5 +1,6 @@
 #include "data/value_ranges.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <unordered_map>
@@ -453,17 +454,21 @@ std::vector<ValueRange> makeRanges() {
 bool isControl(unsigned char c) { return c < 32 || c == 127; }
 
 // A bound worked out in doubles (0.4 - 0.12 * 120) can miss the decimal it
-// means by its last bit (-13.999999999999998), and a refusal shows it rounded
-// ("outside -14 to 25.8"): each bound is made the number a refusal shows, so
-// a value equal to it is never refused.
-double asShown(double bound) { return Val(numText(bound)); }
+// means by its last bit (-13.999999999999998), and a refusal shows it as the
+// decimal ("outside -14 to 25.8"). Each bound takes the wider of the two: a
+// value equal to the decimal is accepted, and so is every value the bound as
+// worked out accepted.
+Bounds widenedToShown(double low, double high) {
+  return Bounds{std::min(low, Val(numText(low))), std::max(high, Val(numText(high)))};
+}
 
 std::vector<ValueRange> shownRanges() {
   std::vector<ValueRange> rows = makeRanges();
   for (ValueRange& range : rows) {
-    range.low = asShown(range.low);
-    range.high = asShown(range.high);
-    if (range.dataFile) range.dataFile = Bounds{asShown(range.dataFile->low), asShown(range.dataFile->high)};
+    const Bounds widened = widenedToShown(range.low, range.high);
+    range.low = widened.low;
+    range.high = widened.high;
+    if (range.dataFile) range.dataFile = widenedToShown(range.dataFile->low, range.dataFile->high);
   }
   return rows;
 }
@@ -514,10 +519,10 @@ const ValueRange& dataFileRange(std::string_view name) {
 
 std::string numberProblem(const ValueRange& range, double value) {
   if (!(value >= range.low && value <= range.high)) {
-    return "is " + numText(value) + ", outside " + numText(range.low) + " to " + numText(range.high);
+    return "is " + exactNumText(value) + ", outside " + numText(range.low) + " to " + numText(range.high);
   }
   if (range.kind == ValueKind::Whole && value != std::floor(value)) {
-    return "is " + numText(value) + ", not a whole number";
+    return "is " + exactNumText(value) + ", not a whole number";
   }
   return "";
 }

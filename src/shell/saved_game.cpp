@@ -158,7 +158,7 @@ class TrailerWriter {
 // refuse under the cell's name.
 class Reader {
  public:
-  Reader(CsvReader& in, const MLSModule& g, UnfitValues& unfit) : in_(in), g_(g), unfit_(unfit) {}
+  Reader(CsvReader& in, UnfitValues& unfit) : in_(in), unfit_(unfit) {}
   void operator()(double& v) { v = in_.nextNumber(); }
   void operator()(float& v) { v = in_.nextSingle(); }
   void operator()(Int16& v) { whole(v); }
@@ -181,13 +181,23 @@ class Reader {
       in_.fail("value " + std::to_string(in_.valuesRead()) + " is neither a number nor a text");
     }
   }
-  // The reader skips blank lines: the blank line of an empty lone value would
-  // shift every later value onto the wrong item.
+  // The reader skips blank lines, so an emptied one-value line takes its value
+  // from the record below it, one that goes on past a comma, and shifts every
+  // later value onto the wrong item. Blank lines in front of a value that
+  // stands alone (inserted ones, or CR CR LF line ends) are harmless.
   template <class T>
   void lone(T& v) {
-    if (in_.atEmptyLine()) in_.fail(saved_game::cellName(g_, &v) + " is empty");
-    (*this)(v);
+    if (!in_.atEmptyLine()) return (*this)(v);
+    try {
+      (*this)(v);
+    } catch (const FileError&) {
+      noteShift(&v);
+      throw;
+    }
+    noteShift(&v);
   }
+  // The first one-value item whose line was empty, else null.
+  const void* emptied() const { return emptied_; }
   void encoded(std::string&) { in_.next(); }
   void blank() { in_.next(); }
   void end() {}
@@ -202,9 +212,13 @@ class Reader {
     if (!fits) unfit_[&v] = held;
   }
 
+  void noteShift(const void* v) {
+    if (!emptied_ && in_.moreOnLine()) emptied_ = v;
+  }
+
   CsvReader& in_;
-  const MLSModule& g_;
   UnfitValues& unfit_;
+  const void* emptied_ = nullptr;
 };
 
 // Runs one section's reading with the section named in front of any problem.
@@ -219,7 +233,7 @@ void inSection(const char* name, Body&& body) {
 
 class TrailerReader {
  public:
-  TrailerReader(CsvReader& in, MLSModule& g, UnfitValues& unfit) : in_(in), cell_(in, g, unfit), g_(g), unfit_(unfit) {}
+  TrailerReader(CsvReader& in, MLSModule& g, UnfitValues& unfit) : in_(in), cell_(in, unfit), g_(g), unfit_(unfit) {}
 
   template <class T>
   void scalar(const char* name, T& v) {
@@ -290,6 +304,30 @@ class TrailerReader {
 
 bool isUnsafe(unsigned char c) { return c < 32 || c == 127 || c == '/' || c == '\\'; }
 
+void readAndCheck(CsvReader& in, Reader& reader, MLSModule& game, UnfitValues& unfit) {
+  visitLayout(reader, game);
+  bool trailerRead = false;
+  if (!in.atEnd()) {
+    // Values past the layout are ours only when they start with the mark;
+    // anything else is ignored, as the layout's own reader does.
+    const CsvValue mark = in.next();
+    if (mark.quoted && mark.text == kTrailerMark) {
+      const double version = in.nextNumber();
+      if (version != kTrailerVersion) in.fail("trailer version " + numText(version) + " is not known");
+      TrailerReader trailer(in, game, unfit);
+      visitTrailer(trailer, game);
+      const CsvValue end = in.next();
+      if (!end.quoted || end.text != kTrailerEnd) in.fail("the trailer does not end where it should");
+      trailerRead = true;
+    }
+  }
+  saved_game::checkLoadedGame(in.fileName(), game, trailerRead, unfit);
+  // Play recounts each club's players every matchday. A save of an older
+  // build may hold a count that had drifted from them since (a retirement
+  // it left uncounted), and the squad screens would show it until then.
+  if (trailerRead) recountSquads(game);
+}
+
 }  // namespace
 
 std::string encodeClubText(std::string_view text) {
@@ -337,28 +375,14 @@ std::unique_ptr<MLSModule> parseSavedGame(const std::string& fileName, std::stri
   auto game = std::make_unique<MLSModule>(base);
   CsvReader in(fileName, std::move(content));
   UnfitValues unfit;
-  Reader reader(in, *game, unfit);
-  visitLayout(reader, *game);
-  bool trailerRead = false;
-  if (!in.atEnd()) {
-    // Values past the layout are ours only when they start with the mark;
-    // anything else is ignored, as the layout's own reader does.
-    const CsvValue mark = in.next();
-    if (mark.quoted && mark.text == kTrailerMark) {
-      const double version = in.nextNumber();
-      if (version != kTrailerVersion) in.fail("trailer version " + numText(version) + " is not known");
-      TrailerReader trailer(in, *game, unfit);
-      visitTrailer(trailer, *game);
-      const CsvValue end = in.next();
-      if (!end.quoted || end.text != kTrailerEnd) in.fail("the trailer does not end where it should");
-      trailerRead = true;
-    }
+  Reader reader(in, unfit);
+  try {
+    readAndCheck(in, reader, *game, unfit);
+  } catch (const FileError&) {
+    // Whatever fails after an emptied one-value line is its shift's doing.
+    if (reader.emptied()) in.fail(saved_game::cellName(*game, reader.emptied()) + " is empty");
+    throw;
   }
-  saved_game::checkLoadedGame(fileName, *game, trailerRead, unfit);
-  // Play recounts each club's players every matchday. A save of an older
-  // build may hold a count that had drifted from them since (a retirement
-  // it left uncounted), and the squad screens would show it until then.
-  if (trailerRead) recountSquads(*game);
   return game;
 }
 

@@ -80,7 +80,7 @@ class RangeCheck {
     const auto found = unfit_.find(&v);
     if (found == unfit_.end()) return cell(range, item, v);
     const std::string problem = numberProblem(range, found->second);
-    refuse(item, problem.empty() ? "is " + numText(found->second) + ", more than the item can hold" : problem);
+    refuse(item, problem.empty() ? "is " + exactNumText(found->second) + ", more than the item can hold" : problem);
   }
 
   template <class Item>

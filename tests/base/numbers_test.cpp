@@ -37,6 +37,17 @@ TEST(NumText, ExponentFormForVeryLargeAndSmall) {
   EXPECT_EQ(numText(999999999999999.9), "1E+15");  // rounding carries into a new digit
 }
 
+// As many digits as read back to the same number, in numText's form.
+TEST(NumText, ExactTextReadsBackAsTheSameNumber) {
+  EXPECT_EQ(exactNumText(0.1), ".1");
+  EXPECT_EQ(exactNumText(0.1 + 0.2), ".30000000000000004");
+  EXPECT_EQ(exactNumText(-1e15), "-1E+15");
+  EXPECT_EQ(exactNumText(std::nextafter(1e20, 0.0)), "9.999999999999998E+19");
+  for (const double x : {1.0 / 3.0, -4.0600000000000005, 5e-324, std::numeric_limits<double>::max()}) {
+    EXPECT_EQ(Val(exactNumText(x)), x) << exactNumText(x);
+  }
+}
+
 TEST(Str, LeadingBlankForZeroAndAbove) {
   EXPECT_EQ(Str(-0.0), " 0");
   EXPECT_EQ(Str(-0.5), "-.5");

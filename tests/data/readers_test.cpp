@@ -317,6 +317,8 @@ TEST_F(BrokenFileTest, EachFaultIsNamed) {
       {"fixt18.dat", test::scheduleFile(18, 2) + "1,2\r\n3,4\r\n5,1\r\n" + test::scheduleFile(18, 32),
        schedule<kFixt18Schedule>, "fixt18.dat: round 3: team 1 appears twice"},
       {"mls 10.dat", "1,11\r\n", schedule<kMls10Schedule>, "mls 10.dat: round 1: team 11 is outside 1..10"},
+      {"mls 10.dat", "1,10.000000000000002\r\n", schedule<kMls10Schedule>,
+       "mls 10.dat: round 1: team 10.000000000000002 is outside 1..10"},
       {"flow.dat", flowWithNextZone26(), kTactical,
        "flow.dat: flow 1: line 3, value 5: next zone of zone 3, side 2 is 26, outside 1 to 25"},
       {"formation.dat", test::formationFile(2, 13), kTactical,

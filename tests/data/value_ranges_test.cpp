@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -86,6 +87,31 @@ TEST(ValueRanges, AValueEqualToAShownBoundIsInsideIt) {
   }
   EXPECT_EQ(valueRange("TeamMorale").low, -14);
   EXPECT_EQ(numberProblem(valueRange("TeamMorale"), -14.5), "is -14.5, outside -14 to 25.8");
+}
+
+// A value one step past a bound is told from it, and no bound is moved inward
+// of the one worked out: a save holding that one loaded before and loads still.
+TEST(ValueRanges, ARefusalTellsItsValueFromTheBound) {
+  for (const auto& row : kervale::valueRanges()) {
+    for (const auto* range : {&row, &kervale::dataFileRange(row.name)}) {
+      if (range->kind != kervale::ValueKind::Number && range->kind != kervale::ValueKind::Whole) continue;
+      for (const double bound : {range->low, range->high}) {
+        const double past = std::nextafter(bound, bound == range->low ? -HUGE_VAL : HUGE_VAL);
+        const std::string problem = numberProblem(*range, past);
+        EXPECT_EQ(problem.find("is " + kervale::numText(bound) + ","), std::string::npos)
+            << row.name << ": " << problem;
+        EXPECT_NE(problem, "") << row.name;
+      }
+    }
+  }
+  const auto& fans = valueRange("TeamFanDemand");
+  EXPECT_EQ(numberProblem(fans, -4.0600000000000005), "") << "the bound as worked out";
+  EXPECT_EQ(numberProblem(fans, -4.06), "");
+  EXPECT_EQ(numberProblem(fans, -4.060000000000001), "is -4.060000000000001, outside -4.06 to 1258.32");
+  EXPECT_EQ(numberProblem(fans, 1258.3200000000002), "is 1258.3200000000002, outside -4.06 to 1258.32");
+  EXPECT_EQ(numberProblem(valueRange("TeamMorale"), -13.999999999999998), "");
+  EXPECT_EQ(numberProblem(valueRange("SponsorFee"), 2147483648.0), "is 2147483648, outside 0 to 2147483647");
+  EXPECT_EQ(numberProblem(valueRange("PlayerInjury"), 2.0000000000000004), "is 2.0000000000000004, not a whole number");
 }
 
 TEST(ValueRanges, NumbersAndTexts) {

@@ -8,18 +8,19 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/file_error.h"
 #include "base/random.h"
 #include "data/mls_module.h"
 #include "matchday/driver_world.h"
-#include "support/sanitized.h"
 #include "offseason/college_draft.h"
 #include "offseason/off_season.h"
 #include "shell/main_module.h"
 #include "shell/saved_game.h"
 #include "standin/stand_in_user.h"
+#include "support/sanitized.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "ui/screen.h"
@@ -48,17 +49,63 @@ std::string firstDifference(const std::string& a, const std::string& b) {
          b.substr(from, 120) + "\"";
 }
 
+// The save with each CR LF made lineEnd.
+std::string withLineEnds(const std::string& text, const std::string& lineEnd) {
+  std::string out;
+  std::size_t at = 0;
+  for (std::size_t found; (found = text.find("\r\n", at)) != std::string::npos; at = found + 2) {
+    out.append(text, at, found - at).append(lineEnd);
+  }
+  return out.append(text, at);
+}
+
+// A save passed through a text-mode copy, or with blank lines put in, loads
+// to the same game; a one-value line emptied is refused by its item's name.
+void loadsWithOtherLineEnds(const std::string& saved, const std::string& when) {
+  const auto start = [&](int line) {
+    std::size_t at = 0;
+    for (int k = 1; k < line; ++k) at = saved.find("\r\n", at) + 2;
+    return at;
+  };
+  const auto emptied = [&](int line, const char* blank) {
+    return std::string(saved).replace(start(line), saved.find("\r\n", start(line)) - start(line), blank);
+  };
+  const int scouting1 = 4, scouting237 = 4 + 15 * 236;  // fifteen lines a club from line 2, S the third
+  const std::pair<std::string, std::string> cases[] = {
+      {withLineEnds(saved, "\n"), ""},
+      {withLineEnds(saved, "\r\r\n"), ""},
+      {"\r\n" + saved, ""},
+      {" \t \n" + saved, ""},
+      {std::string(saved).insert(start(scouting1), "\r\n"), ""},
+      {std::string(saved).insert(start(scouting237), "\t\r\n \r\n"), ""},
+      {emptied(1, ""), "CurrentWeek is empty"},
+      {withLineEnds(emptied(1, " "), "\r\r\n"), "CurrentWeek is empty"},
+      {emptied(scouting1, "\t"), "ScoutingFunding(1) is empty"},
+      {withLineEnds(emptied(scouting237, ""), "\n"), "ScoutingFunding(237) is empty"},
+  };
+  for (const auto& [text, problem] : cases) {
+    try {
+      const bool same = savedGameText(*parseSavedGame("x.usa", text, mls())) == saved;
+      EXPECT_EQ(problem, "") << when;
+      EXPECT_TRUE(same) << when;
+    } catch (const FileError& error) {
+      EXPECT_EQ(error.problem(), problem) << when;
+    }
+  }
+}
+
 class PlayedSaves : public ::testing::TestWithParam<PlayedGame> {
  protected:
   // Saves the running game, loads the save over the game as it was at the
-  // start and saves that again.
-  void saveAndLoad(const std::string& when) {
+  // start and saves that again; with otherLineEnds, loads its other forms too.
+  void saveAndLoad(const std::string& when, bool otherLineEnds = false) {
     const std::string saved = savedGameText(mls());
     ++saves_;
     try {
       const auto loaded = parseSavedGame(when, saved, *start_);
       const std::string again = savedGameText(*loaded);
       EXPECT_EQ(firstDifference(saved, again), "") << when;
+      if (otherLineEnds) loadsWithOtherLineEnds(saved, when);
     } catch (const FileError& error) {
       ADD_FAILURE() << when << ": " << error.problem();
     }
@@ -123,7 +170,7 @@ TEST_P(PlayedSaves, EverySaveLoadsAndSavesTheSameBytes) {
       ends_ = seasonEndsRun() - firstEnd_;
       lastEndDay = day;
       savedBeforeEnd = false;
-      saveAndLoad(on + ", the roll-over");
+      saveAndLoad(on + ", the roll-over", true);
     } else if (day - lastEndDay <= 2) {
       saveAndLoad(on + ", the new season");
     } else if (mls().CurrentWeek == 41 && !savedBeforeEnd) {

@@ -3,7 +3,6 @@
 #include "shell/saved_game.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstddef>
 #include <filesystem>
@@ -189,8 +188,8 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
     EXPECT_NE(savedGameRefusal(std::string(good).replace(myTeam, 1, value)).find(problem), std::string::npos) << value;
   }
 
-  // A value alone on its line, emptied: its blank line is not skipped, which
-  // would read every later value into the item before it.
+  // A value alone on its line, emptied: the next record's first value would
+  // be read into it, and every later value into the item before it.
   const auto lineStart = [&](int line) {
     std::size_t at = 0;
     for (int k = 1; k < line; ++k) at = good.find("\r\n", at) + 2;
@@ -203,6 +202,13 @@ TEST_F(SavedGameTest, FaultyFilesAreRefusedWhole) {
   EXPECT_EQ(savedGameRefusal(emptied(1)), "CurrentWeek is empty");
   EXPECT_EQ(savedGameRefusal(emptied(4)), "ScoutingFunding(1) is empty");  // after club 1's records A and B
   EXPECT_NO_THROW(parseSavedGame("x.usa", std::string(good).insert(lineStart(4), "  "), g())) << "a blank before";
+  // A blank line in front of a value on its own is harmless: a fault further
+  // on is refused as what it is.
+  auto spoiled = busyGame();
+  spoiled->TeamWins(7) = -1;
+  const std::string text = savedGameText(*spoiled);
+  EXPECT_EQ(savedGameRefusal("\r\n" + std::string(text).insert(lineStart(4), "\r\n")),
+            "TeamWins(7) is -1, outside 0 to 104");
 
   // Values out of range, of every kind, in the layout and in the trailer.
   const std::pair<std::function<void(MLSModule&)>, std::string> values[] = {
@@ -373,7 +379,7 @@ TEST_F(SaveItemTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
   const fs::path file = folder.path() / "Harbour City keep.usa";
   const std::string old = readWholeFile(file);
   // A folder stands where the temporary file of the next save would go.
-  fs::create_directory(file.string() + ".tmp-" + std::to_string(::getpid()));
+  fs::create_directory(stagingFileOf(file));
   g().TeamMoney(1) = 1;
   save("keep", true);
   EXPECT_NE(dialogs.last().text.find("could not be saved as \"Harbour City keep.usa\""), std::string::npos);
@@ -406,6 +412,23 @@ TEST_F(SaveItemTest, AGameTheLoadWouldRefuseNeverReplacesAGoodSave) {
   load("Harbour City keep.usa");
   EXPECT_EQ(dialogs.last().text, "Game loaded successfully");
   EXPECT_EQ(g().TeamGames(1), 104);
+}
+
+// The file system takes names of up to 255 bytes; the file is written
+// through a temporary one of its own short name.
+TEST_F(SaveItemTest, ANameOfTheLongestAFileMayHaveSavesAndLoads) {
+  const std::string answer(255 - std::string("Harbour City .usa").size(), 'x');
+  const std::string name = "Harbour City " + answer + ".usa";
+  const std::string saved = savedGameText(g());
+  save(answer);
+  EXPECT_EQ(dialogs.last().text, "What do you want to save the game as?") << "no message after a save";
+  EXPECT_EQ(readWholeFile(folder.path() / name), saved);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1) << "nothing left over";
+  kervale::test::writeLaterFiles(folder);
+  replaceGame(smallGame());
+  load(name);
+  EXPECT_EQ(dialogs.last().text, "Game loaded successfully");
+  EXPECT_EQ(savedGameText(g()), saved);
 }
 
 TEST_F(SaveItemTest, LoaderListsSavedGamesAndClosesWithoutLoading) {

@@ -58,6 +58,14 @@ TEST(PlayedSave, ASaveTheLoadWouldRefuseKeepsTheGoodFile) {
   EXPECT_NE(played.status, 0);
   EXPECT_NE(played.err.find("career.usa: TeamGames(60) is 105, outside 0 to 104"), std::string::npos) << played.err;
   EXPECT_EQ(kervale::readWholeFile(good), goodText);
+
+  // A round trip each day stops on the day that takes it past.
+  const auto checked =
+      kervale::test::runSim({"--world", KERVALE_WORLD_DIR, "--load", edge.string(), "--days", "7", "--round-trip"});
+  EXPECT_NE(checked.status, 0);
+  EXPECT_NE(checked.err.find("day 4: the game saved that day is refused: TeamGames(60) is 105, outside 0 to 104"),
+            std::string::npos)
+      << checked.err;
 }
 
 }  // namespace

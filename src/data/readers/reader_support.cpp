@@ -39,9 +39,9 @@ void watchCheckedNumbers(std::function<void(const CheckedNumber&)> watching) { w
 
 int checkWhole(const CsvReader& file, double value, int low, int high, const std::string& what) {
   if (!(value >= low && value <= high)) {
-    file.fail(what + " " + numText(value) + " is outside " + std::to_string(low) + ".." + std::to_string(high));
+    file.fail(what + " " + exactNumText(value) + " is outside " + std::to_string(low) + ".." + std::to_string(high));
   }
-  if (value != std::floor(value)) file.fail(what + " " + numText(value) + " is not a whole number");
+  if (value != std::floor(value)) file.fail(what + " " + exactNumText(value) + " is not a whole number");
   return static_cast<int>(value);
 }
 
